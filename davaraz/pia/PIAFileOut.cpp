@@ -1,0 +1,256 @@
+// CPIAFileOut: tree to payload text, compression, header and atomic replacement of the target.
+#include "davaraz/pia/PIAFileOut.h"
+#include "platform/tvutils/FileName.h"
+#include "platform/tvutils/StringUtils.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <random>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+void putLE32(unsigned char* p, std::uint32_t v)
+{
+    for (int i = 0; i < 4; ++i)
+        p[i] = static_cast<unsigned char>(v >> (8 * i));
+}
+
+bool writeAll(int fd, const void* data, std::size_t n)
+{
+    const char* p = static_cast<const char*>(data);
+    while (n > 0) {
+        const ssize_t w = ::write(fd, p, n);
+        if (w < 0 && errno == EINTR)
+            continue;
+        if (w <= 0)
+            return false;
+        p += w;
+        n -= static_cast<std::size_t>(w);
+    }
+    return true;
+}
+
+// A sibling of the target with a fresh name, created with the usual mode (umask applies).
+int createSibling(const std::string& target, std::string& siblingPath)
+{
+    std::random_device rd;
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        siblingPath = target + ".tmp" + std::to_string(rd() % 1000000u);
+        const int fd = ::open(siblingPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
+} // namespace
+
+CPIAFileOut::~CPIAFileOut() { reset(); }
+
+void CPIAFileOut::reset()
+{
+    m_status = 0;
+    if (m_file)
+        std::fclose(m_file);
+    m_file = nullptr;
+    ut::removeFile(OdString(m_tempPath));
+    m_tempPath.clear();
+    m_uncompressedSize = m_compressedSize = 0;
+}
+
+bool CPIAFileOut::write(const CPBlock* root, const wchar_t* path)
+{
+    if (!root)
+        return false;
+    m_depth = 0;
+    m_lineTooLong = m_lossy = false;
+    reset();
+    if (!path || !*path) {
+        m_status = pia::kFileError;
+        return false;
+    }
+    const OdString temp = ut::FileName::createTempFileName(L"pia");
+    if (temp.isEmpty()) {
+        m_status = pia::kFileError;
+    } else {
+        m_tempPath = temp.str();
+        m_file = std::fopen(ut::toNativePath(temp).c_str(), "wb");
+        if (!m_file) {
+            reset();
+            m_status = pia::kFileError;
+        }
+    }
+    writeBlock(*root);
+    const int rc = finish(path);
+    const int failed = rc;
+    reset();
+    m_status = failed;
+    return failed == 0;
+}
+
+void CPIAFileOut::writeBlock(const CPBlock& block)
+{
+    const std::wstring indentOuter(m_depth > 0 ? static_cast<size_t>(m_depth - 1) : 0, L' ');
+    if (m_depth > 0)
+        writeLine(indentOuter + block.name() + L"{");
+    const std::wstring indent(static_cast<size_t>(m_depth), L' ');
+    for (int i = 0; i < block.count() && m_status == 0; ++i) {
+        const CPItem* child = block.item(i);
+        switch (child->kind()) {
+        case PI_BIN:
+            writeBinary(*static_cast<const CPBin*>(child));
+            break;
+        case PI_BLOCK:
+            ++m_depth;
+            writeBlock(*static_cast<const CPBlock*>(child));
+            --m_depth;
+            break;
+        case PI_BOOL:
+            writeLine(indent + child->name() + L"=" + (static_cast<const CPBool*>(child)->value() ? L"TRUE" : L"FALSE"));
+            break;
+        case PI_STR:
+            writeLine(indent + child->name() + L"=\"" + static_cast<const CPStr*>(child)->text());
+            break;
+        case PI_NUM:
+            writeLine(indent + child->name() + L"=" + static_cast<const CPNum*>(child)->text());
+            break;
+        default:
+            break;
+        }
+    }
+    if (m_depth > 0)
+        writeLine(indentOuter + L"}");
+}
+
+void CPIAFileOut::writeBytes(const std::wstring& text, bool lineEnd)
+{
+    if (m_status != 0 || !m_file)
+        return;
+    bool lossy = false;
+    const OdAnsiString bytes = ut::convertToAnsi(OdString(text), 0, &lossy);
+    m_lossy = m_lossy || lossy;
+    if (lossy && m_strictEncoding) {
+        m_status = pia::kFileError;
+        return;
+    }
+    const std::string& s = bytes.str();
+    if (std::fwrite(s.data(), 1, s.size(), m_file) != s.size() || (lineEnd && std::fputc('\n', m_file) == EOF))
+        m_status = pia::kFileError;
+}
+
+void CPIAFileOut::writeLine(const std::wstring& line)
+{
+    if (m_status != 0)
+        return;
+    // A reader takes 511 bytes at a time; a longer line would come back as two and break the
+    // file, so it is refused rather than written.
+    if (ut::convertToAnsi(OdString(line), 0).str().size() > pia::kReadBytes) {
+        m_lineTooLong = true;
+        m_status = pia::kFileError;
+        return;
+    }
+    writeBytes(line, true);
+}
+
+void CPIAFileOut::writeBinary(const CPBin& bin)
+{
+    const std::wstring& text = bin.text();
+    if (text.empty() || m_status != 0)
+        return; // an empty binary item does not reach the file
+    std::wstring piece(static_cast<size_t>(m_depth), L' ');
+    piece += bin.name();
+    piece += L"=\\";
+    size_t pos = 0;
+    while (pos < text.size() && m_status == 0) {
+        const size_t room = pia::kBinaryPiece > piece.size() ? pia::kBinaryPiece - piece.size() : 0;
+        const size_t take = std::min(room, text.size() - pos);
+        piece.append(text, pos, take);
+        pos += take;
+        if (piece.size() >= pia::kBinaryPiece) {
+            writeBytes(piece, false);
+            piece.clear();
+        }
+    }
+    piece += L"\\";
+    writeBytes(piece, true);
+}
+
+int CPIAFileOut::finish(const wchar_t* path)
+{
+    if (m_status != 0)
+        return m_status;
+    const bool closed = std::fclose(m_file) == 0;
+    m_file = nullptr;
+    struct stat st;
+    const std::string textPath = ut::toNativePath(OdString(m_tempPath));
+    if (!closed || ::stat(textPath.c_str(), &st) != 0 || st.st_size > static_cast<off_t>(UINT32_MAX))
+        return pia::kFileError;
+    m_uncompressedSize = static_cast<std::uint32_t>(st.st_size);
+
+    const OdString packed = ut::FileName::createTempFileName(L"pia");
+    if (packed.isEmpty())
+        return pia::kFileError;
+    const int rc = compress(m_tempPath.c_str(), packed.c_str(), 6);
+    ut::removeFile(OdString(m_tempPath));
+    m_tempPath = packed.str();
+    if (rc != 0)
+        return rc;
+
+    std::string compressed;
+    {
+        std::FILE* f = std::fopen(ut::toNativePath(packed).c_str(), "rb");
+        if (!f)
+            return pia::kFileError;
+        struct stat cst;
+        bool ok = fstat(fileno(f), &cst) == 0 && cst.st_size <= static_cast<off_t>(UINT32_MAX);
+        if (ok) {
+            compressed.resize(static_cast<size_t>(cst.st_size));
+            ok = std::fread(&compressed[0], 1, compressed.size(), f) == compressed.size();
+        }
+        std::fclose(f);
+        if (!ok)
+            return pia::kFileError;
+    }
+    m_compressedSize = static_cast<std::uint32_t>(compressed.size());
+    return writeTarget(ut::toNativePath(ut::correctSlashes(path)), compressed);
+}
+
+int CPIAFileOut::writeTarget(const std::string& target, const std::string& compressed)
+{
+    unsigned char header[pia::kHeaderSize];
+    std::string version = pia::kVersionLine;
+    if (m_kind == PIA_STB)
+        version.replace(version.find("CTB"), 3, "STB");
+    else if (m_kind == PIA_PC3)
+        version.replace(version.find("CTB"), 3, "PC3");
+    std::memcpy(header, version.data(), pia::kVersionLength);
+    header[35] = 0x0D;
+    header[36] = 0x0A;
+    std::memcpy(header + 37, pia::kCodec, 11);
+    putLE32(header + 52, m_uncompressedSize);
+    putLE32(header + 56, m_compressedSize);
+    uLong sum = adler32(0L, header + 52, 8);
+    sum = adler32(sum, reinterpret_cast<const Bytef*>(compressed.data()), static_cast<uInt>(compressed.size()));
+    putLE32(header + 48, static_cast<std::uint32_t>(sum));
+
+    // Regular files (and new ones) are replaced atomically, so a failed write never costs the
+    // previous file; devices and other special files are written in place.
+    struct stat st;
+    const bool special = ::stat(target.c_str(), &st) == 0 && !S_ISREG(st.st_mode);
+    std::string sibling;
+    const int fd = special ? ::open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC) : createSibling(target, sibling);
+    if (fd < 0)
+        return pia::kFileError;
+    bool ok = writeAll(fd, header, sizeof header) && writeAll(fd, compressed.data(), compressed.size());
+    ok = (::close(fd) == 0) && ok;
+    if (!special) {
+        ok = ok && ::rename(sibling.c_str(), target.c_str()) == 0;
+        if (!ok)
+            ::unlink(sibling.c_str());
+    }
+    return ok ? 0 : pia::kFileError;
+}

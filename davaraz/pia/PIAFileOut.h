@@ -1,0 +1,52 @@
+// Writes an item tree as a PIA file: payload text to a temporary file, zlib compression at
+// level 6 to a second one, then the 60-byte header and the stream to the target.
+#pragma once
+#include "davaraz/pia/PIAFile.h"
+#include "davaraz/pia/PItem.h"
+#include "platform/tvutils/ZlibEngine.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+class CPIAFileOut : public ZlibEngine {
+public:
+    CPIAFileOut() = default;
+    ~CPIAFileOut() override;
+
+    void setKind(int kind) { m_kind = kind; }
+    int kind() const { return m_kind; }
+    // When set, a character the ANSI code page lacks fails the write instead of becoming '?'.
+    void setStrictEncoding(bool strict) { m_strictEncoding = strict; }
+
+    // Writes the children of root (the root has no line of its own). The target is replaced
+    // only when the whole file could be written; false for a null root or any failure.
+    bool write(const CPBlock* root, const wchar_t* path);
+
+    // 0 or the first error of the last write.
+    int status() const { return m_status; }
+    // The last write refused a line that a reader could not read back whole (over 511 bytes).
+    bool lineTooLong() const { return m_lineTooLong; }
+    // The last write had to replace characters the ANSI code page lacks by '?'.
+    bool lossy() const { return m_lossy; }
+
+private:
+    void reset();
+    void writeBlock(const CPBlock& block);
+    void writeBinary(const CPBin& bin);
+    void writeLine(const std::wstring& line);
+    void writeBytes(const std::wstring& text, bool lineEnd);
+    int finish(const wchar_t* path);
+    int writeTarget(const std::string& target, const std::string& compressed);
+
+    std::wstring m_tempPath;
+    int m_status = 0;
+    std::uint32_t m_uncompressedSize = 0;
+    std::uint32_t m_compressedSize = 0;
+    int m_kind = PIA_CTB;
+    int m_depth = 0;
+    std::FILE* m_file = nullptr;
+    bool m_lineTooLong = false;
+    bool m_lossy = false;
+    bool m_strictEncoding = false;
+};

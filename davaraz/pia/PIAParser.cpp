@@ -1,0 +1,148 @@
+// The payload grammar: item lines (key=value), block lines (key{ ... }), and their failures.
+#include "davaraz/pia/PIAParser.h"
+#include "platform/tvutils/StringUtils.h"
+
+namespace {
+
+// The key before a sign: leading spaces skipped, then up to the first space; only spaces may
+// follow it. A tab is not a space here and stays part of the key.
+bool parseKey(const std::wstring& line, std::size_t sign, std::wstring& key)
+{
+    std::size_t b = 0;
+    while (b < sign && line[b] == L' ')
+        ++b;
+    std::size_t e = b;
+    while (e < sign && line[e] != L' ')
+        ++e;
+    for (std::size_t k = e; k < sign; ++k)
+        if (line[k] != L' ')
+            return false;
+    if (e == b)
+        return false;
+    key.assign(line, b, e - b);
+    return true;
+}
+
+} // namespace
+
+CPIAParser::~CPIAParser()
+{
+    m_current = nullptr;
+    m_open.clear();
+    m_root.reset();
+    m_file.close();
+}
+
+void CPIAParser::completeBlock()
+{
+    std::unique_ptr<CPBlock> done = std::move(m_open.back());
+    m_open.pop_back();
+    CPBlock* parent = m_open.empty() ? m_root.get() : m_open.back().get();
+    // The name was checked against the parent's blocks when the block opened, and nothing else
+    // can reach the parent while its child is open, so this add cannot be refused.
+    parent->add(done.release());
+    m_current = parent;
+}
+
+bool CPIAParser::itemLine(const std::wstring& line, std::size_t eq)
+{
+    if (eq + 1 >= line.size())
+        return false;
+    std::wstring key;
+    if (!parseKey(line, eq, key))
+        return false;
+    const std::wstring rest = line.substr(eq + 1);
+    std::unique_ptr<CPItem> item;
+    if (rest[0] == L'"') {
+        item = std::make_unique<CPStr>(key, rest.substr(1));
+    } else if (rest[0] == L'\\') {
+        std::wstring value;
+        std::wstring part = rest.substr(1);
+        for (;;) {
+            const std::size_t end = part.find(L'\\');
+            if (end != std::wstring::npos) {
+                value.append(part, 0, end);
+                break;
+            }
+            value += part;
+            const wchar_t* next = m_file.readLine();
+            if (!next)
+                return false; // the text ended inside the value
+            part = next;
+        }
+        item = std::make_unique<CPBin>(key.c_str(), std::move(value));
+    } else if (ut::compareNamesLowercase(rest.c_str(), L"true", 0) == 0) {
+        item = std::make_unique<CPBool>(key.c_str(), true);
+    } else if (ut::compareNamesLowercase(rest.c_str(), L"false", 0) == 0) {
+        item = std::make_unique<CPBool>(key.c_str(), false);
+    } else {
+        item.reset(CPNum::fromText(key, rest));
+    }
+    if (!m_current->add(item.get()))
+        return false; // same key and kind already present; the item dies here
+    item.release();
+    return true;
+}
+
+bool CPIAParser::openBlock(const std::wstring& line, std::size_t brace)
+{
+    std::wstring key;
+    if (!parseKey(line, brace, key))
+        return false;
+    if (m_current->find(key.c_str(), PI_BLOCK))
+        return false; // blocks of the same name do not merge
+    m_open.push_back(std::make_unique<CPBlock>(key.c_str()));
+    m_current = m_open.back().get();
+    return true;
+}
+
+bool CPIAParser::parse()
+{
+    m_open.clear();
+    m_root = std::make_unique<CPBlock>(L"");
+    m_current = m_root.get();
+    m_errorLine = 0;
+    for (;;) {
+        const wchar_t* raw = m_file.readLine();
+        if (!raw)
+            break;
+        const std::wstring line(raw);
+        if (line.empty())
+            continue;
+        const std::size_t eq = line.find(L'=');
+        const std::size_t brace = line.find(L'{');
+        bool ok;
+        if (!m_open.empty()) {
+            const std::size_t close = line.find(L'}');
+            if (close != std::wstring::npos && eq == std::wstring::npos) {
+                completeBlock();
+                continue;
+            }
+            if (close != std::wstring::npos && close < eq)
+                ok = false;
+            else if (eq != std::wstring::npos)
+                ok = itemLine(line, eq);
+            else if (brace != std::wstring::npos)
+                ok = openBlock(line, brace);
+            else
+                ok = false;
+        } else if (eq != std::wstring::npos) {
+            ok = itemLine(line, eq);
+        } else if (brace != std::wstring::npos) {
+            ok = openBlock(line, brace);
+        } else {
+            ok = false;
+        }
+        if (!ok) {
+            m_errorLine = m_file.lineNumber();
+            // Blocks still open are dropped with what they gathered; the enclosing tree stays.
+            m_open.clear();
+            m_current = m_root.get();
+            return false;
+        }
+    }
+    // A missing "}" at the end of the text is accepted: every open block is completed.
+    while (!m_open.empty())
+        completeBlock();
+    return true;
+}

@@ -1,0 +1,138 @@
+// Item construction, number formatting and scanning, and block look-up.
+#include "davaraz/pia/PItem.h"
+
+#include <clocale>
+#include <cwchar>
+#include <locale.h>
+#include <locale>
+#include <sstream>
+#include <string_view>
+#include <unordered_map>
+
+namespace {
+
+constexpr size_t kIndexThreshold = 32;
+
+// Switches the calling thread to the "C" locale for the scope of one scan.
+class CLocaleScope {
+public:
+    CLocaleScope()
+    {
+        static locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+        m_old = c ? uselocale(c) : static_cast<locale_t>(nullptr);
+    }
+    ~CLocaleScope()
+    {
+        if (m_old)
+            uselocale(m_old);
+    }
+    CLocaleScope(const CLocaleScope&) = delete;
+    CLocaleScope& operator=(const CLocaleScope&) = delete;
+
+private:
+    locale_t m_old;
+};
+
+} // namespace
+
+bool scanDouble(const std::wstring& text, double& out)
+{
+    CLocaleScope scope;
+    double v = 0;
+    if (std::swscanf(text.c_str(), L"%lf", &v) != 1)
+        return false;
+    out = v;
+    return true;
+}
+
+bool scanInt(const std::wstring& text, int& out)
+{
+    CLocaleScope scope;
+    int v = 0;
+    if (std::swscanf(text.c_str(), L"%d", &v) != 1)
+        return false;
+    out = v;
+    return true;
+}
+
+CPNum::CPNum(const std::wstring& name, double value, int precision) : CPItem(PI_NUM, name)
+{
+    std::wostringstream os;
+    os.imbue(std::locale::classic());
+    os.setf(std::ios::fixed, std::ios::floatfield);
+    if (precision >= 0)
+        os.precision(precision);
+    os << value;
+    m_text = os.str();
+}
+
+CPNum::CPNum(const std::wstring& name, int value) : CPItem(PI_NUM, name), m_text(std::to_wstring(value)) {}
+
+CPNum* CPNum::fromText(const std::wstring& name, const std::wstring& text)
+{
+    return new CPNum(name, text, true);
+}
+
+struct CPBlock::Index {
+    std::unordered_map<std::wstring_view, CPItem*> byKind[5];
+};
+
+CPBlock::CPBlock(const wchar_t* name) : CPItem(PI_BLOCK, name ? name : L"") {}
+
+CPBlock::~CPBlock()
+{
+    // Children go first to last, each with its whole subtree.
+    for (auto& child : m_children)
+        child.reset();
+}
+
+void CPBlock::indexChild(CPItem* child) const
+{
+    const int k = child->kind();
+    if (k >= 0 && k < 5)
+        m_index->byKind[k].emplace(std::wstring_view(child->name()), child);
+}
+
+CPItem* CPBlock::find(const wchar_t* key, int kind) const
+{
+    if (!key)
+        return nullptr;
+    const std::wstring_view k(key);
+    if (!m_index && m_children.size() > kIndexThreshold) {
+        m_index = std::make_unique<Index>();
+        for (const auto& child : m_children)
+            indexChild(child.get());
+    }
+    if (m_index) {
+        if (kind < 0 || kind >= 5)
+            return nullptr;
+        auto it = m_index->byKind[kind].find(k);
+        return it == m_index->byKind[kind].end() ? nullptr : it->second;
+    }
+    for (const auto& child : m_children)
+        if (child->name().size() == k.size() && child->name() == k && child->kind() == kind)
+            return child.get();
+    return nullptr;
+}
+
+bool CPBlock::add(CPItem* item)
+{
+    if (!item || find(item->name().c_str(), item->kind()))
+        return false;
+    m_children.emplace_back(item);
+    if (m_index)
+        indexChild(item);
+    return true;
+}
+
+bool CPBlock::getDouble(double& out, const wchar_t* key) const
+{
+    const CPItem* it = find(key, PI_NUM);
+    return it && scanDouble(static_cast<const CPNum*>(it)->text(), out);
+}
+
+bool CPBlock::getInt(int& out, const wchar_t* key) const
+{
+    const CPItem* it = find(key, PI_NUM);
+    return it && scanInt(static_cast<const CPNum*>(it)->text(), out);
+}

@@ -1,0 +1,205 @@
+// ZlibEngine: chunked deflate/inflate between files, with a ceiling on the inflated size.
+#include "platform/tvutils/ZlibEngine.h"
+#include "platform/tvutils/FileName.h"
+
+#include <cstring>
+#include <sys/stat.h>
+#include <vector>
+
+namespace {
+constexpr size_t kChunk = 64 * 1024;
+
+std::FILE* openFile(const wchar_t* path, const char* mode)
+{
+    if (!path || !*path)
+        return nullptr;
+    return std::fopen(ut::toNativePath(OdString(path)).c_str(), mode);
+}
+
+// Size of an open regular file, or -1 for anything else (directories open fine on Linux).
+std::int64_t regularFileSize(std::FILE* f)
+{
+    struct stat st;
+    if (fstat(fileno(f), &st) != 0 || !S_ISREG(st.st_mode))
+        return -1;
+    return st.st_size;
+}
+} // namespace
+
+ZlibEngine::ZlibEngine()
+{
+    std::memset(static_cast<z_stream*>(this), 0, sizeof(z_stream));
+}
+
+ZlibEngine::~ZlibEngine() { closeFiles(); }
+
+void ZlibEngine::closeFiles()
+{
+    if (m_source)
+        std::fclose(m_source);
+    if (m_target)
+        std::fclose(m_target);
+    m_source = m_target = nullptr;
+}
+
+int ZlibEngine::doInflateInit() { return inflateInit(this); }
+int ZlibEngine::doDeflateInit(int level) { return deflateInit(this, level); }
+void ZlibEngine::progress(int) {}
+void ZlibEngine::status(const wchar_t*) {}
+
+int ZlibEngine::compress(const wchar_t* inPath, const wchar_t* outPath, int level)
+{
+    closeFiles();
+    m_source = openFile(inPath, "rb");
+    std::int64_t total = m_source ? regularFileSize(m_source) : -1;
+    if (total < 0) {
+        closeFiles();
+        return ZE_OPEN_INPUT;
+    }
+    m_remaining = total;
+    m_target = openFile(outPath, "wb");
+    if (!m_target) {
+        closeFiles();
+        return ZE_OPEN_OUTPUT;
+    }
+    std::memset(static_cast<z_stream*>(this), 0, sizeof(z_stream));
+    int rc = doDeflateInit(level);
+    if (rc != Z_OK) {
+        closeFiles();
+        return rc;
+    }
+    status(L"compressing");
+    std::vector<unsigned char> in(kChunk), out(kChunk);
+    int flush = Z_NO_FLUSH;
+    do {
+        const size_t got = std::fread(in.data(), 1, in.size(), m_source);
+        if (std::ferror(m_source)) {
+            rc = ZE_READ;
+            break;
+        }
+        m_remaining -= static_cast<std::int64_t>(got);
+        flush = std::feof(m_source) ? Z_FINISH : Z_NO_FLUSH;
+        next_in = in.data();
+        avail_in = static_cast<uInt>(got);
+        do {
+            next_out = out.data();
+            avail_out = static_cast<uInt>(out.size());
+            deflate(this, flush);
+            const size_t have = out.size() - avail_out;
+            if (std::fwrite(out.data(), 1, have, m_target) != have) {
+                rc = ZE_WRITE;
+                break;
+            }
+        } while (avail_out == 0);
+        if (rc != Z_OK)
+            break;
+        if (total > 0)
+            progress(static_cast<int>(100 * (total - m_remaining) / total));
+    } while (flush != Z_FINISH);
+    deflateEnd(this);
+    if (std::fclose(m_target) != 0 && rc == Z_OK)
+        rc = ZE_WRITE;
+    m_target = nullptr;
+    closeFiles();
+    return rc;
+}
+
+int ZlibEngine::decompress(const wchar_t* inPath, const wchar_t* outPath)
+{
+    closeFiles();
+    m_source = openFile(inPath, "rb");
+    const std::int64_t total = m_source ? regularFileSize(m_source) : -1;
+    if (total < 0) {
+        closeFiles();
+        return ZE_OPEN_INPUT;
+    }
+    m_remaining = total;
+    m_target = openFile(outPath, "wb");
+    if (!m_target) {
+        closeFiles();
+        return ZE_OPEN_OUTPUT;
+    }
+    std::memset(static_cast<z_stream*>(this), 0, sizeof(z_stream));
+    int rc = doInflateInit();
+    if (rc != Z_OK) {
+        closeFiles();
+        return rc;
+    }
+    status(L"decompressing");
+    std::vector<unsigned char> in(kChunk), out(kChunk);
+    std::uint64_t produced = 0;
+    int zrc = Z_OK;
+    while (rc == Z_OK && zrc != Z_STREAM_END) {
+        if (m_remaining <= 0) {
+            rc = ZE_TRUNCATED;
+            break;
+        }
+        const size_t want = static_cast<size_t>(std::min<std::int64_t>(m_remaining, static_cast<std::int64_t>(kChunk)));
+        const size_t got = std::fread(in.data(), 1, want, m_source);
+        if (got == 0) {
+            rc = ZE_READ;
+            break;
+        }
+        m_remaining -= static_cast<std::int64_t>(got);
+        next_in = in.data();
+        avail_in = static_cast<uInt>(got);
+        do {
+            next_out = out.data();
+            avail_out = static_cast<uInt>(out.size());
+            zrc = inflate(this, Z_NO_FLUSH);
+            if (zrc == Z_NEED_DICT)
+                zrc = Z_DATA_ERROR;
+            if (zrc != Z_OK && zrc != Z_STREAM_END && zrc != Z_BUF_ERROR) {
+                rc = zrc;
+                break;
+            }
+            const size_t have = out.size() - avail_out;
+            produced += have;
+            if (produced > m_maxOutput) {
+                rc = ZE_TOO_LARGE;
+                break;
+            }
+            if (std::fwrite(out.data(), 1, have, m_target) != have) {
+                rc = ZE_WRITE;
+                break;
+            }
+        } while (avail_out == 0 && zrc != Z_STREAM_END);
+        if (total > 0)
+            progress(static_cast<int>(100 * (total - m_remaining) / total));
+    }
+    inflateEnd(this);
+    if (std::fclose(m_target) != 0 && rc == Z_OK)
+        rc = ZE_WRITE;
+    m_target = nullptr;
+    closeFiles();
+    return rc;
+}
+
+const char* ZlibEngine::errorText(int code)
+{
+    switch (code) {
+    case ZE_OK:
+        return "success";
+    case ZE_OPEN_INPUT:
+        return "cannot open the input file (missing, unreadable or not a regular file)";
+    case ZE_OPEN_OUTPUT:
+        return "cannot create the output file";
+    case ZE_READ:
+        return "read error";
+    case ZE_WRITE:
+        return "write error (disk full or file size limit)";
+    case ZE_TRUNCATED:
+        return "compressed data is truncated";
+    case ZE_TOO_LARGE:
+        return "decompressed data exceeds the payload limit";
+    case Z_DATA_ERROR:
+        return "compressed data is corrupt";
+    case Z_MEM_ERROR:
+        return "out of memory";
+    case Z_STREAM_ERROR:
+        return "invalid compression parameters";
+    case Z_VERSION_ERROR:
+        return "zlib version mismatch";
+    }
+    return "unknown error";
+}

@@ -1,0 +1,53 @@
+// Whole-file zlib (RFC 1950) compression and decompression, streamed file to file in chunks.
+// Derived classes hook the stream set-up; the PIA reader skips its header in doInflateInit.
+#pragma once
+#include <cstdint>
+#include <cstdio>
+#include <zlib.h>
+
+class ZlibEngine : public z_stream {
+public:
+    // Results besides 0. Zlib's own codes (Z_DATA_ERROR, Z_MEM_ERROR, ...) pass through as they are.
+    enum Error {
+        ZE_OK = 0,
+        ZE_OPEN_INPUT = -101,  // input missing, unreadable or not a regular file
+        ZE_OPEN_OUTPUT = -102, // output not creatable
+        ZE_READ = -103,        // short read from the input
+        ZE_WRITE = -104,       // short write to the output (disk full, size limit)
+        ZE_TRUNCATED = -105,   // the compressed stream ends before its end marker
+        ZE_TOO_LARGE = -106,   // the output would exceed the payload limit
+    };
+    static constexpr std::uint64_t kDefaultMaxOutput = std::uint64_t(1) << 30; // 1 GiB
+
+    ZlibEngine();
+    virtual ~ZlibEngine();
+    ZlibEngine(const ZlibEngine&) = delete;
+    ZlibEngine& operator=(const ZlibEngine&) = delete;
+
+    // Writes the zlib-format compression of inPath to outPath at the given level (0..9).
+    int compress(const wchar_t* inPath, const wchar_t* outPath, int level);
+    // Opens inPath, counts its bytes as input, calls doInflateInit(), then inflates that many
+    // bytes from the input's current position into outPath.
+    int decompress(const wchar_t* inPath, const wchar_t* outPath);
+
+    // Upper bound of decompressed bytes; a hostile stream that inflates beyond it is refused.
+    void setMaxOutput(std::uint64_t bytes) { m_maxOutput = bytes; }
+    std::uint64_t maxOutput() const { return m_maxOutput; }
+
+    static const char* errorText(int code);
+
+    // Hooks, in this slot order.
+    virtual int doInflateInit();
+    virtual int doDeflateInit(int level);
+    virtual void progress(int percent);
+    virtual void status(const wchar_t* message);
+
+protected:
+    std::FILE* m_source = nullptr;  // open during compress/decompress
+    std::int64_t m_remaining = 0;   // input bytes still to be read
+
+private:
+    void closeFiles();
+    std::FILE* m_target = nullptr;
+    std::uint64_t m_maxOutput = kDefaultMaxOutput;
+};

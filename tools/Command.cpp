@@ -1,0 +1,45 @@
+// Shared helpers of the tool's commands: messages and UTF-8 conversions.
+#include "Command.h"
+#include "platform/win32/codepage.h"
+
+#include <cstdio>
+
+namespace cli {
+
+int fail(const std::string& file, const std::string& message)
+{
+    std::fprintf(stderr, "davaraz: %s: %s\n", file.c_str(), message.c_str());
+    return kFailed;
+}
+
+int usageError(const std::string& message)
+{
+    std::fprintf(stderr, "davaraz: %s\n", message.c_str());
+    return kUsage;
+}
+
+std::wstring widen(const std::string& utf8)
+{
+    if (utf8.empty())
+        return std::wstring();
+    const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()),
+                                      static_cast<wchar_t*>(nullptr), 0);
+    std::wstring out(static_cast<size_t>(n > 0 ? n : 0), L'\0');
+    if (n > 0)
+        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), &out[0], n);
+    return out;
+}
+
+std::string narrow(const std::wstring& wide)
+{
+    if (wide.empty())
+        return std::string();
+    const int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
+                                      nullptr, nullptr);
+    std::string out(static_cast<size_t>(n > 0 ? n : 0), '\0');
+    if (n > 0)
+        WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), &out[0], n, nullptr, nullptr);
+    return out;
+}
+
+} // namespace cli

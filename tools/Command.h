@@ -1,0 +1,35 @@
+// The command table of the davaraz tool: each command group registers its entries.
+#pragma once
+#include <string>
+#include <vector>
+
+namespace cli {
+
+using Args = std::vector<std::string>;
+
+struct Command {
+    const char* name;
+    const char* usage; // arguments, for the help text
+    int minArgs;
+    int maxArgs;
+    int (*run)(const Args& args);
+};
+
+// Exit codes: 0 success, 1 a file or its content is wrong, 2 usage error.
+constexpr int kOk = 0;
+constexpr int kFailed = 1;
+constexpr int kUsage = 2;
+
+// Prints "davaraz: <file>: <message>" to stderr and returns kFailed.
+int fail(const std::string& file, const std::string& message);
+// Prints "davaraz: <message>" to stderr and returns kUsage.
+int usageError(const std::string& message);
+
+// Conversions between UTF-8 command-line text and wide strings.
+std::wstring widen(const std::string& utf8);
+std::string narrow(const std::wstring& wide);
+
+// The command groups; each appends its commands.
+void addPiaCommands(std::vector<Command>& table);
+
+} // namespace cli

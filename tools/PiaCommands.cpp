@@ -1,0 +1,180 @@
+// dump, pack and info: the PIA container seen from the command line.
+#include "Command.h"
+#include "davaraz/pia/PIAFileOut.h"
+#include "davaraz/pia/PIAParser.h"
+#include "platform/win32/codepage.h"
+
+#include <cinttypes>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <sys/stat.h>
+#include <vector>
+#include <zlib.h>
+
+namespace cli {
+namespace {
+
+// Why a PIA file could not be opened, in words for the message.
+std::string openFailure(const std::string& path, int rc)
+{
+    struct stat st;
+    if (::stat(path.c_str(), &st) != 0)
+        return std::string("cannot open: ") + std::strerror(errno);
+    if (S_ISDIR(st.st_mode))
+        return "is a directory, not a PIA file";
+    if (rc == pia::kFileError)
+        return st.st_size < static_cast<off_t>(pia::kHeaderSize) ? "shorter than the 60-byte PIA header"
+                                                                 : "cannot create or read a temporary file";
+    return std::string("cannot decompress the payload: ") + ZlibEngine::errorText(rc);
+}
+
+// Converts payload bytes in the ANSI code page to UTF-8, whole lines at a time so that no
+// multi-byte character is cut.
+std::string ansiToUtf8(const std::string& bytes)
+{
+    if (bytes.empty())
+        return bytes;
+    const int n = MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()),
+                                      static_cast<wchar_t*>(nullptr), 0);
+    std::wstring wide(static_cast<size_t>(n > 0 ? n : 0), L'\0');
+    if (n > 0)
+        MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), &wide[0], n);
+    return narrow(wide);
+}
+
+int runDump(const Args& args)
+{
+    const std::string& path = args[0];
+    CPIAFileIn in;
+    const int rc = in.open(widen(path).c_str());
+    if (rc != 0)
+        return fail(path, openFailure(path, rc));
+    std::vector<char> buf(64 * 1024);
+    std::string pending;
+    for (;;) {
+        const std::size_t got = in.readRaw(buf.data(), buf.size());
+        for (std::size_t i = 0; i < got; ++i)
+            if (buf[i] != '\0') // the NUL that ends real-world payloads is not text
+                pending.push_back(buf[i]);
+        const std::size_t lastLineEnd = pending.rfind('\n');
+        const std::size_t cut = got == 0 ? pending.size() : (lastLineEnd == std::string::npos ? 0 : lastLineEnd + 1);
+        if (cut > 0) {
+            const std::string chunk = pending.substr(0, cut);
+            pending.erase(0, cut);
+            const std::string text = in.isUtf8() ? chunk : ansiToUtf8(chunk);
+            if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size())
+                return fail("stdout", "write error");
+        }
+        if (got == 0)
+            break;
+    }
+    return std::fflush(stdout) == 0 ? kOk : fail("stdout", "write error");
+}
+
+int runPack(const Args& args)
+{
+    const std::string& textPath = args[0];
+    const std::string& outPath = args[1];
+    const std::wstring out = widen(outPath);
+    const int kind = pia::kindForPath(out.c_str());
+    if (kind < 0)
+        return usageError("pack: " + outPath + ": the extension must be .ctb, .stb, .pc3 or .pmp");
+    CPIAParser parser;
+    if (parser.openText(widen(textPath).c_str()) != 0)
+        return fail(textPath, std::string("cannot open: ") + std::strerror(errno));
+    if (!parser.parse())
+        return fail(textPath + ":" + std::to_string(parser.errorLine()),
+                    "the line does not follow the PIA payload grammar");
+    parser.file().close();
+    CPIAFileOut writer;
+    writer.setKind(kind);
+    writer.setStrictEncoding(true);
+    if (writer.write(parser.root(), out.c_str()))
+        return kOk;
+    if (writer.lineTooLong())
+        return fail(outPath, "a line is longer than 511 bytes and could not be read back; nothing written");
+    if (writer.lossy())
+        return fail(outPath, "the text has characters that ANSI code page " + std::to_string(GetACP()) +
+                                 " cannot hold; nothing written (DAVARAZ_ANSI_CODEPAGE selects another)");
+    return fail(outPath, "cannot write the file");
+}
+
+std::uint32_t le32(const unsigned char* p)
+{
+    return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16 | std::uint32_t(p[3]) << 24;
+}
+
+int runInfo(const Args& args)
+{
+    const std::string& path = args[0];
+    struct stat st;
+    if (::stat(path.c_str(), &st) != 0 || S_ISDIR(st.st_mode))
+        return fail(path, openFailure(path, pia::kFileError));
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f)
+        return fail(path, std::string("cannot open: ") + std::strerror(errno));
+    unsigned char header[pia::kHeaderSize];
+    const bool whole = std::fread(header, 1, sizeof header, f) == sizeof header;
+    if (!whole) {
+        std::fclose(f);
+        return fail(path, "shorter than the 60-byte PIA header");
+    }
+    // Both checksum conventions over the same bytes: this system's (started at 0) and the
+    // standard Adler-32 that other writers use.
+    uLong zeroBased = adler32(0L, header + 52, 8);
+    uLong standard = adler32(adler32(0L, nullptr, 0), header + 52, 8);
+    std::uint64_t actualCompressed = 0;
+    std::vector<unsigned char> buf(64 * 1024);
+    for (std::size_t got; (got = std::fread(buf.data(), 1, buf.size(), f)) > 0;) {
+        zeroBased = adler32(zeroBased, buf.data(), static_cast<uInt>(got));
+        standard = adler32(standard, buf.data(), static_cast<uInt>(got));
+        actualCompressed += got;
+    }
+    std::fclose(f);
+    const std::uint32_t stored = le32(header + 48);
+    const char* verdict = stored == zeroBased ? "matches (Adler-32 started at 0)"
+                          : stored == standard ? "matches (standard Adler-32)"
+                                               : "does not match";
+
+    std::printf("version: %.35s\n", reinterpret_cast<const char*>(header));
+    std::printf("codec: %.11s\n", reinterpret_cast<const char*>(header + 37));
+    std::printf("checksum: stored 0x%08" PRIx32 ", computed 0x%08lx, %s\n", stored,
+                static_cast<unsigned long>(stored == standard ? standard : zeroBased), verdict);
+
+    CPIAParser parser;
+    const int rc = parser.open(widen(path).c_str());
+    std::uint64_t actualText = 0;
+    if (rc == 0) {
+        for (std::size_t got; (got = parser.file().readRaw(reinterpret_cast<char*>(buf.data()), buf.size())) > 0;)
+            actualText += got;
+        parser.file().close();
+        parser.open(widen(path).c_str());
+    }
+    std::printf("uncompressed size: stored %" PRIu32 ", actual %s\n", le32(header + 52),
+                rc == 0 ? std::to_string(actualText).c_str() : "unknown");
+    std::printf("compressed size: stored %" PRIu32 ", actual %" PRIu64 "\n", le32(header + 56), actualCompressed);
+    if (rc != 0) {
+        std::printf("payload: cannot be decompressed\n");
+        return fail(path, openFailure(path, rc));
+    }
+    std::printf("encoding: %s\n",
+                parser.file().isUtf8() ? "UTF-8" : ("ANSI code page " + std::to_string(GetACP())).c_str());
+    if (!parser.parse()) {
+        std::printf("payload: does not parse (line %d)\n", parser.errorLine());
+        return fail(path, "the payload does not parse at line " + std::to_string(parser.errorLine()));
+    }
+    std::printf("payload: parses (%d top-level items)\n", parser.root()->count());
+    return kOk;
+}
+
+} // namespace
+
+void addPiaCommands(std::vector<Command>& table)
+{
+    table.push_back({"dump", "FILE", 1, 1, runDump});
+    table.push_back({"pack", "TEXT OUT", 2, 2, runPack});
+    table.push_back({"info", "FILE", 1, 1, runInfo});
+}
+
+} // namespace cli
