@@ -177,7 +177,7 @@ const wchar_t* CPIAFileIn::readLine()
     if (!m_text)
         return nullptr;
     m_bytes.clear();
-    m_lineNumber = static_cast<int>(m_newlines + 1);
+    const long lineNumber = m_newlines + 1;
     while (m_bytes.size() < pia::kReadBytes) {
         int c = nextByte();
         if (c == EOF)
@@ -197,6 +197,7 @@ const wchar_t* CPIAFileIn::readLine()
     }
     if (m_bytes.empty())
         return nullptr;
+    m_lineNumber = static_cast<int>(lineNumber);
     // A full read that cut a UTF-8 character in two leaves its start for the next read.
     if (m_utf8 && m_bytes.size() == pia::kReadBytes && m_bytes.back() != '\n') {
         const std::size_t tail = incompleteUtf8Tail(m_bytes.data(), m_bytes.size());

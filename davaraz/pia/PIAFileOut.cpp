@@ -133,26 +133,24 @@ void CPIAFileOut::writeBytes(const std::wstring& text, bool lineEnd)
     bool lossy = false;
     const OdAnsiString bytes = ut::convertToAnsi(OdString(text), 0, &lossy);
     m_lossy = m_lossy || lossy;
+    const std::string& s = bytes.str();
     if (lossy && m_strictEncoding) {
         m_status = pia::kFileError;
         return;
     }
-    const std::string& s = bytes.str();
+    // A reader takes 511 bytes at a time; a longer line would come back as two and break the
+    // file, so it is refused rather than written. Binary pieces (no line end) are exempt.
+    if (lineEnd && !m_binaryLine && s.size() > pia::kReadBytes) {
+        m_lineTooLong = true;
+        m_status = pia::kFileError;
+        return;
+    }
     if (std::fwrite(s.data(), 1, s.size(), m_file) != s.size() || (lineEnd && std::fputc('\n', m_file) == EOF))
         m_status = pia::kFileError;
 }
 
 void CPIAFileOut::writeLine(const std::wstring& line)
 {
-    if (m_status != 0)
-        return;
-    // A reader takes 511 bytes at a time; a longer line would come back as two and break the
-    // file, so it is refused rather than written.
-    if (ut::convertToAnsi(OdString(line), 0).str().size() > pia::kReadBytes) {
-        m_lineTooLong = true;
-        m_status = pia::kFileError;
-        return;
-    }
     writeBytes(line, true);
 }
 
@@ -176,7 +174,9 @@ void CPIAFileOut::writeBinary(const CPBin& bin)
         }
     }
     piece += L"\\";
+    m_binaryLine = true;
     writeBytes(piece, true);
+    m_binaryLine = false;
 }
 
 int CPIAFileOut::finish(const wchar_t* path)

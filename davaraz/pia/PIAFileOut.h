@@ -49,4 +49,5 @@ private:
     bool m_lineTooLong = false;
     bool m_lossy = false;
     bool m_strictEncoding = false;
+    bool m_binaryLine = false;
 };

@@ -2,6 +2,7 @@
 #include "davaraz/pia/PItem.h"
 
 #include <clocale>
+#include <deque>
 #include <cwchar>
 #include <locale.h>
 #include <locale>
@@ -81,9 +82,22 @@ CPBlock::CPBlock(const wchar_t* name) : CPItem(PI_BLOCK, name ? name : L"") {}
 
 CPBlock::~CPBlock()
 {
-    // Children go first to last, each with its whole subtree.
+    // Children go first to last. Sub-blocks hand their own children to the queue before they
+    // die, so a hostile, deeply nested tree is freed without deep recursion.
+    std::deque<std::unique_ptr<CPItem>> queue;
     for (auto& child : m_children)
-        child.reset();
+        queue.push_back(std::move(child));
+    m_children.clear();
+    while (!queue.empty()) {
+        std::unique_ptr<CPItem> item = std::move(queue.front());
+        queue.pop_front();
+        if (item->kind() == PI_BLOCK) {
+            auto* block = static_cast<CPBlock*>(item.get());
+            for (auto& child : block->m_children)
+                queue.push_back(std::move(child));
+            block->m_children.clear();
+        }
+    }
 }
 
 void CPBlock::indexChild(CPItem* child) const

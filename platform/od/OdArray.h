@@ -247,7 +247,9 @@ private:
         b->m_nAllocated = capacity;
         b->m_nLength = keep;
         T* data = dataOf(b);
-        if (buffer()->m_nRefCounter.load() > 1) {
+        if (buffer() == &OdArrayBuffer::g_empty_array_buffer) {
+            b->m_nLength = 0; // nothing to carry over
+        } else if (buffer()->m_nRefCounter.load() > 1) {
             A::copyConstruct(data, m_pData, keep);
         } else {
             for (size_type k = 0; k < keep; ++k) {

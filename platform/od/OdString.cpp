@@ -1,5 +1,6 @@
 // OdString operations that need formatting, case mapping or code-page conversion.
 #include "platform/od/OdString.h"
+#include "platform/od/OdCase.h"
 #include "platform/win32/codepage.h"
 
 #include <cstdarg>
@@ -147,14 +148,14 @@ OdString& OdString::trimLeft()
 OdString& OdString::makeLower()
 {
     for (wchar_t& c : m_s)
-        c = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
+        c = odToLower(c);
     return *this;
 }
 
 OdString& OdString::makeUpper()
 {
     for (wchar_t& c : m_s)
-        c = static_cast<wchar_t>(std::towupper(static_cast<wint_t>(c)));
+        c = odToUpper(c);
     return *this;
 }
 

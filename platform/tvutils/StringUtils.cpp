@@ -1,5 +1,6 @@
 // Implementations of the utility library's string helpers.
 #include "platform/tvutils/StringUtils.h"
+#include "platform/od/OdCase.h"
 #include "platform/win32/codepage.h"
 #include "platform/win32/errors.h"
 
@@ -12,7 +13,7 @@ namespace ut {
 namespace {
 wchar_t fold(wchar_t c, bool ignoreCase)
 {
-    return ignoreCase ? static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c))) : c;
+    return ignoreCase ? odToLower(c) : c;
 }
 bool isDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
 } // namespace

@@ -161,12 +161,27 @@ int multiByteToWide(UINT codePage, DWORD flags, LPCCH src, int srcBytes, Unit* d
         SetLastError(ERROR_INVALID_FLAGS);
         return 0;
     }
+    const size_t len = srcBytes == -1 ? std::strlen(src) + 1 : static_cast<size_t>(srcBytes);
+    // Plain ASCII reads the same in every supported code page: no converter needed.
+    size_t ascii = 0;
+    while (ascii < len && static_cast<unsigned char>(src[ascii]) < 0x80)
+        ++ascii;
+    if (ascii == len && win32::isCodePageSupported(cp)) {
+        if (dstChars == 0)
+            return static_cast<int>(len);
+        if (len > static_cast<size_t>(dstChars)) {
+            SetLastError(ERROR_INSUFFICIENT_BUFFER);
+            return 0;
+        }
+        for (size_t i = 0; i < len; ++i)
+            dst[i] = static_cast<Unit>(static_cast<unsigned char>(src[i]));
+        return static_cast<int>(len);
+    }
     iconv_t cd = cache().get(cp, true);
     if (cd == reinterpret_cast<iconv_t>(-1)) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return 0;
     }
-    const size_t len = srcBytes == -1 ? std::strlen(src) + 1 : static_cast<size_t>(srcBytes);
     thread_local std::u32string cps;
     if (!decode(cd, cp, (flags & MB_ERR_INVALID_CHARS) != 0, src, len, cps)) {
         SetLastError(ERROR_NO_UNICODE_TRANSLATION);
@@ -206,12 +221,28 @@ int wideToMultiByte(UINT codePage, DWORD flags, const Unit* src, int srcChars, L
         SetLastError(ERROR_INVALID_FLAGS);
         return 0;
     }
+    const size_t len = srcChars == -1 ? wideLength(src) + 1 : static_cast<size_t>(srcChars);
+    size_t ascii = 0;
+    while (ascii < len && static_cast<std::uint32_t>(src[ascii]) < 0x80)
+        ++ascii;
+    if (ascii == len && win32::isCodePageSupported(cp)) {
+        if (usedDefaultChar)
+            *usedDefaultChar = FALSE;
+        if (dstBytes == 0)
+            return static_cast<int>(len);
+        if (len > static_cast<size_t>(dstBytes)) {
+            SetLastError(ERROR_INSUFFICIENT_BUFFER);
+            return 0;
+        }
+        for (size_t i = 0; i < len; ++i)
+            dst[i] = static_cast<char>(src[i]);
+        return static_cast<int>(len);
+    }
     iconv_t cd = cache().get(cp, false);
     if (cd == reinterpret_cast<iconv_t>(-1)) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return 0;
     }
-    const size_t len = srcChars == -1 ? wideLength(src) + 1 : static_cast<size_t>(srcChars);
 
     thread_local std::string out;
     out.clear();
@@ -301,12 +332,9 @@ namespace win32 {
 
 bool isCodePageSupported(UINT codePage)
 {
-    const std::string name = iconvName(codePage);
-    iconv_t cd = iconv_open("UTF-32LE", name.c_str());
-    if (cd == reinterpret_cast<iconv_t>(-1))
-        return false;
-    iconv_close(cd);
-    return true;
+    // The per-thread converter cache answers after the first look.
+    return cache().get(codePage == CP_ACP || codePage == CP_OEMCP ? GetACP() : codePage, true) !=
+           reinterpret_cast<iconv_t>(-1);
 }
 
 bool setAnsiCodePage(UINT codePage)

@@ -1,0 +1,100 @@
+// Shared test helpers: a private temporary folder that also serves as TMPDIR (so leftover
+// temporary files can be counted), file helpers and running the command-line tool.
+#pragma once
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <sys/wait.h>
+
+namespace testutil {
+
+namespace fs = std::filesystem;
+
+inline std::string dataPath(const std::string& rel) { return std::string(DAVARAZ_TEST_DATA) + "/" + rel; }
+
+inline std::string readBytes(const fs::path& p)
+{
+    std::ifstream in(p, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+inline void writeBytes(const fs::path& p, const std::string& bytes)
+{
+    std::ofstream out(p, std::ios::binary);
+    out << bytes;
+}
+
+// A fresh folder for the test's own files plus a separate one installed as TMPDIR while the
+// object lives; tempCount() tells how many temporary files are in it.
+class TempDir {
+public:
+    TempDir()
+    {
+        char work[] = "/tmp/davaraz-testXXXXXX";
+        m_root = mkdtemp(work);
+        fs::create_directory(m_root / "tmp");
+        const char* old = std::getenv("TMPDIR");
+        m_hadOld = old != nullptr;
+        if (old)
+            m_oldTmp = old;
+        setenv("TMPDIR", (m_root / "tmp").c_str(), 1);
+    }
+    ~TempDir()
+    {
+        if (m_hadOld)
+            setenv("TMPDIR", m_oldTmp.c_str(), 1);
+        else
+            unsetenv("TMPDIR");
+        std::error_code ec;
+        fs::permissions(m_root / "tmp", fs::perms::owner_all, ec);
+        fs::remove_all(m_root, ec);
+    }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    fs::path path(const std::string& name) const { return m_root / name; }
+    fs::path tmp() const { return m_root / "tmp"; }
+    std::size_t tempCount() const
+    {
+        std::size_t n = 0;
+        for (auto it = fs::directory_iterator(tmp()); it != fs::directory_iterator(); ++it)
+            ++n;
+        return n;
+    }
+    std::size_t entryCount() const
+    {
+        std::size_t n = 0;
+        for (auto it = fs::directory_iterator(m_root); it != fs::directory_iterator(); ++it)
+            ++n;
+        return n;
+    }
+
+private:
+    fs::path m_root;
+    std::string m_oldTmp;
+    bool m_hadOld = false;
+};
+
+struct ToolResult {
+    int exitCode;
+    std::string out;
+    std::string err;
+};
+
+// Runs the davaraz tool with a shell-quoted argument string; captures stdout and stderr.
+inline ToolResult runTool(const std::string& args, const TempDir& dir)
+{
+    const fs::path out = dir.path("tool.out"), err = dir.path("tool.err");
+    const std::string cmd = std::string("'") + DAVARAZ_TOOL_PATH + "' " + args + " >'" + out.string() + "' 2>'" +
+                            err.string() + "'";
+    const int status = std::system(cmd.c_str());
+    ToolResult r{WIFEXITED(status) ? WEXITSTATUS(status) : -1, readBytes(out), readBytes(err)};
+    fs::remove(out);
+    fs::remove(err);
+    return r;
+}
+
+} // namespace testutil

@@ -1,0 +1,187 @@
+// CPIAFileOut: header bytes, checksum, line forms, binary pieces and failures that leave nothing.
+#include "davaraz/pia/PIAFileOut.h"
+#include "davaraz/pia/PIAParser.h"
+#include "platform/win32/codepage.h"
+#include "PiaTestUtil.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using testutil::TempDir;
+
+std::unique_ptr<CPBlock> sampleTree()
+{
+    auto root = std::make_unique<CPBlock>(L"");
+    auto* a = new CPBlock(L"A");
+    a->add(new CPNum(L"N", 0.5, 1));
+    auto* b = new CPBlock(L"B");
+    b->add(new CPStr(L"S", L"text with \u00E9"));
+    a->add(b);
+    root->add(a);
+    root->add(new CPBool(L"flag", false));
+    return root;
+}
+
+bool writeTree(const CPBlock& root, const std::filesystem::path& path, int kind = -1)
+{
+    CPIAFileOut out;
+    out.setKind(kind >= 0 ? kind : pia::kindForPath(path.wstring().c_str()));
+    return out.write(&root, path.wstring().c_str());
+}
+
+TEST(PIAFileOut, HeaderOfEachKind)
+{
+    TempDir dir;
+    auto root = sampleTree();
+    struct {
+        const char* name;
+        int kind;
+        const char* version;
+    } cases[] = {{"t.ctb", PIA_CTB, "PIAFILEVERSION_2.0,CTBVER1,compress"},
+                 {"t.stb", PIA_STB, "PIAFILEVERSION_2.0,STBVER1,compress"},
+                 {"t.pc3", PIA_PC3, "PIAFILEVERSION_2.0,PC3VER1,compress"},
+                 {"t.pmp", PIA_PC3, "PIAFILEVERSION_2.0,PC3VER1,compress"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(pia::kindForPath(dir.path(c.name).wstring().c_str()), c.kind);
+        ASSERT_TRUE(writeTree(*root, dir.path(c.name))) << c.name;
+        const std::string file = testutil::readBytes(dir.path(c.name));
+        EXPECT_EQ(file.substr(0, 35), c.version);
+        EXPECT_EQ(file.substr(35, 2), "\r\n");
+        EXPECT_EQ(file.substr(37, 11), "pmzlibcodec");
+        bool ok = false;
+        const std::string text = piatest::payload(file, &ok);
+        ASSERT_TRUE(ok);
+        EXPECT_EQ(piatest::le32(file, 52), text.size());
+        EXPECT_EQ(piatest::le32(file, 56), file.size() - 60);
+        // Adler-32 started at 0 (not 1) over the two sizes and the stream.
+        const uLong sum = adler32(0L, reinterpret_cast<const Bytef*>(file.data() + 52), static_cast<uInt>(file.size() - 52));
+        EXPECT_EQ(piatest::le32(file, 48), sum);
+        EXPECT_NE(piatest::le32(file, 48), adler32(1L, reinterpret_cast<const Bytef*>(file.data() + 52),
+                                                     static_cast<uInt>(file.size() - 52)));
+    }
+    EXPECT_EQ(pia::kindForPath(L"x.PC3"), PIA_PC3);
+    EXPECT_EQ(pia::kindForPath(L"x.txt"), -1);
+    EXPECT_EQ(dir.tempCount(), 0u);
+}
+
+TEST(PIAFileOut, LineFormsAndIndentation)
+{
+    TempDir dir;
+    ASSERT_TRUE(writeTree(*sampleTree(), dir.path("t.ctb")));
+    EXPECT_EQ(piatest::payload(testutil::readBytes(dir.path("t.ctb"))),
+              "A{\n N=0.5\n B{\n  S=\"text with \xE9\n }\n}\nflag=FALSE\n");
+}
+
+TEST(PIAFileOut, EmptyRootAndEmptyBinary)
+{
+    TempDir dir;
+    CPBlock root(L"");
+    ASSERT_TRUE(writeTree(root, dir.path("empty.pc3")));
+    const std::string file = testutil::readBytes(dir.path("empty.pc3"));
+    EXPECT_EQ(piatest::le32(file, 52), 0u);
+    CPIAParser p;
+    ASSERT_EQ(p.open(dir.path("empty.pc3").wstring().c_str()), 0);
+    ASSERT_TRUE(p.parse());
+    EXPECT_EQ(p.root()->count(), 0);
+
+    root.add(new CPBin(L"nothing", L""));
+    root.add(new CPNum(L"n", 1));
+    ASSERT_TRUE(writeTree(root, dir.path("bin.pc3")));
+    EXPECT_EQ(piatest::payload(testutil::readBytes(dir.path("bin.pc3"))), "n=1\n");
+}
+
+TEST(PIAFileOut, LongBinaryItemIsOneLineAndReadsBack)
+{
+    TempDir dir;
+    std::wstring hex;
+    for (int i = 0; i < 2000; ++i)
+        hex += L"0123456789ABCDEF"[(i * 7) % 16];
+    CPBlock root(L"");
+    auto* blk = new CPBlock(L"custom");
+    blk->add(new CPBin(L"private", hex));
+    root.add(blk);
+    ASSERT_TRUE(writeTree(root, dir.path("bin.pc3")));
+    const std::string text = piatest::payload(testutil::readBytes(dir.path("bin.pc3")));
+    EXPECT_EQ(text, "custom{\n private=\\" + std::string(hex.begin(), hex.end()) + "\\\n}\n");
+
+    CPIAParser p;
+    ASSERT_EQ(p.open(dir.path("bin.pc3").wstring().c_str()), 0);
+    ASSERT_TRUE(p.parse());
+    const auto* custom = static_cast<const CPBlock*>(p.root()->find(L"custom", PI_BLOCK));
+    ASSERT_TRUE(custom);
+    const auto* bin = static_cast<const CPBin*>(custom->find(L"private", PI_BIN));
+    ASSERT_TRUE(bin);
+    EXPECT_EQ(bin->text(), hex);
+}
+
+TEST(PIAFileOut, AnsiCodePageDecidesThePayloadBytes)
+{
+    TempDir dir;
+    const UINT old = GetACP();
+    ASSERT_TRUE(win32::setAnsiCodePage(1251));
+    CPBlock root(L"");
+    root.add(new CPStr(L"name", L"\u041F\u0435\u0440\u043E"));
+    const bool written = writeTree(root, dir.path("ru.ctb"));
+    CPIAParser p;
+    const int rc = p.open(dir.path("ru.ctb").wstring().c_str());
+    const bool parsed = rc == 0 && p.parse();
+    win32::setAnsiCodePage(old);
+    ASSERT_TRUE(written);
+    EXPECT_EQ(piatest::payload(testutil::readBytes(dir.path("ru.ctb"))), "name=\"\xCF\xE5\xF0\xEE\n");
+    ASSERT_TRUE(parsed);
+    EXPECT_FALSE(p.file().isUtf8());
+    EXPECT_EQ(static_cast<const CPStr*>(p.root()->find(L"name", PI_STR))->text(), L"\u041F\u0435\u0440\u043E");
+}
+
+TEST(PIAFileOut, RefusedWritesKeepTheOldFileAndLeaveNothing)
+{
+    TempDir dir;
+    const auto target = dir.path("keep.ctb");
+    ASSERT_TRUE(writeTree(*sampleTree(), target));
+    const std::string before = testutil::readBytes(target);
+
+    CPBlock tooLong(L"");
+    tooLong.add(new CPStr(L"s", std::wstring(600, L'x')));
+    CPIAFileOut out;
+    EXPECT_FALSE(out.write(&tooLong, target.wstring().c_str()));
+    EXPECT_TRUE(out.lineTooLong());
+    EXPECT_EQ(out.status(), pia::kFileError);
+
+    CPBlock lossy(L"");
+    lossy.add(new CPStr(L"s", L"\u65E5\u672C"));
+    CPIAFileOut strict;
+    strict.setStrictEncoding(true);
+    EXPECT_FALSE(strict.write(&lossy, target.wstring().c_str()));
+    EXPECT_TRUE(strict.lossy());
+
+    EXPECT_FALSE(CPIAFileOut().write(nullptr, target.wstring().c_str()));
+    EXPECT_FALSE(CPIAFileOut().write(&lossy, dir.path("no/such/dir/x.ctb").wstring().c_str()));
+
+    EXPECT_EQ(testutil::readBytes(target), before);
+    EXPECT_EQ(dir.tempCount(), 0u);
+    EXPECT_EQ(dir.entryCount(), 2u) << "only tmp/ and keep.ctb";
+}
+
+TEST(PIAFileOut, NoTemporaryFolderFailsCleanly)
+{
+    TempDir dir;
+    setenv("TMPDIR", dir.path("missing").c_str(), 1);
+    CPIAFileOut out;
+    EXPECT_FALSE(out.write(sampleTree().get(), dir.path("x.ctb").wstring().c_str()));
+    EXPECT_EQ(out.status(), pia::kFileError);
+    EXPECT_FALSE(std::filesystem::exists(dir.path("x.ctb")));
+}
+
+TEST(PIAFileOut, SecondWriteGivesTheSameBytes)
+{
+    TempDir dir;
+    ASSERT_TRUE(writeTree(*sampleTree(), dir.path("a.stb")));
+    CPIAParser p;
+    ASSERT_EQ(p.open(dir.path("a.stb").wstring().c_str()), 0);
+    ASSERT_TRUE(p.parse());
+    ASSERT_TRUE(writeTree(*p.root(), dir.path("b.stb")));
+    EXPECT_EQ(testutil::readBytes(dir.path("a.stb")), testutil::readBytes(dir.path("b.stb")));
+}
+
+} // namespace

@@ -1,0 +1,135 @@
+// The item tree: number formatting and scanning, duplicate rules, and look-up in large blocks.
+#include "davaraz/pia/PItem.h"
+
+#include <clocale>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Counts destructions so that ownership mistakes show as wrong counts.
+struct Counted : CPStr {
+    explicit Counted(const std::wstring& name, int* counter) : CPStr(name, L""), n(counter) {}
+    ~Counted() override { ++*n; }
+    int* n;
+};
+
+TEST(PItem, NumberTextIsFormattedInTheCLocale)
+{
+    struct {
+        double value;
+        int precision;
+        const wchar_t* text;
+    } cases[] = {{0.5, -1, L"0.500000"}, {0.5, 1, L"0.5"}, {2.25, 8, L"2.25000000"}, {-1.0, -1, L"-1.000000"},
+                 {1234567.0, 1, L"1234567.0"}};
+    const char* old = std::setlocale(LC_ALL, nullptr);
+    const std::string saved = old ? old : "C";
+    std::setlocale(LC_ALL, "de_DE.UTF-8"); // a comma locale, when installed, must not leak in
+    for (const auto& c : cases)
+        EXPECT_EQ(CPNum(L"n", c.value, c.precision).text(), c.text);
+    EXPECT_EQ(CPNum(L"n", -7).text(), L"-7");
+    EXPECT_EQ(CPNum(L"n", 3).text(), L"3");
+    std::setlocale(LC_ALL, saved.c_str());
+}
+
+TEST(PItem, ScanningFollowsTheScanFormats)
+{
+    CPBlock b(L"");
+    b.add(CPNum::fromText(L"half", L"2.5"));
+    b.add(CPNum::fromText(L"exp", L"1e3"));
+    b.add(CPNum::fromText(L"fixed", L"1.000000"));
+    b.add(CPNum::fromText(L"tail", L"12abc"));
+    b.add(CPNum::fromText(L"space", L" 7"));
+    b.add(CPNum::fromText(L"letters", L"abc"));
+    b.add(CPNum::fromText(L"empty", L""));
+    b.add(new CPStr(L"str", L"5"));
+    int i = -99;
+    double d = -99;
+    EXPECT_TRUE(b.getInt(i, L"half"));
+    EXPECT_EQ(i, 2);
+    EXPECT_TRUE(b.getDouble(d, L"exp"));
+    EXPECT_EQ(d, 1000.0);
+    EXPECT_TRUE(b.getInt(i, L"fixed"));
+    EXPECT_EQ(i, 1);
+    EXPECT_TRUE(b.getInt(i, L"tail"));
+    EXPECT_EQ(i, 12);
+    EXPECT_TRUE(b.getInt(i, L"space"));
+    EXPECT_EQ(i, 7);
+    i = 42;
+    d = 4.2;
+    for (const wchar_t* key : {L"letters", L"empty", L"str", L"missing"}) {
+        EXPECT_FALSE(b.getInt(i, key)) << key;
+        EXPECT_FALSE(b.getDouble(d, key)) << key;
+    }
+    EXPECT_EQ(i, 42);
+    EXPECT_EQ(d, 4.2);
+}
+
+TEST(PItem, SameKeyAndKindIsRefusedOtherKindsCoexist)
+{
+    CPBlock b(L"");
+    EXPECT_EQ(b.count(), 0);
+    EXPECT_EQ(b.find(L"scale_factor", PI_NUM), nullptr);
+    ASSERT_TRUE(b.add(new CPNum(L"scale_factor", 1.0, -1)));
+    auto* dup = new CPNum(L"scale_factor", 2.0, -1);
+    EXPECT_FALSE(b.add(dup));
+    delete dup;
+    auto* str = new CPStr(L"scale_factor", L"x");
+    auto* blk = new CPBlock(L"scale_factor");
+    EXPECT_TRUE(b.add(blk));
+    EXPECT_TRUE(b.add(str));
+    EXPECT_EQ(b.count(), 3);
+    EXPECT_EQ(b.find(L"scale_factor", PI_STR), str);
+    EXPECT_EQ(b.find(L"scale_factor", PI_BLOCK), blk);
+    EXPECT_EQ(b.find(L"Scale_factor", PI_NUM), nullptr);
+    EXPECT_EQ(b.find(L"scale_facto", PI_NUM), nullptr);
+}
+
+TEST(PItem, DeletingTheRootDeletesEveryItemOnce)
+{
+    int deleted = 0;
+    {
+        CPBlock root(L"");
+        auto* inner = new CPBlock(L"a");
+        auto* deeper = new CPBlock(L"b");
+        deeper->add(new Counted(L"x", &deleted));
+        inner->add(deeper);
+        inner->add(new Counted(L"y", &deleted));
+        root.add(inner);
+        root.add(new Counted(L"z", &deleted));
+        auto* refused = new Counted(L"z", &deleted);
+        EXPECT_FALSE(root.add(refused));
+        delete refused;
+        EXPECT_EQ(deleted, 1);
+    }
+    EXPECT_EQ(deleted, 4);
+}
+
+// Large blocks switch to an index; results must be those of a first-to-last scan.
+TEST(PItem, LargeBlocksFindTheSameItemsAsSmallOnes)
+{
+    CPBlock b(L"");
+    std::vector<CPItem*> nums, strs;
+    for (int i = 0; i < 500; ++i) {
+        nums.push_back(new CPNum(std::to_wstring(i), i));
+        ASSERT_TRUE(b.add(nums.back()));
+        if (i % 3 == 0) {
+            strs.push_back(new CPStr(std::to_wstring(i), L"s"));
+            ASSERT_TRUE(b.add(strs.back()));
+        }
+    }
+    EXPECT_EQ(b.find(L"0", PI_NUM), nums[0]);
+    EXPECT_EQ(b.find(L"499", PI_NUM), nums[499]);
+    EXPECT_EQ(b.find(L"3", PI_STR), strs[1]);
+    EXPECT_EQ(b.find(L"4", PI_STR), nullptr);
+    EXPECT_EQ(b.find(L"3", PI_BLOCK), nullptr);
+    EXPECT_EQ(b.find(L"3", 99), nullptr);
+    auto* dup = new CPNum(L"250", 1);
+    EXPECT_FALSE(b.add(dup));
+    delete dup;
+    int v = 0;
+    EXPECT_TRUE(b.getInt(v, L"250"));
+    EXPECT_EQ(v, 250);
+    EXPECT_EQ(b.item(0), nums[0]);
+}
+
+} // namespace

@@ -1,0 +1,156 @@
+// Conformance of the code-page calls: result and last error asserted together after poisoning.
+#include "platform/win32/codepage.h"
+#include "platform/win32/errors.h"
+
+#include <gtest/gtest.h>
+#include <string>
+
+namespace {
+
+constexpr DWORD kPoison = 0xDEADBEEF;
+
+struct AnsiScope {
+    explicit AnsiScope(UINT cp) : old(GetACP()) { EXPECT_TRUE(win32::setAnsiCodePage(cp)); }
+    ~AnsiScope() { win32::setAnsiCodePage(old); }
+    UINT old;
+};
+
+struct DecodeCase {
+    const char* label;
+    UINT codePage;
+    DWORD flags;
+    std::string bytes;
+    std::wstring expected; // empty together with error != 0 means failure
+    DWORD error;
+};
+
+class MultiByteToWideCharTable : public ::testing::TestWithParam<DecodeCase> {};
+
+TEST_P(MultiByteToWideCharTable, ConvertsOrFailsWithTheRealCode)
+{
+    const DecodeCase& c = GetParam();
+    AnsiScope ansi(1252);
+    SetLastError(kPoison);
+    const int need = MultiByteToWideChar(c.codePage, c.flags, c.bytes.data(), static_cast<int>(c.bytes.size()),
+                                         static_cast<wchar_t*>(nullptr), 0);
+    if (c.error) {
+        EXPECT_EQ(need, 0);
+        EXPECT_EQ(GetLastError(), c.error);
+        return;
+    }
+    ASSERT_EQ(need, static_cast<int>(c.expected.size()));
+    EXPECT_EQ(GetLastError(), kPoison) << "success must not touch the last error";
+    std::wstring out(static_cast<size_t>(need), L'\0');
+    ASSERT_EQ(MultiByteToWideChar(c.codePage, c.flags, c.bytes.data(), static_cast<int>(c.bytes.size()), &out[0], need),
+              need);
+    EXPECT_EQ(out, c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, MultiByteToWideCharTable,
+    ::testing::Values(
+        DecodeCase{"utf8_multibyte", CP_UTF8, MB_ERR_INVALID_CHARS, "Stra\xC3\x9F" "e \xE2\x82\xAC", L"Stra\u00DFe \u20AC", 0},
+        DecodeCase{"utf8_invalid_strict", CP_UTF8, MB_ERR_INVALID_CHARS, "a\xFF" "b", L"", ERROR_NO_UNICODE_TRANSLATION},
+        DecodeCase{"utf8_truncated_strict", CP_UTF8, MB_ERR_INVALID_CHARS, "a\xE2\x82", L"", ERROR_NO_UNICODE_TRANSLATION},
+        DecodeCase{"utf8_invalid_lenient", CP_UTF8, 0, "a\xFF" "b", L"a\uFFFDb", 0},
+        DecodeCase{"utf8_bad_flags", CP_UTF8, MB_PRECOMPOSED, "a", L"", ERROR_INVALID_FLAGS},
+        DecodeCase{"cp1252_euro", 1252, 0, "\x80", L"\u20AC", 0},
+        DecodeCase{"cp1252_undefined_byte", 1252, 0, "\x81", L"\u0081", 0},
+        DecodeCase{"ansi_default_is_1252", CP_ACP, 0, "\xE9t\xE9", L"\u00E9t\u00E9", 0},
+        DecodeCase{"cp1251", 1251, 0, "\xC0\xE1", L"\u0410\u0431", 0},
+        DecodeCase{"cp932", 932, 0, "\x93\xFA\x96\x7B", L"\u65E5\u672C", 0},
+        DecodeCase{"unknown_code_page", 12345, 0, "a", L"", ERROR_INVALID_PARAMETER}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+TEST(MultiByteToWideChar, MinusOneConvertsTheTerminatorToo)
+{
+    SetLastError(kPoison);
+    wchar_t out[8];
+    EXPECT_EQ(MultiByteToWideChar(CP_UTF8, 0, "abc", -1, out, 8), 4);
+    EXPECT_EQ(std::wstring(out), L"abc");
+    EXPECT_EQ(GetLastError(), kPoison);
+}
+
+TEST(MultiByteToWideChar, BufferOneShortFailsWithInsufficientBuffer)
+{
+    wchar_t out[3];
+    SetLastError(kPoison);
+    EXPECT_EQ(MultiByteToWideChar(CP_UTF8, 0, "abc", -1, out, 3), 0);
+    EXPECT_EQ(GetLastError(), ERROR_INSUFFICIENT_BUFFER);
+}
+
+TEST(MultiByteToWideChar, RejectsBadParameters)
+{
+    wchar_t out[4];
+    struct {
+        const char* src;
+        int srcBytes;
+        wchar_t* dst;
+        int dstChars;
+    } cases[] = {{"a", 0, out, 4}, {nullptr, 1, out, 4}, {"a", -2, out, 4}, {"a", 1, nullptr, 4}, {"a", 1, out, -1}};
+    for (const auto& c : cases) {
+        SetLastError(kPoison);
+        EXPECT_EQ(MultiByteToWideChar(CP_UTF8, 0, c.src, c.srcBytes, c.dst, c.dstChars), 0);
+        EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
+    }
+}
+
+TEST(MultiByteToWideChar, Utf16OutputUsesSurrogatePairs)
+{
+    WCHAR out[4] = {};
+    SetLastError(kPoison);
+    EXPECT_EQ(MultiByteToWideChar(CP_UTF8, 0, "\xF0\x9F\x98\x80", 4, out, 4), 2);
+    EXPECT_EQ(out[0], 0xD83D);
+    EXPECT_EQ(out[1], 0xDE00);
+    EXPECT_EQ(MultiByteToWideChar(CP_UTF8, 0, "\xF0\x9F\x98\x80", 4, out, 1), 0);
+    EXPECT_EQ(GetLastError(), ERROR_INSUFFICIENT_BUFFER);
+}
+
+TEST(WideCharToMultiByte, UnmappableCharacterBecomesTheDefaultCharacter)
+{
+    char out[8] = {};
+    BOOL used = FALSE;
+    SetLastError(kPoison);
+    EXPECT_EQ(WideCharToMultiByte(1252, 0, L"\u20AC\u0416", 2, out, 8, nullptr, &used), 2);
+    EXPECT_EQ(std::string(out, 2), "\x80?");
+    EXPECT_TRUE(used);
+    EXPECT_EQ(WideCharToMultiByte(1252, 0, L"ab", 2, out, 8, "#", &used), 2);
+    EXPECT_FALSE(used);
+    EXPECT_EQ(WideCharToMultiByte(1251, 0, L"\u0416x", 2, out, 8, "#", &used), 2);
+    EXPECT_EQ(std::string(out, 2), "\xC6x");
+    EXPECT_EQ(GetLastError(), kPoison);
+}
+
+TEST(WideCharToMultiByte, Utf8RefusesADefaultCharacter)
+{
+    char out[8];
+    BOOL used;
+    SetLastError(kPoison);
+    EXPECT_EQ(WideCharToMultiByte(CP_UTF8, 0, L"a", 1, out, 8, nullptr, &used), 0);
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
+}
+
+TEST(WideCharToMultiByte, SizeQueryAndOneShortBuffer)
+{
+    SetLastError(kPoison);
+    const int need = WideCharToMultiByte(CP_UTF8, 0, L"\u00E9\u20AC", -1, nullptr, 0, nullptr, nullptr);
+    EXPECT_EQ(need, 2 + 3 + 1);
+    char out[8];
+    EXPECT_EQ(WideCharToMultiByte(CP_UTF8, 0, L"\u00E9\u20AC", -1, out, need - 1, nullptr, nullptr), 0);
+    EXPECT_EQ(GetLastError(), ERROR_INSUFFICIENT_BUFFER);
+    const WCHAR lone[] = {0xD800, u'a', 0};
+    EXPECT_EQ(WideCharToMultiByte(CP_UTF8, 0, lone, 2, out, 8, nullptr, nullptr), 4);
+    EXPECT_EQ(std::string(out, 4), "\xEF\xBF\xBD" "a");
+}
+
+TEST(AnsiCodePage, SettingFollowsOnlyKnownCodePages)
+{
+    AnsiScope ansi(1250);
+    EXPECT_EQ(GetACP(), 1250u);
+    EXPECT_FALSE(win32::setAnsiCodePage(4242));
+    EXPECT_EQ(GetACP(), 1250u);
+    for (UINT cp : {65001u, 1250u, 1251u, 1252u, 932u, 936u})
+        EXPECT_TRUE(win32::isCodePageSupported(cp)) << cp;
+}
+
+} // namespace

@@ -1,0 +1,109 @@
+// The tool's dump, pack and info commands: exit codes, messages and files left behind.
+#include "pia/PiaTestUtil.h"
+#include "TestUtil.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using testutil::runTool;
+using testutil::TempDir;
+
+std::string q(const std::filesystem::path& p) { return "'" + p.string() + "'"; }
+
+TEST(ToolPia, PackThenDumpGivesTheTextBack)
+{
+    TempDir dir;
+    const std::string text = "description=\"Stra\xC3\x9F" "e\nplot_style{\n 0{\n  color=-1\n }\n}\nblob=\\00FF\\\n";
+    testutil::writeBytes(dir.path("in.txt"), text);
+    auto r = runTool("pack " + q(dir.path("in.txt")) + " " + q(dir.path("out.stb")), dir);
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    const std::string file = testutil::readBytes(dir.path("out.stb"));
+    EXPECT_EQ(file.substr(0, 35), "PIAFILEVERSION_2.0,STBVER1,compress");
+    EXPECT_EQ(piatest::payload(file), "description=\"Stra\xDF" "e\nplot_style{\n 0{\n  color=-1\n }\n}\nblob=\\00FF\\\n");
+    r = runTool("dump " + q(dir.path("out.stb")), dir);
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, text);
+}
+
+TEST(ToolPia, DumpOfAnotherWritersFileIsUtf8WithoutTheNul)
+{
+    TempDir dir;
+    const auto r = runTool("dump " + q(testutil::dataPath("pia/cp1252_crlf_nul.stb")), dir);
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_NE(r.out.find("name=\"Stra\xC3\x9F" "e\r\n"), std::string::npos);
+    EXPECT_EQ(r.out.find('\0'), std::string::npos);
+}
+
+TEST(ToolPia, PackRefusesBadTextWithTheLineAndWritesNothing)
+{
+    TempDir dir;
+    testutil::writeBytes(dir.path("bad.txt"), "a=1\nb=2\na b=3\n");
+    auto r = runTool("pack " + q(dir.path("bad.txt")) + " " + q(dir.path("out.ctb")), dir);
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find("bad.txt:3:"), std::string::npos) << r.err;
+    EXPECT_FALSE(std::filesystem::exists(dir.path("out.ctb")));
+
+    r = runTool("pack " + q(dir.path("bad.txt")) + " " + q(dir.path("out.txt")), dir);
+    EXPECT_EQ(r.exitCode, 2);
+    r = runTool("pack onlyone", dir);
+    EXPECT_EQ(r.exitCode, 2);
+    r = runTool("frobnicate", dir);
+    EXPECT_EQ(r.exitCode, 2);
+
+    testutil::writeBytes(dir.path("cjk.txt"), "s=\"\xE6\x97\xA5\n");
+    r = runTool("pack " + q(dir.path("cjk.txt")) + " " + q(dir.path("cjk.ctb")), dir);
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find("1252"), std::string::npos) << r.err;
+    EXPECT_FALSE(std::filesystem::exists(dir.path("cjk.ctb")));
+    EXPECT_EQ(dir.tempCount(), 0u);
+}
+
+TEST(ToolPia, AnsiCodePageComesFromTheEnvironment)
+{
+    TempDir dir;
+    testutil::writeBytes(dir.path("ru.txt"), "s=\"\xD0\x9F\n");
+    auto r = runTool("pack " + q(dir.path("ru.txt")) + " " + q(dir.path("ru.ctb")), dir);
+    EXPECT_EQ(r.exitCode, 1) << "Cyrillic does not fit the default code page 1252";
+    const std::string cmd = "DAVARAZ_ANSI_CODEPAGE=1251 '" + std::string(DAVARAZ_TOOL_PATH) + "' pack " +
+                            q(dir.path("ru.txt")) + " " + q(dir.path("ru.ctb"));
+    ASSERT_EQ(std::system(cmd.c_str()), 0);
+    EXPECT_EQ(piatest::payload(testutil::readBytes(dir.path("ru.ctb"))), "s=\"\xCF\n");
+}
+
+TEST(ToolPia, InfoReportsHeaderChecksumAndParse)
+{
+    TempDir dir;
+    auto r = runTool("info " + q(testutil::dataPath("pia/utf8_crlf_nul.ctb")), dir);
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_NE(r.out.find("version: PIAFILEVERSION_2.0,CTBVER1,compress"), std::string::npos);
+    EXPECT_NE(r.out.find("matches (standard Adler-32)"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("encoding: UTF-8"), std::string::npos);
+    EXPECT_NE(r.out.find("payload: parses (5 top-level items)"), std::string::npos) << r.out;
+
+    r = runTool("info " + q(testutil::dataPath("pia/bad_grammar.ctb")), dir);
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.out.find("does not parse (line 2)"), std::string::npos) << r.out;
+
+    struct {
+        const char* file;
+        const char* words;
+    } bad[] = {{"pia/truncated.ctb", "truncated"},
+               {"pia/corrupt_stream.ctb", "corrupt"},
+               {"pia/short_header.ctb", "shorter than the 60-byte"},
+               {"pia/empty.ctb", "shorter than the 60-byte"}};
+    for (const auto& b : bad) {
+        r = runTool("dump " + q(testutil::dataPath(b.file)), dir);
+        EXPECT_EQ(r.exitCode, 1) << b.file;
+        EXPECT_NE(r.err.find(b.words), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find(b.file), std::string::npos) << r.err;
+    }
+    r = runTool("info " + q(dir.tmp()), dir);
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find("directory"), std::string::npos);
+    r = runTool("dump " + q(dir.path("missing.ctb")), dir);
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(dir.tempCount(), 0u);
+}
+
+} // namespace
