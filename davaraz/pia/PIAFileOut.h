@@ -24,7 +24,7 @@ public:
     bool write(const CPBlock* root, const wchar_t* path);
 
     // 0 or the first error of the last write.
-    int status() const { return m_status; }
+    int lastStatus() const { return m_status; }
     // The last write refused a line that a reader could not read back whole (over 511 bytes).
     bool lineTooLong() const { return m_lineTooLong; }
     // The last write had to replace characters the ANSI code page lacks by '?'.

@@ -146,7 +146,7 @@ TEST(PIAFileOut, RefusedWritesKeepTheOldFileAndLeaveNothing)
     CPIAFileOut out;
     EXPECT_FALSE(out.write(&tooLong, target.wstring().c_str()));
     EXPECT_TRUE(out.lineTooLong());
-    EXPECT_EQ(out.status(), pia::kFileError);
+    EXPECT_EQ(out.lastStatus(), pia::kFileError);
 
     CPBlock lossy(L"");
     lossy.add(new CPStr(L"s", L"\u65E5\u672C"));
@@ -169,7 +169,7 @@ TEST(PIAFileOut, NoTemporaryFolderFailsCleanly)
     setenv("TMPDIR", dir.path("missing").c_str(), 1);
     CPIAFileOut out;
     EXPECT_FALSE(out.write(sampleTree().get(), dir.path("x.ctb").wstring().c_str()));
-    EXPECT_EQ(out.status(), pia::kFileError);
+    EXPECT_EQ(out.lastStatus(), pia::kFileError);
     EXPECT_FALSE(std::filesystem::exists(dir.path("x.ctb")));
 }
 

@@ -1,0 +1,20 @@
+// Umbrella header of the davaraz library: every public header, for callers that want them all.
+#pragma once
+
+#include "platform/od/OdArray.h"
+#include "platform/od/OdDbPlotSettings.h"
+#include "platform/od/OdError.h"
+#include "platform/od/OdString.h"
+#include "platform/tvutils/BinStream.h"
+#include "platform/tvutils/DynamicLibrary.h"
+#include "platform/tvutils/FileName.h"
+#include "platform/tvutils/StringUtils.h"
+#include "platform/tvutils/ZlibEngine.h"
+#include "platform/win32/codepage.h"
+#include "platform/win32/errors.h"
+
+#include "davaraz/pia/PIAFile.h"
+#include "davaraz/pia/PIAFileIn.h"
+#include "davaraz/pia/PIAFileOut.h"
+#include "davaraz/pia/PIAParser.h"
+#include "davaraz/pia/PItem.h"
