@@ -7,7 +7,9 @@
 #include "platform/win32/codepage.h"
 #include "platform/win32/errors.h"
 
+#include <algorithm>
 #include <cstring>
+#include <sys/stat.h>
 
 namespace {
 constexpr std::size_t kBufferSize = 64 * 1024;
@@ -105,6 +107,8 @@ int CPIAFileIn::openStream(const std::string& nativePath)
     m_text = std::fopen(nativePath.c_str(), "rb");
     if (!m_text)
         return pia::kFileError;
+    struct stat st;
+    m_textSize = fstat(fileno(m_text), &st) == 0 ? static_cast<std::uint64_t>(st.st_size) : 0;
     m_utf8 = detectUtf8();
     if (std::fseek(m_text, 0, SEEK_SET) != 0)
         return pia::kFileError;
@@ -160,6 +164,17 @@ void CPIAFileIn::unread(const char* bytes, std::size_t n)
         m_pushback.push_back(bytes[--n]);
 }
 
+std::uint64_t CPIAFileIn::bytesLeft() const
+{
+    if (!m_text)
+        return 0;
+    const long pos = std::ftell(m_text);
+    if (pos < 0)
+        return 0;
+    const std::uint64_t consumed = static_cast<std::uint64_t>(pos) - (m_end - m_pos) - m_pushback.size();
+    return consumed < m_textSize ? m_textSize - consumed : 0;
+}
+
 std::size_t CPIAFileIn::readRaw(char* buffer, std::size_t size)
 {
     std::size_t n = 0;
@@ -179,6 +194,18 @@ const wchar_t* CPIAFileIn::readLine()
     m_bytes.clear();
     const long lineNumber = m_newlines + 1;
     while (m_bytes.size() < pia::kReadBytes) {
+        // Plain bytes are copied in bulk up to the next CR or LF.
+        if (m_pushback.empty() && m_pos < m_end) {
+            const char* p = m_buffer.data() + m_pos;
+            const std::size_t n = std::min(pia::kReadBytes - m_bytes.size(), m_end - m_pos);
+            std::size_t k = 0;
+            while (k < n && p[k] != '\n' && p[k] != '\r')
+                ++k;
+            m_bytes.append(p, k);
+            m_pos += k;
+            if (k == n)
+                continue;
+        }
         int c = nextByte();
         if (c == EOF)
             break;

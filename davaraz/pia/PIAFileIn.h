@@ -4,6 +4,7 @@
 #include "davaraz/pia/PIAFile.h"
 #include "platform/tvutils/ZlibEngine.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -25,6 +26,8 @@ public:
     bool isUtf8() const { return m_utf8; }
     // 1-based line of the text where the last line handed out starts.
     int lineNumber() const { return m_lineNumber; }
+    // Bytes of the payload text not yet handed out (an upper bound for what lines can still hold).
+    std::uint64_t bytesLeft() const;
     // Raw bytes of the payload text from the current position; 0 at the end.
     std::size_t readRaw(char* buffer, std::size_t size);
 
@@ -47,5 +50,6 @@ private:
     std::string m_pushback;
     std::string m_bytes;
     long m_newlines = 0;
+    std::uint64_t m_textSize = 0;
     int m_lineNumber = 0;
 };

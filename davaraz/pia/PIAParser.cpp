@@ -4,6 +4,8 @@
 
 namespace {
 
+constexpr std::size_t kReserveAfter = 1 << 20;
+
 // The key before a sign: leading spaces skipped, then up to the first space; only spaces may
 // follow it. A tab is not a space here and stays part of the key.
 bool parseKey(const std::wstring& line, std::size_t sign, std::wstring& key)
@@ -65,6 +67,10 @@ bool CPIAParser::itemLine(const std::wstring& line, std::size_t eq)
                 break;
             }
             value += part;
+            // A large value would otherwise be copied at every doubling; what is left of the
+            // text bounds what it can still grow by.
+            if (value.size() >= kReserveAfter && value.capacity() < value.size() + kReserveAfter)
+                value.reserve(value.size() + static_cast<std::size_t>(m_file.bytesLeft()));
             const wchar_t* next = m_file.readLine();
             if (!next)
                 return false; // the text ended inside the value

@@ -13,6 +13,8 @@ struct GrammarCase {
     int errorLine;
 };
 
+void PrintTo(const GrammarCase& c, std::ostream* os) { *os << c.label; }
+
 class Grammar : public ::testing::TestWithParam<GrammarCase> {};
 
 TEST_P(Grammar, ParsesOrFailsAtTheRightLine)

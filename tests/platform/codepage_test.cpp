@@ -24,6 +24,8 @@ struct DecodeCase {
     DWORD error;
 };
 
+void PrintTo(const DecodeCase& c, std::ostream* os) { *os << c.label; }
+
 class MultiByteToWideCharTable : public ::testing::TestWithParam<DecodeCase> {};
 
 TEST_P(MultiByteToWideCharTable, ConvertsOrFailsWithTheRealCode)
