@@ -12,6 +12,8 @@ namespace {
 // beyond ASCII match in any case (the "C" locale folds only A to Z).
 wint_t lower(wchar_t c)
 {
+    if (c < 0x80)
+        return c >= L'A' && c <= L'Z' ? static_cast<wint_t>(c + (L'a' - L'A')) : static_cast<wint_t>(c);
     static const locale_t utf8 = newlocale(LC_CTYPE_MASK, "C.UTF-8", static_cast<locale_t>(nullptr));
     return utf8 ? towlower_l(static_cast<wint_t>(c), utf8) : std::towlower(static_cast<wint_t>(c));
 }
