@@ -284,6 +284,11 @@ TEST(PlotStyleTableFile, BadInputIsRefused)
     EXPECT_EQ(nullptr, CPlotStyleTable::read(files.file("junk.ctb").c_str()));
     EXPECT_EQ(nullptr, CPlotStyleTable::read(files.file("missing.ctb").c_str()));
     EXPECT_EQ(nullptr, CPlotStyleTable::read(nullptr));
+    // Successful and failed writes clean up after themselves too.
+    Table good(CPlotStyleTable::create(true, nullptr));
+    EXPECT_TRUE(good->write(files.file("good.ctb").c_str()));
+    EXPECT_TRUE(Table(CPlotStyleTable::read(files.file("good.ctb").c_str())));
+    EXPECT_FALSE(good->write(files.file("no/such/folder.ctb").c_str()));
     EXPECT_EQ(before, tmp.fileCount());
 
     if (old)

@@ -132,7 +132,6 @@ TEST(PlotStyle, PolicySetters)
     CPlotStyle s;
     s.setGrayScale(true);
     EXPECT_EQ(3, s.color_policy());
-    s.updateColor(-1);
     CPlotStyle t;
     t.updateColor(0x0000FF); // 5
     t.setGrayScale(true);    // 7
