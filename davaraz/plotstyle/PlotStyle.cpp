@@ -1,0 +1,146 @@
+// Plot style names, equality, and its two persistent forms: the PIA block and the binary record.
+#include "davaraz/plotstyle/PlotStyle.h"
+#include "davaraz/pia/PItem.h"
+#include "platform/tvutils/BinStream.h"
+
+#include <cwctype>
+#include <memory>
+
+void CPlotStyle::updateName(const wchar_t* newName)
+{
+    m_locName = newName ? newName : L"";
+    m_name = m_locName;
+    for (wchar_t& c : m_name)
+        if (std::iswspace(static_cast<wint_t>(c)))
+            c = L'_';
+}
+
+bool CPlotStyle::isEqual(const CPlotStyle& o, bool compareDescription) const
+{
+    return m_color == o.m_color && m_modeColor == o.m_modeColor && m_colorPolicy == o.m_colorPolicy &&
+           m_physicalPen == o.m_physicalPen && m_virtualPen == o.m_virtualPen && m_screen == o.m_screen &&
+           m_linePatternSize == o.m_linePatternSize && m_lineType == o.m_lineType &&
+           m_adaptiveLinetype == o.m_adaptiveLinetype && m_lineWeight == o.m_lineWeight &&
+           m_fillStyle == o.m_fillStyle && m_endStyle == o.m_endStyle && m_joinStyle == o.m_joinStyle &&
+           (!compareDescription || m_desc == o.m_desc);
+}
+
+bool CPlotStyle::write(CPBlock& parent, int index, bool writeModeColor) const
+{
+    auto block = std::make_unique<CPBlock>(std::to_wstring(index).c_str());
+    block->add(new CPStr(L"name", m_name));
+    block->add(new CPStr(L"localized_name", m_locName));
+    block->add(new CPStr(L"description", m_desc));
+    block->add(new CPNum(L"color", m_color));
+    if (writeModeColor)
+        block->add(new CPNum(L"mode_color", m_modeColor));
+    block->add(new CPNum(L"color_policy", m_colorPolicy));
+    block->add(new CPNum(L"physical_pen_number", m_physicalPen));
+    block->add(new CPNum(L"virtual_pen_number", m_virtualPen));
+    block->add(new CPNum(L"screen", m_screen));
+    block->add(new CPNum(L"linepattern_size", m_linePatternSize, -1));
+    block->add(new CPNum(L"linetype", m_lineType));
+    block->add(new CPBool(L"adaptive_linetype", m_adaptiveLinetype));
+    block->add(new CPNum(L"lineweight", m_lineWeight));
+    block->add(new CPNum(L"fill_style", m_fillStyle));
+    block->add(new CPNum(L"end_style", m_endStyle));
+    block->add(new CPNum(L"join_style", m_joinStyle));
+    // A duplicate index leaves the block with the caller, so the unique_ptr frees it.
+    if (parent.add(block.get()))
+        block.release();
+    return true;
+}
+
+namespace {
+
+bool readStr(const CPBlock& b, const wchar_t* key, std::wstring& out)
+{
+    const CPItem* it = b.find(key, PI_STR);
+    if (!it)
+        return false;
+    out = static_cast<const CPStr*>(it)->text();
+    return true;
+}
+
+bool readBool(const CPBlock& b, const wchar_t* key, bool& out)
+{
+    const CPItem* it = b.find(key, PI_BOOL);
+    if (!it)
+        return false;
+    out = static_cast<const CPBool*>(it)->value();
+    return true;
+}
+
+} // namespace
+
+bool CPlotStyle::init(const CPBlock& b, const wchar_t** failedKey)
+{
+    const wchar_t* key = nullptr;
+    auto fail = [&](const wchar_t* k) {
+        key = k;
+        return false;
+    };
+    auto run = [&]() {
+        if (!readStr(b, L"name", m_name))
+            return fail(L"name");
+        if (!readStr(b, L"localized_name", m_locName))
+            return fail(L"localized_name");
+        if (!readStr(b, L"description", m_desc))
+            return fail(L"description");
+        if (!b.getInt(m_color, L"color"))
+            return fail(L"color");
+        if (!b.getInt(m_modeColor, L"mode_color"))
+            m_modeColor = m_color;
+        if (!b.getInt(m_colorPolicy, L"color_policy"))
+            return fail(L"color_policy");
+        if (!b.getInt(m_physicalPen, L"physical_pen_number"))
+            return fail(L"physical_pen_number");
+        if (!b.getInt(m_virtualPen, L"virtual_pen_number"))
+            return fail(L"virtual_pen_number");
+        if (!b.getInt(m_screen, L"screen"))
+            return fail(L"screen");
+        if (!b.getDouble(m_linePatternSize, L"linepattern_size"))
+            return fail(L"linepattern_size");
+        if (!b.getInt(m_lineType, L"linetype"))
+            return fail(L"linetype");
+        if (!readBool(b, L"adaptive_linetype", m_adaptiveLinetype))
+            return fail(L"adaptive_linetype");
+        if (!b.getInt(m_lineWeight, L"lineweight"))
+            return fail(L"lineweight");
+        if (!b.getInt(m_fillStyle, L"fill_style"))
+            return fail(L"fill_style");
+        if (!b.getInt(m_endStyle, L"end_style"))
+            return fail(L"end_style");
+        if (!b.getInt(m_joinStyle, L"join_style"))
+            return fail(L"join_style");
+        return true;
+    };
+    const bool ok = run();
+    if (failedKey)
+        *failedKey = key;
+    return ok;
+}
+
+bool CPlotStyle::write(COBinStream& out) const
+{
+    try {
+        out << m_name << m_locName << m_desc << m_color << m_modeColor << m_colorPolicy << m_physicalPen
+            << m_virtualPen << m_screen << m_linePatternSize << m_lineType << m_adaptiveLinetype << m_lineWeight
+            << m_fillStyle << m_endStyle << m_joinStyle;
+    } catch (...) {
+        return false;
+    }
+    return true;
+}
+
+bool CPlotStyle::read(CIBinStream& in)
+{
+    try {
+        in >> m_name >> m_locName >> m_desc >> m_color >> m_modeColor >> m_colorPolicy >> m_physicalPen >>
+            m_virtualPen >> m_screen >> m_linePatternSize >> m_lineType >> m_adaptiveLinetype >> m_lineWeight >>
+            m_fillStyle >> m_endStyle >> m_joinStyle;
+    } catch (...) {
+        return false;
+    }
+    return true;
+}

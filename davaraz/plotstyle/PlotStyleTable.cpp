@@ -1,0 +1,174 @@
+// Plot style table: construction, deep copies, creation, queries and the editing operations.
+#include "davaraz/plotstyle/PlotStyleTable.h"
+
+#include <cwctype>
+#include <locale.h>
+#include <unordered_map>
+#include <wx/translation.h>
+
+namespace {
+
+// Lower case by Unicode rules whatever the process locale is, so that style names with letters
+// beyond ASCII match in any case (the "C" locale folds only A to Z).
+wint_t lower(wchar_t c)
+{
+    if (c < 0x80)
+        return c >= L'A' && c <= L'Z' ? static_cast<wint_t>(c + (L'a' - L'A')) : static_cast<wint_t>(c);
+    static const locale_t utf8 = newlocale(LC_CTYPE_MASK, "C.UTF-8", static_cast<locale_t>(nullptr));
+    return utf8 ? towlower_l(static_cast<wint_t>(c), utf8) : std::towlower(static_cast<wint_t>(c));
+}
+
+// Letter case ignored, as the runtime's _wcsicmp does.
+bool equalNoCase(const wchar_t* a, const wchar_t* b)
+{
+    for (;; ++a, ++b) {
+        const wint_t ca = lower(*a);
+        const wint_t cb = lower(*b);
+        if (ca != cb)
+            return false;
+        if (ca == 0)
+            return true;
+    }
+}
+
+} // namespace
+
+CPlotStyleTable::CPlotStyleTable() = default;
+CPlotStyleTable::~CPlotStyleTable() = default;
+CPlotStyleTable::CPlotStyleTable(CPlotStyleTable&&) noexcept = default;
+CPlotStyleTable& CPlotStyleTable::operator=(CPlotStyleTable&&) noexcept = default;
+
+CPlotStyleTable::CPlotStyleTable(const CPlotStyleTable& o)
+    : m_description(o.m_description), m_scaleFactor(o.m_scaleFactor), m_applyFactor(o.m_applyFactor),
+      m_clwDisplayUnits(o.m_clwDisplayUnits), m_clw(o.m_clw), m_writeAciTable(o.m_writeAciTable),
+      m_useAci(o.m_useAci), m_aciAvailable(o.m_aciAvailable)
+{
+    std::unordered_map<const CPlotStyle*, CPlotStyle*> copyOf;
+    m_styles.reserve(o.m_styles.size());
+    for (const auto& s : o.m_styles) {
+        m_styles.push_back(s ? std::make_unique<CPlotStyle>(*s) : nullptr);
+        copyOf[s.get()] = m_styles.back().get();
+    }
+    if (o.m_aci) {
+        m_aci = std::make_unique<CAciTable>();
+        for (int i = 0; i < CAciTable::kSize; ++i) {
+            const auto it = copyOf.find(o.m_aci->at(i));
+            m_aci->set(i, it == copyOf.end() ? nullptr : it->second);
+        }
+    }
+}
+
+CPlotStyleTable& CPlotStyleTable::operator=(const CPlotStyleTable& o)
+{
+    if (this != &o) {
+        CPlotStyleTable copy(o);
+        *this = std::move(copy);
+    }
+    return *this;
+}
+
+CPlotStyleTable* CPlotStyleTable::create(bool colorDependent, const wchar_t* baseName)
+{
+    auto table = std::make_unique<CPlotStyleTable>();
+    if (!colorDependent) {
+        table->m_styles.push_back(std::make_unique<CPlotStyle>());
+        table->m_styles.back()->updateName(L"Normal");
+        return table.release();
+    }
+    const std::wstring base = baseName ? std::wstring(baseName) : wxGetTranslation(wxS("Color")).ToStdWstring();
+    table->m_aciAvailable = table->m_useAci = true;
+    table->m_aci = std::make_unique<CAciTable>();
+    table->m_styles.reserve(CAciTable::kSize);
+    for (int n = 1; n <= CAciTable::kSize; ++n) {
+        auto style = std::make_unique<CPlotStyle>();
+        const std::wstring number = std::to_wstring(n);
+        style->m_locName = base + L" " + number;
+        style->m_name = base + L"_" + number;
+        table->m_aci->set(n - 1, style.get());
+        table->m_styles.push_back(std::move(style));
+    }
+    return table.release();
+}
+
+int CPlotStyleTable::indexOf(const CPlotStyle* style) const
+{
+    for (std::size_t i = 0; i < m_styles.size(); ++i)
+        if (m_styles[i].get() == style)
+            return static_cast<int>(i);
+    return -1;
+}
+
+CPlotStyle* CPlotStyleTable::find(const wchar_t* name) const
+{
+    if (!name)
+        return nullptr;
+    for (const auto& s : m_styles)
+        if (s && equalNoCase(s->name(), name))
+            return s.get();
+    return nullptr;
+}
+
+int CPlotStyleTable::findLocName(const wchar_t* locName) const
+{
+    if (!locName)
+        return -1;
+    for (std::size_t i = 0; i < m_styles.size(); ++i)
+        if (m_styles[i] && equalNoCase(m_styles[i]->locName(), locName))
+            return static_cast<int>(i);
+    return -1;
+}
+
+bool CPlotStyleTable::renameStyle(int i, const wchar_t* newName)
+{
+    if (i < 0 || static_cast<std::size_t>(i) >= m_styles.size() || !newName || !*newName)
+        return false;
+    for (std::size_t k = 0; k < m_styles.size(); ++k)
+        if (static_cast<int>(k) != i && m_styles[k] && equalNoCase(m_styles[k]->locName(), newName))
+            return false;
+    m_styles[static_cast<std::size_t>(i)]->updateName(newName);
+    return true;
+}
+
+bool CPlotStyleTable::addStyle(const wchar_t* newName, int after, const CPlotStyle* model)
+{
+    if (m_aci || m_aciAvailable)
+        return false;
+    if ((after >= 0 && static_cast<std::size_t>(after) >= m_styles.size()) || !newName || !*newName ||
+        findLocName(newName) >= 0)
+        return false;
+    auto style = model ? std::make_unique<CPlotStyle>(*model) : std::make_unique<CPlotStyle>();
+    style->updateName(newName);
+    const std::size_t at = after < 0 ? m_styles.size() : static_cast<std::size_t>(after) + 1;
+    m_styles.insert(m_styles.begin() + static_cast<std::ptrdiff_t>(at), std::move(style));
+    return true;
+}
+
+void CPlotStyleTable::deleteStyle(int i)
+{
+    if (m_aci || m_aciAvailable || i < 0 || static_cast<std::size_t>(i) >= m_styles.size())
+        return;
+    m_styles.erase(m_styles.begin() + i);
+}
+
+bool CPlotStyleTable::deleteACI()
+{
+    if (m_useAci || !m_aci)
+        return false;
+    m_aci.reset();
+    m_aciAvailable = false;
+    return true;
+}
+
+void CPlotStyleTable::addACI(int* const indices)
+{
+    if (m_useAci || !indices)
+        return;
+    for (int i = 0; i < CAciTable::kSize; ++i)
+        if (indices[i] < 0 || static_cast<std::size_t>(indices[i]) >= m_styles.size())
+            return;
+    m_aciAvailable = true;
+    if (!m_aci)
+        m_aci = std::make_unique<CAciTable>();
+    for (int i = 0; i < CAciTable::kSize; ++i)
+        m_aci->set(i, m_styles[static_cast<std::size_t>(indices[i])].get());
+}

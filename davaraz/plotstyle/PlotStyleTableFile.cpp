@@ -1,0 +1,236 @@
+// Plot style table files: reading a parsed PIA tree into a table and building the tree to write.
+#include "davaraz/pia/PIAFileOut.h"
+#include "davaraz/pia/PIAParser.h"
+#include "davaraz/plotstyle/PlotStyleTable.h"
+#include "platform/tvutils/FileName.h"
+
+#include <climits>
+#include <cwchar>
+
+namespace {
+
+// The runtime's _wtoi: leading blanks, a sign and digits; 0 when nothing converts.
+int wtoi(const std::wstring& text)
+{
+    const long v = std::wcstol(text.c_str(), nullptr, 10);
+    return v > INT_MAX ? INT_MAX : v < INT_MIN ? INT_MIN : static_cast<int>(v);
+}
+
+// A block refuses a duplicate key; the item then stays here and is freed.
+bool addItem(CPBlock& block, std::unique_ptr<CPItem> item)
+{
+    if (!block.add(item.get()))
+        return false;
+    item.release();
+    return true;
+}
+
+std::wstring quoted(const wchar_t* key) { return std::wstring(L"\"") + key + L"\""; }
+
+} // namespace
+
+bool CPlotStyleTable::refuse(const std::wstring& why)
+{
+    if (m_readError.empty())
+        m_readError = why;
+    return false;
+}
+
+CPlotStyleTable* CPlotStyleTable::read(const wchar_t* path) { return read(path, nullptr); }
+
+CPlotStyleTable* CPlotStyleTable::read(const wchar_t* path, std::wstring* why)
+{
+    auto report = [why](const std::wstring& text) -> CPlotStyleTable* {
+        if (why)
+            *why = text;
+        return nullptr;
+    };
+    if (!path)
+        return report(L"no file name");
+    CPIAParser parser;
+    if (parser.open(path) != 0)
+        return report(L"cannot open the file or decompress its payload");
+    const bool parsed = parser.parse();
+    const int line = parser.errorLine();
+    parser.file().close();
+    if (!parsed)
+        return report(L"the payload does not parse (line " + std::to_wstring(line) + L")");
+    auto table = std::make_unique<CPlotStyleTable>();
+    if (!table->init(parser))
+        return report(table->m_readError);
+    if (why)
+        why->clear();
+    return table.release();
+}
+
+bool CPlotStyleTable::init(CPIAParser& parser)
+{
+    m_readError.clear();
+    const CPBlock* root = parser.root();
+    if (!root)
+        return refuse(L"the file is empty");
+
+    const CPItem* item = root->find(L"description", PI_STR);
+    if (!item)
+        return refuse(L"missing or malformed required key " + quoted(L"description"));
+    m_description = static_cast<const CPStr*>(item)->text();
+
+    item = root->find(L"aci_table_available", PI_BOOL);
+    if (!item)
+        return refuse(L"missing or malformed required key " + quoted(L"aci_table_available"));
+    const bool aciAvailable = static_cast<const CPBool*>(item)->value();
+
+    if (!root->getDouble(m_scaleFactor, L"scale_factor"))
+        return refuse(L"missing or malformed required key " + quoted(L"scale_factor"));
+
+    item = root->find(L"apply_factor", PI_BOOL);
+    if (!item)
+        return refuse(L"missing or malformed required key " + quoted(L"apply_factor"));
+    m_applyFactor = static_cast<const CPBool*>(item)->value();
+
+    root->getInt(m_clwDisplayUnits, L"custom_lineweight_display_units"); // optional
+
+    item = root->find(L"plot_style", PI_BLOCK);
+    if (!item)
+        return refuse(L"missing required block " + quoted(L"plot_style"));
+    const auto& styles = *static_cast<const CPBlock*>(item);
+    m_styles.clear();
+    m_styles.resize(static_cast<std::size_t>(styles.count()));
+    // Children may come in any order; their keys place them and must be 0 .. n - 1 once each.
+    for (int c = 0; c < styles.count(); ++c) {
+        const CPItem* child = styles.item(c);
+        const std::wstring where = L"block " + quoted((L"plot_style/" + child->name()).c_str());
+        if (child->kind() != PI_BLOCK)
+            return refuse(where + L" is not a style block");
+        const int p = wtoi(child->name());
+        if (p < 0 || p >= styles.count() || m_styles[static_cast<std::size_t>(p)])
+            return refuse(where + L": the style numbers are not 0 to " + std::to_wstring(styles.count() - 1) +
+                          L", each once");
+        m_styles[static_cast<std::size_t>(p)] = std::make_unique<CPlotStyle>();
+        const wchar_t* key = nullptr;
+        if (!m_styles[static_cast<std::size_t>(p)]->init(*static_cast<const CPBlock*>(child), &key))
+            return refuse(where + L": missing or malformed required key " + quoted(key));
+    }
+
+    m_aciAvailable = aciAvailable;
+    if (aciAvailable) {
+        m_aci = std::make_unique<CAciTable>();
+        if (const CPItem* aci = root->find(L"aci_table", PI_BLOCK)) {
+            if (!initAci(*static_cast<const CPBlock*>(aci)))
+                return refuse(L"block \"aci_table\" is malformed");
+        } else {
+            if (m_styles.size() != static_cast<std::size_t>(CAciTable::kSize))
+                return refuse(L"no block \"aci_table\" and " + std::to_wstring(m_styles.size()) +
+                              L" styles instead of 255");
+            for (int i = 0; i < CAciTable::kSize; ++i)
+                m_aci->set(i, m_styles[static_cast<std::size_t>(i)].get());
+            m_writeAciTable = false;
+            m_useAci = true;
+        }
+    }
+
+    if (const CPItem* clw = root->find(L"custom_lineweight_table", PI_BLOCK))
+        return initCLW(*static_cast<const CPBlock*>(clw));
+    return true;
+}
+
+bool CPlotStyleTable::initAci(const CPBlock& block)
+{
+    if (block.count() != CAciTable::kSize)
+        return refuse(L"block \"aci_table\" has " + std::to_wstring(block.count()) + L" entries instead of 255");
+    if (!m_aci)
+        m_aci = std::make_unique<CAciTable>();
+    m_aci->clear();
+    for (int c = 0; c < block.count(); ++c) {
+        const CPItem* child = block.item(c);
+        const std::wstring where = L"item " + quoted((L"aci_table/" + child->name()).c_str());
+        if (child->kind() != PI_STR)
+            return refuse(where + L" is not a string");
+        const int i = wtoi(child->name());
+        if (i < 0 || i >= CAciTable::kSize || m_aci->at(i))
+            return refuse(where + L": the entry numbers are not 0 to 254, each once");
+        CPlotStyle* style = find(static_cast<const CPStr*>(child)->text().c_str());
+        if (!style)
+            return refuse(where + L" names a style the table does not have");
+        m_aci->set(i, style);
+    }
+    m_useAci = true;
+    return true;
+}
+
+bool CPlotStyleTable::initCLW(const CPBlock& block)
+{
+    if (block.count() != CCustomLineweightTable::kSize)
+        return refuse(L"block \"custom_lineweight_table\" has " + std::to_wstring(block.count()) +
+                      L" entries instead of 27");
+    for (int c = 0; c < block.count(); ++c) {
+        const CPItem* child = block.item(c);
+        const std::wstring where = L"item " + quoted((L"custom_lineweight_table/" + child->name()).c_str());
+        if (child->kind() != PI_NUM)
+            return refuse(where + L" is not a number");
+        const int i = wtoi(child->name());
+        double weight = 0;
+        if (i < 0 || i >= CCustomLineweightTable::kSize)
+            return refuse(where + L": the entry numbers are not 0 to 26");
+        if (!scanDouble(static_cast<const CPNum*>(child)->text(), weight))
+            return refuse(where + L" is not a number");
+        m_clw.set(i, weight);
+    }
+    return true;
+}
+
+bool CPlotStyleTable::write(const wchar_t* path)
+{
+    if (!path)
+        return false;
+    CPBlock root(L"");
+    if (!writeToBlock(root))
+        return false;
+    CPIAFileOut out;
+    out.setKind(ut::FileName(OdString(path)).hasExt(L"ctb") ? PIA_CTB : PIA_STB);
+    return out.write(&root, path);
+}
+
+bool CPlotStyleTable::writeToBlock(CPBlock& root)
+{
+    addItem(root, std::make_unique<CPStr>(L"description", m_description));
+    addItem(root, std::make_unique<CPBool>(L"aci_table_available", m_aciAvailable));
+    addItem(root, std::make_unique<CPNum>(L"scale_factor", m_scaleFactor, -1));
+    addItem(root, std::make_unique<CPBool>(L"apply_factor", m_applyFactor));
+    addItem(root, std::make_unique<CPNum>(L"custom_lineweight_display_units", m_clwDisplayUnits));
+
+    if (m_writeAciTable && m_aciAvailable && m_aci) {
+        auto aci = std::make_unique<CPBlock>(L"aci_table");
+        for (int i = 0; i < CAciTable::kSize; ++i)
+            writeAciEntry(*aci, i);
+        addItem(root, std::move(aci));
+    }
+
+    // "mode_color" only matters once some style carries a colour or a colour policy of its own.
+    bool writeModeColor = false;
+    for (const auto& s : m_styles)
+        if (s && (s->color_policy() != CPlotStyle::kPolicyDither || s->color() != CPlotStyle::kNoColor))
+            writeModeColor = true;
+    auto styles = std::make_unique<CPBlock>(L"plot_style");
+    for (std::size_t i = 0; i < m_styles.size(); ++i)
+        if (m_styles[i])
+            m_styles[i]->write(*styles, static_cast<int>(i), writeModeColor);
+    addItem(root, std::move(styles));
+
+    auto clw = std::make_unique<CPBlock>(L"custom_lineweight_table");
+    for (int i = 0; i < CCustomLineweightTable::kSize; ++i)
+        writeCLW(*clw, i);
+    addItem(root, std::move(clw));
+    return true;
+}
+
+bool CPlotStyleTable::writeAciEntry(CPBlock& aciBlock, int i)
+{
+    const CPlotStyle* style = m_aci ? m_aci->at(i) : nullptr;
+    return addItem(aciBlock, std::make_unique<CPStr>(std::to_wstring(i), style ? style->name() : L""));
+}
+
+bool CPlotStyleTable::writeCLW(CPBlock& clwBlock, int i)
+{
+    return addItem(clwBlock, std::make_unique<CPNum>(std::to_wstring(i), m_clw.at(i), -1));
+}

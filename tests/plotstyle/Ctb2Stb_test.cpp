@@ -1,0 +1,137 @@
+// ctb2stb: grouping of equal styles, naming, the ACI map, what is copied, and refusals.
+#include "PiaBytes.h"
+#include "TableText.h"
+#include "davaraz/plotstyle/Ctb2Stb.h"
+
+#include <array>
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace piatest;
+
+namespace {
+
+using Table = std::unique_ptr<CPlotStyleTable>;
+
+TEST(Ctb2Stb, FreshTableCollapsesIntoOneStyle)
+{
+    Table ctb(CPlotStyleTable::create(true, nullptr));
+    Table stb(ctb2stb(*ctb, nullptr));
+    ASSERT_TRUE(stb);
+    ASSERT_EQ(2u, stb->size());
+    EXPECT_STREQ(L"Normal", stb->style(0)->name());
+    EXPECT_STREQ(L"Style_1", stb->style(1)->name());
+    EXPECT_STREQ(L"Style 1", stb->style(1)->locName());
+    EXPECT_TRUE(stb->style(1)->isEqual(*ctb->style(0), true));
+    EXPECT_TRUE(stb->hasACI());
+    EXPECT_FALSE(stb->useACI());
+    for (int i = 0; i < 255; ++i)
+        ASSERT_EQ(stb->style(1), stb->ACI()->at(i)) << i;
+}
+
+TEST(Ctb2Stb, EqualStylesGroupInOrderOfFirstAppearance)
+{
+    Table ctb(CPlotStyleTable::create(true, nullptr));
+    ctb->style(0)->setDesc(L"first");
+    ctb->style(2)->setDesc(L"second"); // differs from style 0 only in its description
+    ctb->style(1)->updateColor(0x0000FF);
+    ctb->style(3)->updateColor(0x0000FF);
+    ctb->style(4)->setLineWeight(5);
+    ctb->style(254)->updateColor(0x0000FF);
+    ctb->style(5)->setPen(3);
+    ctb->style(6)->setLineWeight(5);
+    ctb->style(6)->setPen(3);
+
+    Table stb(ctb2stb(*ctb, nullptr));
+    ASSERT_TRUE(stb);
+    ASSERT_EQ(6u, stb->size());
+    EXPECT_STREQ(L"first", stb->style(1)->desc());
+    EXPECT_EQ(-1, stb->style(1)->color());
+    EXPECT_EQ(static_cast<int>(0xC30000FF), stb->style(2)->color());
+    EXPECT_EQ(5, stb->style(3)->lineWeight());
+    EXPECT_EQ(3, stb->style(4)->pen());
+    EXPECT_EQ(5, stb->style(5)->lineWeight());
+    const int expected[] = {1, 2, 1, 2, 3, 4, 5, 1};
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(expected[i], stb->indexOf(stb->ACI()->at(i))) << i;
+    EXPECT_EQ(2, stb->indexOf(stb->ACI()->at(254)));
+    for (int k = 1; k < 6; ++k)
+        EXPECT_EQ(L"Style " + std::to_wstring(k), stb->style(k)->locName());
+}
+
+TEST(Ctb2Stb, CopiesTableSettingsAndUsesTheBaseName)
+{
+    Table ctb(CPlotStyleTable::create(true, nullptr));
+    ctb->setDescription(L"pens");
+    ctb->setScaleFactor(2.0);
+    ctb->setApplyFactor(true);
+    ctb->setCustomLineweightDisplayUnits(1);
+    ctb->customLineweights().set(7, 4.5);
+    Table stb(ctb2stb(*ctb, L"Pen"));
+    ASSERT_TRUE(stb);
+    EXPECT_STREQ(L"pens", stb->description());
+    EXPECT_EQ(2.0, stb->scaleFactor());
+    EXPECT_TRUE(stb->applyFactor());
+    EXPECT_EQ(1, stb->customLineweightDisplayUnits());
+    EXPECT_EQ(4.5, stb->customLineweights().at(7));
+    EXPECT_STREQ(L"Pen_1", stb->style(1)->name());
+    EXPECT_STREQ(L"Pen 1", stb->style(1)->locName());
+    // The source is untouched.
+    EXPECT_EQ(255u, ctb->size());
+    EXPECT_STREQ(L"Color_1", ctb->style(0)->name());
+}
+
+TEST(Ctb2Stb, RefusedSources)
+{
+    Table named(CPlotStyleTable::create(false, nullptr));
+    EXPECT_EQ(nullptr, ctb2stb(*named, nullptr));
+    // A named table with a mapping that is not in force is still no colour-dependent table.
+    std::array<int, 255> zeros{};
+    named->addACI(zeros.data());
+    EXPECT_EQ(nullptr, ctb2stb(*named, nullptr));
+
+    // Over 255 styles: positions past 254 stand for no ACI colour, so the result could not
+    // plot like the source; the conversion is refused.
+    TempDir dir;
+    writeBytes(dir.path() / "big.ctb", pack(tableText(256, true, true), "CTB"));
+    Table big(CPlotStyleTable::read(dir.file("big.ctb").c_str()));
+    ASSERT_TRUE(big);
+    ASSERT_TRUE(big->useACI());
+    EXPECT_EQ(nullptr, ctb2stb(*big, nullptr));
+}
+
+TEST(Ctb2Stb, ShortSourceLeavesRemainingColoursOnNormal)
+{
+    TempDir dir;
+    writeBytes(dir.path() / "short.ctb", pack(tableText(3, true, true), "CTB"));
+    Table ctb(CPlotStyleTable::read(dir.file("short.ctb").c_str()));
+    ASSERT_TRUE(ctb);
+    Table stb(ctb2stb(*ctb, nullptr));
+    ASSERT_TRUE(stb);
+    ASSERT_EQ(4u, stb->size()); // the three styles differ in their screen
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(i + 1, stb->indexOf(stb->ACI()->at(i)));
+    for (int i = 3; i < 255; ++i)
+        ASSERT_EQ(0, stb->indexOf(stb->ACI()->at(i))) << i;
+}
+
+TEST(Ctb2Stb, ResultWritesAndReadsWithItsMapping)
+{
+    TempDir dir;
+    Table ctb(CPlotStyleTable::create(true, nullptr));
+    for (int i = 0; i < 255; i += 2)
+        ctb->style(i)->setScreen(50);
+    Table stb(ctb2stb(*ctb, nullptr));
+    ASSERT_TRUE(stb->write(dir.file("out.stb").c_str()));
+    std::string payload;
+    ASSERT_TRUE(unpack(readBytes(dir.path() / "out.stb"), payload));
+    EXPECT_NE(std::string::npos, payload.find("aci_table_available=TRUE\n"));
+    EXPECT_NE(std::string::npos, payload.find("aci_table{\n 0=\"Style_1\n 1=\"Style_2\n 2=\"Style_1\n"));
+    Table back(CPlotStyleTable::read(dir.file("out.stb").c_str()));
+    ASSERT_TRUE(back);
+    EXPECT_TRUE(back->useACI());
+    for (int i = 0; i < 255; ++i)
+        ASSERT_EQ(i % 2 ? 2 : 1, back->indexOf(back->ACI()->at(i))) << i;
+}
+
+} // namespace

@@ -1,0 +1,309 @@
+// CPlotStyleTable files: what create makes, the file form it writes (checked by inflating the
+// file with zlib here), and what the reader accepts and refuses.
+#include "PiaBytes.h"
+#include "TableText.h"
+#include "davaraz/plotstyle/PlotStyleTable.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace piatest;
+
+namespace {
+
+using Table = std::unique_ptr<CPlotStyleTable>;
+
+std::string payloadOf(const std::wstring& path)
+{
+    std::string payload;
+    EXPECT_TRUE(unpack(readBytes(path), payload));
+    return payload;
+}
+
+// The keys of the top-level lines, in order.
+std::vector<std::string> topLevelKeys(const std::string& payload)
+{
+    std::vector<std::string> keys;
+    int depth = 0;
+    for (const std::string& l : lines(payload)) {
+        if (l.find('=') == std::string::npos && l.find('}') != std::string::npos) {
+            --depth;
+            continue;
+        }
+        const size_t sign = l.find_first_of("={");
+        if (depth == 0)
+            keys.push_back(l.substr(0, sign));
+        if (l[sign] == '{')
+            ++depth;
+    }
+    return keys;
+}
+
+TEST(PlotStyleTableFile, CreateColorDependent)
+{
+    Table t(CPlotStyleTable::create(true, nullptr));
+    ASSERT_EQ(255u, t->size());
+    EXPECT_TRUE(t->useACI());
+    EXPECT_TRUE(t->hasACI());
+    ASSERT_NE(nullptr, t->ACI());
+    for (int i = 0; i < 255; ++i)
+        ASSERT_EQ(t->style(i), t->ACI()->at(i)) << i;
+    EXPECT_STREQ(L"Color_1", t->style(0)->name());
+    EXPECT_STREQ(L"Color 1", t->style(0)->locName());
+    EXPECT_STREQ(L"Color_255", t->style(254)->name());
+    EXPECT_TRUE(t->style(9)->isEqual(CPlotStyle(), true));
+
+    Table pen(CPlotStyleTable::create(true, L"Pen"));
+    EXPECT_STREQ(L"Pen_7", pen->style(6)->name());
+    EXPECT_STREQ(L"Pen 7", pen->style(6)->locName());
+}
+
+TEST(PlotStyleTableFile, CreateNamed)
+{
+    Table t(CPlotStyleTable::create(false, L"ignored"));
+    ASSERT_EQ(1u, t->size());
+    EXPECT_STREQ(L"Normal", t->style(0)->name());
+    EXPECT_STREQ(L"Normal", t->style(0)->locName());
+    EXPECT_FALSE(t->useACI());
+    EXPECT_FALSE(t->hasACI());
+    EXPECT_EQ(nullptr, t->ACI());
+}
+
+TEST(PlotStyleTableFile, ColorDependentFileForm)
+{
+    TempDir dir;
+    Table t(CPlotStyleTable::create(true, nullptr));
+    ASSERT_TRUE(t->write(dir.file("a.ctb").c_str()));
+    const std::string file = readBytes(dir.path() / "a.ctb");
+    ASSERT_EQ(0, file.compare(0, 37, "PIAFILEVERSION_2.0,CTBVER1,compress\r\n"));
+    const std::string payload = payloadOf(dir.file("a.ctb"));
+
+    const std::vector<std::string> expected = {"description", "aci_table_available", "scale_factor", "apply_factor",
+                                               "custom_lineweight_display_units", "aci_table", "plot_style",
+                                               "custom_lineweight_table"};
+    EXPECT_EQ(expected, topLevelKeys(payload));
+    const auto l = lines(payload);
+    EXPECT_EQ("description=\"", l[0]);
+    EXPECT_EQ("aci_table_available=TRUE", l[1]);
+    EXPECT_EQ("scale_factor=1.000000", l[2]);
+    EXPECT_EQ("apply_factor=FALSE", l[3]);
+    EXPECT_EQ("custom_lineweight_display_units=0", l[4]);
+    EXPECT_EQ("aci_table{", l[5]);
+    EXPECT_EQ(" 0=\"Color_1", l[6]);
+    EXPECT_EQ(" 254=\"Color_255", l[260]);
+    EXPECT_EQ("}", l[261]);
+    EXPECT_EQ("plot_style{", l[262]);
+    EXPECT_EQ(" 0{", l[263]);
+    EXPECT_EQ("  name=\"Color_1", l[264]);
+    EXPECT_EQ("  linepattern_size=0.500000", l[264 + 8]);
+    // 27 line weights at default precision, in index order.
+    const size_t clw = std::find(l.begin(), l.end(), "custom_lineweight_table{") - l.begin();
+    ASSERT_EQ(l.size(), clw + 29);
+    EXPECT_EQ(" 0=0.000000", l[clw + 1]);
+    EXPECT_EQ(" 8=0.250000", l[clw + 9]);
+    EXPECT_EQ(" 26=2.110000", l[clw + 27]);
+    EXPECT_EQ("}", l[clw + 28]);
+    // Colourless styles with policy 1 everywhere: no "mode_color" at all.
+    EXPECT_EQ(std::string::npos, payload.find("mode_color"));
+}
+
+TEST(PlotStyleTableFile, OneColouredStyleGivesEveryStyleAModeColor)
+{
+    TempDir dir;
+    Table t(CPlotStyleTable::create(true, nullptr));
+    t->style(100)->updateColor(0x123456);
+    ASSERT_TRUE(t->write(dir.file("a.ctb").c_str()));
+    const std::string payload = payloadOf(dir.file("a.ctb"));
+    size_t count = 0;
+    for (const auto& l : lines(payload))
+        count += l.rfind("  mode_color=", 0) == 0;
+    EXPECT_EQ(255u, count);
+    EXPECT_NE(std::string::npos, payload.find("  mode_color=" + std::to_string(int(0xC2123456))));
+
+    // A policy other than 1 alone is enough.
+    Table n(CPlotStyleTable::create(false, nullptr));
+    n->style(0)->setGrayScale(true);
+    ASSERT_TRUE(n->write(dir.file("b.stb").c_str()));
+    EXPECT_NE(std::string::npos, payloadOf(dir.file("b.stb")).find("  mode_color=-1\n"));
+}
+
+TEST(PlotStyleTableFile, NamedFileForm)
+{
+    TempDir dir;
+    Table t(CPlotStyleTable::create(false, nullptr));
+    ASSERT_TRUE(t->write(dir.file("n.stb").c_str()));
+    EXPECT_EQ(0, readBytes(dir.path() / "n.stb").compare(0, 35, "PIAFILEVERSION_2.0,STBVER1,compress"));
+    const std::string payload = payloadOf(dir.file("n.stb"));
+    EXPECT_NE(std::string::npos, payload.find("aci_table_available=FALSE\n"));
+    EXPECT_EQ(std::string::npos, payload.find("aci_table{"));
+    // Any extension other than .ctb gets the STB header.
+    ASSERT_TRUE(t->write(dir.file("n.txt").c_str()));
+    EXPECT_EQ(0, readBytes(dir.path() / "n.txt").compare(19, 3, "STB"));
+    EXPECT_FALSE(t->write(nullptr));
+}
+
+Table readText(const TempDir& dir, const std::string& text, std::wstring* why = nullptr)
+{
+    writeBytes(dir.path() / "t.ctb", pack(text, "CTB"));
+    return Table(CPlotStyleTable::read(dir.file("t.ctb").c_str(), why));
+}
+
+TEST(PlotStyleTableFile, StyleKeysPlaceStyles)
+{
+    TempDir dir;
+    std::string text = tableText(2, false, false);
+    // Swap the two style blocks: keys 1 then 0.
+    const size_t s0 = findLine(text, "0{"), s1 = findLine(text, "1{"), end = findLine(text, "custom_lineweight_table{");
+    const std::string first = text.substr(s0, s1 - s0), second = text.substr(s1, end - 2 - s1);
+    text = text.substr(0, s0) + second + first + text.substr(end - 2);
+    Table t = readText(dir, text);
+    ASSERT_TRUE(t);
+    EXPECT_STREQ(L"S_0", t->style(0)->name());
+    EXPECT_EQ(100, t->style(0)->screen());
+    EXPECT_STREQ(L"S_1", t->style(1)->name());
+
+    struct {
+        const char* from;
+        const char* to;
+    } const notPermutations[] = {{" 1{", " 2{"}, {" 1{", " 00{"}, {" 1{", " -1{"}, {" 1{", " x{"}};
+    for (const auto& c : notPermutations) {
+        std::string bad = tableText(2, false, false);
+        bad.replace(bad.find(c.from), std::string(c.from).size(), c.to);
+        std::wstring why;
+        EXPECT_FALSE(readText(dir, bad, &why)) << c.to;
+        EXPECT_NE(std::wstring::npos, why.find(L"plot_style/")) << c.to;
+    }
+}
+
+TEST(PlotStyleTableFile, AciAvailableWithoutBlockMeansIdentity)
+{
+    TempDir dir;
+    Table t = readText(dir, tableText(255, true, false));
+    ASSERT_TRUE(t);
+    EXPECT_TRUE(t->useACI());
+    for (int i = 0; i < 255; ++i)
+        ASSERT_EQ(t->style(i), t->ACI()->at(i));
+    ASSERT_TRUE(t->write(dir.file("back.ctb").c_str()));
+    const std::string payload = payloadOf(dir.file("back.ctb"));
+    EXPECT_NE(std::string::npos, payload.find("aci_table_available=TRUE\n"));
+    EXPECT_EQ(std::string::npos, payload.find("aci_table{"));
+}
+
+TEST(PlotStyleTableFile, AciBlockMapsByNameIgnoringCase)
+{
+    TempDir dir;
+    std::string text = replaceLine(tableText(3, true, true), "4=", " 4=\"s_2");
+    Table t = readText(dir, text);
+    ASSERT_TRUE(t);
+    EXPECT_TRUE(t->useACI());
+    EXPECT_EQ(t->style(0), t->ACI()->at(0));
+    EXPECT_EQ(t->style(2), t->ACI()->at(4));
+    EXPECT_EQ(t->style(0), t->ACI()->at(255 - 3)); // 252 % 3
+    // A named table (.stb) with a mapping in the file gets the mapping in force too.
+    writeBytes(dir.path() / "t.stb", pack(text, "STB"));
+    Table s(CPlotStyleTable::read(dir.file("t.stb").c_str()));
+    ASSERT_TRUE(s);
+    EXPECT_TRUE(s->useACI());
+}
+
+TEST(PlotStyleTableFile, OptionalKeys)
+{
+    TempDir dir;
+    Table t = readText(dir, replaceLine(tableText(2, false, false), "custom_lineweight_display_units=",
+                                        "custom_lineweight_display_units=abc"));
+    ASSERT_TRUE(t);
+    EXPECT_EQ(0, t->customLineweightDisplayUnits());
+    t = readText(dir, replaceLine(tableText(2, false, false), "custom_lineweight_display_units=",
+                                  "custom_lineweight_display_units=1"));
+    ASSERT_TRUE(t);
+    EXPECT_EQ(1, t->customLineweightDisplayUnits());
+    t = readText(dir, replaceLine(tableText(2, false, false), "custom_lineweight_table{"));
+    ASSERT_TRUE(t);
+    EXPECT_EQ(2.11, t->customLineweights().at(26)); // the defaults stay
+    // Unknown keys are ignored.
+    t = readText(dir, "future_key=7\n" + tableText(2, false, false));
+    ASSERT_TRUE(t);
+}
+
+// Every refusal yields null, names what it met first, and leaves no temporary file behind.
+TEST(PlotStyleTableFile, BadInputIsRefused)
+{
+    TempDir files;
+    TempDir tmp;
+    const char* old = std::getenv("TMPDIR");
+    const std::string saved = old ? old : "";
+    setenv("TMPDIR", tmp.path().c_str(), 1);
+
+    const std::string ok = tableText(3, false, false);
+    const std::string ctb = tableText(3, true, true);
+    struct {
+        std::string text;
+        const wchar_t* mentions;
+    } const cases[] = {
+        {replaceLine(ok, "description="), L"\"description\""},
+        {replaceLine(ok, "aci_table_available="), L"\"aci_table_available\""},
+        {replaceLine(ok, "scale_factor="), L"\"scale_factor\""},
+        {replaceLine(ok, "apply_factor="), L"\"apply_factor\""},
+        {replaceLine(ok, "plot_style{"), L"\"plot_style\""},
+        {replaceLine(ok, "screen="), L"\"screen\""},
+        {replaceLine(ok, "adaptive_linetype="), L"\"adaptive_linetype\""},
+        {replaceLine(ok, "description=", "description=5"), L"\"description\""},
+        {replaceLine(ok, "scale_factor=", "scale_factor=\"1.0"), L"\"scale_factor\""},
+        {replaceLine(ok, "scale_factor=", "scale_factor=one"), L"\"scale_factor\""},
+        {replaceLine(ok, "apply_factor=", "apply_factor=0"), L"\"apply_factor\""},
+        {replaceLine(ok, "aci_table_available=", "aci_table_available=\"TRUE"), L"\"aci_table_available\""},
+        {replaceLine(ok, "plot_style{", "plot_style=1"), L"\"plot_style\""},
+        {replaceLine(ok, "color=", "  color=\"-1"), L"\"color\""},
+        {replaceLine(ok, "linepattern_size=", "  linepattern_size=TRUE"), L"\"linepattern_size\""},
+        {replaceLine(ok, "0{", " 0=1"), L"plot_style/0"},
+        {tableText(3, true, true, 254), L"254 entries"},
+        {replaceLine(ctb, "7=", " 7=\"S_9"), L"aci_table/7"},
+        {replaceLine(ctb, "7=", " 255=\"S_0"), L"aci_table/255"},
+        {replaceLine(ctb, "7=", " 6=\"S_0"), L"parse"}, // the same key twice fails the parse
+        {replaceLine(ctb, "8=", " 07=\"S_0"), L"aci_table/07"},
+        {replaceLine(ctb, "7=", " 7=3"), L"aci_table/7"},
+        {tableText(3, true, false), L"255"},
+        {replaceLine(ok, "26=0.25"), L"26 entries"},
+        {replaceLine(ok, "26=0.25", " 26=wide"), L"custom_lineweight_table/26"},
+        {replaceLine(ok, "26=0.25", " 27=1.0"), L"custom_lineweight_table/27"},
+        {replaceLine(ok, "26=0.25", " 26=\"1.0"), L"custom_lineweight_table/26"},
+        {"", L"description"},
+        {"plot_style{\n", L"description"},
+        {"a b=1\n", L"parse"},
+    };
+    const size_t before = tmp.fileCount();
+    for (const auto& c : cases) {
+        std::wstring why;
+        EXPECT_FALSE(readText(files, c.text, &why)) << std::string(c.mentions, c.mentions + wcslen(c.mentions));
+        EXPECT_NE(std::wstring::npos, why.find(c.mentions)) << std::string(why.begin(), why.end());
+    }
+    // Not a PIA file at all, and no file.
+    writeBytes(files.path() / "junk.ctb", std::string(100, 'x'));
+    EXPECT_EQ(nullptr, CPlotStyleTable::read(files.file("junk.ctb").c_str()));
+    EXPECT_EQ(nullptr, CPlotStyleTable::read(files.file("missing.ctb").c_str()));
+    EXPECT_EQ(nullptr, CPlotStyleTable::read(nullptr));
+    // Successful and failed writes clean up after themselves too.
+    Table good(CPlotStyleTable::create(true, nullptr));
+    EXPECT_TRUE(good->write(files.file("good.ctb").c_str()));
+    EXPECT_TRUE(Table(CPlotStyleTable::read(files.file("good.ctb").c_str())));
+    EXPECT_FALSE(good->write(files.file("no/such/folder.ctb").c_str()));
+    EXPECT_EQ(before, tmp.fileCount());
+
+    if (old)
+        setenv("TMPDIR", saved.c_str(), 1);
+    else
+        unsetenv("TMPDIR");
+}
+
+TEST(PlotStyleTableFile, CustomLineweightKeyUsedTwiceOverwrites)
+{
+    TempDir dir;
+    Table t = readText(dir, replaceLine(tableText(1, false, false), "26=0.25", " 025=1.5"));
+    ASSERT_TRUE(t);
+    EXPECT_EQ(1.5, t->customLineweights().at(25));
+    EXPECT_EQ(2.11, t->customLineweights().at(26));
+}
+
+} // namespace
