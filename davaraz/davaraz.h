@@ -18,3 +18,9 @@
 #include "davaraz/pia/PIAFileOut.h"
 #include "davaraz/pia/PIAParser.h"
 #include "davaraz/pia/PItem.h"
+
+#include "davaraz/plotstyle/AciTable.h"
+#include "davaraz/plotstyle/Ctb2Stb.h"
+#include "davaraz/plotstyle/CustomLineweightTable.h"
+#include "davaraz/plotstyle/PlotStyle.h"
+#include "davaraz/plotstyle/PlotStyleTable.h"

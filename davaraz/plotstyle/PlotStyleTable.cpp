@@ -1,29 +1,18 @@
 // Plot style table: construction, deep copies, creation, queries and the editing operations.
 #include "davaraz/plotstyle/PlotStyleTable.h"
+#include "platform/od/OdCase.h"
 
-#include <cwctype>
-#include <locale.h>
 #include <unordered_map>
 #include <wx/translation.h>
 
 namespace {
 
-// Lower case by Unicode rules whatever the process locale is, so that style names with letters
-// beyond ASCII match in any case (the "C" locale folds only A to Z).
-wint_t lower(wchar_t c)
-{
-    if (c < 0x80)
-        return c >= L'A' && c <= L'Z' ? static_cast<wint_t>(c + (L'a' - L'A')) : static_cast<wint_t>(c);
-    static const locale_t utf8 = newlocale(LC_CTYPE_MASK, "C.UTF-8", static_cast<locale_t>(nullptr));
-    return utf8 ? towlower_l(static_cast<wint_t>(c), utf8) : std::towlower(static_cast<wint_t>(c));
-}
-
 // Letter case ignored, as the runtime's _wcsicmp does.
 bool equalNoCase(const wchar_t* a, const wchar_t* b)
 {
     for (;; ++a, ++b) {
-        const wint_t ca = lower(*a);
-        const wint_t cb = lower(*b);
+        const wchar_t ca = odToLower(*a);
+        const wchar_t cb = odToLower(*b);
         if (ca != cb)
             return false;
         if (ca == 0)
