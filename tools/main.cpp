@@ -11,6 +11,7 @@ std::vector<cli::Command> commandTable()
 {
     std::vector<cli::Command> table;
     cli::addPiaCommands(table);
+    cli::addPrintCommands(table);
     return table;
 }
 
