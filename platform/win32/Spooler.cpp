@@ -1,10 +1,10 @@
 // Backend registry of the spooler and the choice of the active backend.
 #include "platform/win32/Spooler.h"
 #include "platform/win32/VirtualSpooler.h"
+#include "platform/win32/wstr.h"
 
 #include <cstdlib>
 #include <cstring>
-#include <cwctype>
 
 namespace win32 {
 namespace spool {
@@ -61,7 +61,7 @@ bool sameName(const std::wstring& a, const std::wstring& b)
     if (a.size() != b.size())
         return false;
     for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::towlower(static_cast<wint_t>(a[i])) != std::towlower(static_cast<wint_t>(b[i])))
+        if (win32::foldCase(a[i]) != win32::foldCase(b[i]))
             return false;
     return true;
 }

@@ -3,7 +3,6 @@
 #include "platform/win32/errors.h"
 #include "platform/win32/wstr.h"
 
-#include <cwctype>
 #include <string>
 
 namespace {
@@ -16,7 +15,7 @@ std::wstring folded(LPCWSTR s, int count, bool ignoreCase)
     std::wstring w = count < 0 ? win32::fromUtf16(s) : win32::fromUtf16(s, static_cast<std::size_t>(count));
     if (ignoreCase)
         for (wchar_t& c : w)
-            c = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
+            c = win32::foldCase(c);
     return w;
 }
 

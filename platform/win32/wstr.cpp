@@ -1,7 +1,10 @@
 // UTF-16 <-> UTF-32 conversion for the Win32 stand-in's structures.
 #include "platform/win32/wstr.h"
 
+#include <clocale>
 #include <cstring>
+#include <cwctype>
+#include <locale.h>
 
 namespace win32 {
 
@@ -44,6 +47,15 @@ std::wstring fromUtf16(const WCHAR* s, std::size_t maxChars)
         }
     }
     return out;
+}
+
+wchar_t foldCase(wchar_t c)
+{
+    // A Unicode-aware C locale of its own, created once; ASCII folding without it.
+    static const locale_t utf8 = newlocale(LC_CTYPE_MASK, "C.UTF-8", static_cast<locale_t>(nullptr));
+    if (utf8)
+        return static_cast<wchar_t>(towlower_l(static_cast<wint_t>(c), utf8));
+    return (c >= L'A' && c <= L'Z') ? static_cast<wchar_t>(c - L'A' + L'a') : c;
 }
 
 std::size_t wcslen16(const WCHAR* s)

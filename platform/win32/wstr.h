@@ -18,6 +18,10 @@ inline OdString toOdString(const WCHAR* s, std::size_t maxChars = static_cast<st
 {
     return OdString(fromUtf16(s, maxChars));
 }
+// Simple case folding of one character, independent of the process locale (as Windows
+// compares names whatever the C library's locale is).
+wchar_t foldCase(wchar_t c);
+
 // Length in units up to the terminating NUL (wcslen for WCHAR).
 std::size_t wcslen16(const WCHAR* s);
 // Copies src into a field of fieldChars units, cut so that a NUL always fits; the rest is zeroed.
