@@ -17,8 +17,8 @@ struct Registry {
 
 Registry& registry()
 {
-    static Registry r;
-    return r;
+    static Registry* r = new Registry; // never destroyed: backends register from static objects
+    return *r;
 }
 
 const Backend* byName(const char* name)

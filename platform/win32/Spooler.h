@@ -63,7 +63,11 @@ struct Backend {
     bool (*supportsEscape)(void* ctx, const std::wstring& printer, int escape);
 };
 
-// The active backend: the one named by DAVARAZ_SPOOLER when registered, else "virtual".
+// A new backend lives in its own source file with a static table and a static object whose
+// constructor calls registerBackend(&table); DAVARAZ_SPOOLER=<name> then selects it.
+
+// The active backend, chosen on first use: the one named by DAVARAZ_SPOOLER when registered,
+// else "virtual".
 const Backend& backend();
 // Adds a backend (a static object of its own source file registers itself this way).
 void registerBackend(const Backend* b);

@@ -16,10 +16,11 @@ struct State {
     QueryCounts counts;
 };
 
+// Never destroyed: static objects may still ask the spooler while the process ends.
 State& rawState()
 {
-    static State s;
-    return s;
+    static State* s = new State;
+    return *s;
 }
 
 // Loads on first use, so that a process without printing never reads the description file.

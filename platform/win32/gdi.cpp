@@ -19,8 +19,8 @@ namespace {
 
 std::set<HDC>& liveDcs()
 {
-    static std::set<HDC> dcs;
-    return dcs;
+    static auto* dcs = new std::set<HDC>; // never destroyed, as the printer handles
+    return *dcs;
 }
 
 bool isLive(HDC dc) { return dc && liveDcs().count(dc) != 0; }

@@ -23,10 +23,11 @@ struct Registry {
     std::map<HGLOBAL, std::unique_ptr<Block>> blocks;
 };
 
+// Never destroyed: a block freed by a static object's destructor at exit must still find it.
 Registry& registry()
 {
-    static Registry r;
-    return r;
+    static Registry* r = new Registry;
+    return *r;
 }
 
 Block* find(Registry& r, HGLOBAL mem)

@@ -18,10 +18,11 @@ struct PrinterObject {
     std::wstring name;
 };
 
+// Never destroyed, so that a printer closed by a static object at exit is still recognised.
 std::set<const PrinterObject*>& liveHandles()
 {
-    static std::set<const PrinterObject*> handles;
-    return handles;
+    static auto* handles = new std::set<const PrinterObject*>;
+    return *handles;
 }
 
 const PrinterObject* objectOf(HANDLE h)
