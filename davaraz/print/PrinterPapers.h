@@ -16,6 +16,8 @@ public:
     bool isValid() const { return !m_printer.isNull(); }
     const std::wstring& printerName() const { return m_printerName; }
     const wut::PrinterHandle& printer() const { return m_printer; }
+    // True once the paper lists were loaded from the driver.
+    bool isLoaded() const { return m_loaded; }
 
     // The printer's port; true when it is not empty.
     bool getPorts(std::wstring& ports) const;
