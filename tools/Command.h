@@ -32,5 +32,6 @@ std::string narrow(const std::wstring& wide);
 // The command groups; each appends its commands.
 void addPiaCommands(std::vector<Command>& table);
 void addPlotStyleCommands(std::vector<Command>& table);
+void addPrintCommands(std::vector<Command>& table);
 
 } // namespace cli

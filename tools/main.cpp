@@ -12,6 +12,7 @@ std::vector<cli::Command> commandTable()
     std::vector<cli::Command> table;
     cli::addPiaCommands(table);
     cli::addPlotStyleCommands(table);
+    cli::addPrintCommands(table);
     return table;
 }
 

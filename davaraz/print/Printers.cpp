@@ -1,0 +1,100 @@
+// Printer enumeration and queries through the spooler's size-then-fetch calls.
+#include "davaraz/print/Printers.h"
+#include "platform/od/OdAlloc.h"
+#include "platform/win32/winspool.h"
+#include "platform/win32/wstr.h"
+
+#include <vector>
+
+namespace wut {
+namespace {
+
+void enumerate(DWORD flags, OdArray<OdString>& printers)
+{
+    DWORD needed = 0;
+    DWORD returned = 0;
+    if (EnumPrintersW(flags, nullptr, 4, nullptr, 0, &needed, &returned) || needed == 0)
+        return;
+    std::vector<BYTE> buffer(needed);
+    if (!EnumPrintersW(flags, nullptr, 4, buffer.data(), needed, &needed, &returned))
+        return;
+    const auto* records = reinterpret_cast<const PRINTER_INFO_4W*>(buffer.data());
+    for (DWORD i = 0; i < returned; ++i)
+        printers.push_back(win32::toOdString(records[i].pPrinterName));
+}
+
+// GetPrinterW at a level into a buffer of the size the first call reports; empty on failure.
+std::vector<BYTE> printerRecord(const PrinterHandle& printer, DWORD level)
+{
+    std::vector<BYTE> buffer;
+    if (printer.isNull())
+        return buffer;
+    DWORD needed = 0;
+    if (GetPrinterW(printer.handle(), level, nullptr, 0, &needed) || needed == 0)
+        return buffer;
+    buffer.resize(needed);
+    if (!GetPrinterW(printer.handle(), level, buffer.data(), needed, &needed))
+        buffer.clear();
+    return buffer;
+}
+
+} // namespace
+
+void getSystemPrinters(OdArray<OdString>& printers)
+{
+    enumerate(PRINTER_ENUM_LOCAL, printers);
+    enumerate(PRINTER_ENUM_CONNECTIONS | PRINTER_ENUM_SHARED | PRINTER_ENUM_NETWORK, printers);
+}
+
+OdString getDefaultSystemPrinter(bool firstIfNone)
+{
+    OdString result;
+    DWORD chars = 0;
+    GetDefaultPrinterW(nullptr, &chars); // fails; leaves chars 0 when there is no default
+    std::vector<WCHAR> buffer(chars + 1, 0);
+    DWORD size = chars + 1;
+    if (chars && GetDefaultPrinterW(buffer.data(), &size))
+        result = win32::toOdString(buffer.data());
+    if (result.isEmpty() && firstIfNone) {
+        OdArray<OdString> printers;
+        getSystemPrinters(printers);
+        if (!printers.isEmpty())
+            result = printers.first();
+    }
+    return result;
+}
+
+OdString getPrinterPorts(const PrinterHandle& printer)
+{
+    const std::vector<BYTE> record = printerRecord(printer, 5);
+    return record.empty() ? OdString() : win32::toOdString(reinterpret_cast<const PRINTER_INFO_5W*>(record.data())->pPortName);
+}
+
+OdString getPrinterComment(const PrinterHandle& printer)
+{
+    const std::vector<BYTE> record = printerRecord(printer, 2);
+    return record.empty() ? OdString() : win32::toOdString(reinterpret_cast<const PRINTER_INFO_2W*>(record.data())->pComment);
+}
+
+DEVMODEW* getDevMode(const wchar_t* printerName)
+{
+    const PrinterHandle printer{OdString(printerName)};
+    if (printer.isNull())
+        return nullptr;
+    const win32::WideArg name(printerName);
+    const LONG size = DocumentPropertiesW(nullptr, printer.handle(), name, nullptr, nullptr, 0);
+    if (size <= 0)
+        return nullptr;
+    auto* block = static_cast<DEVMODEW*>(odrxAlloc(static_cast<std::size_t>(size)));
+    if (!block)
+        return nullptr;
+    if (DocumentPropertiesW(nullptr, printer.handle(), name, block, nullptr, DM_OUT_BUFFER) != IDOK) {
+        odrxFree(block);
+        return nullptr;
+    }
+    return block;
+}
+
+void freeDevMode(DEVMODEW* devMode) { odrxFree(devMode); }
+
+} // namespace wut

@@ -1,0 +1,81 @@
+// The spooler behind the Win32 printing calls: one small table of functions per backend (the
+// virtual spooler, a real print system later). The Win32 layer does buffers, handles and error
+// codes; a backend answers plain questions about printers and plays their drivers.
+#pragma once
+#include "platform/win32/devmode.h"
+
+#include <string>
+#include <vector>
+
+namespace win32 {
+namespace spool {
+
+struct PrinterEntry {
+    std::wstring name;
+    std::wstring server;  // "\\host" for a connection, empty for a local printer
+    std::wstring share;
+    std::wstring driver;
+    std::wstring port;
+    std::wstring comment;
+    std::wstring location;
+    bool network = false; // a connection to a printer of another machine
+    bool shared = false;
+};
+
+struct Paper {
+    WORD id = 0;       // DMPAPER number; above 255 for driver-defined papers
+    std::wstring name; // at most 64 characters
+    POINT size{0, 0};  // tenths of a millimetre
+};
+
+struct Capabilities {
+    WORD driverVersion = 0;
+    WORD driverExtra = 0; // private bytes after the public DEVMODEW
+    DWORD fields = 0;     // the dmFields the driver supports
+    bool color = false;
+    bool duplex = false;
+    bool collate = false;
+    int maxCopies = 1;
+    std::vector<POINT> resolutions; // dots per inch, x and y
+};
+
+// Every function gets the backend's context first. Printer names are compared ignoring case.
+// A function returns false when the printer is unknown (or the question cannot be answered).
+struct Backend {
+    const char* name;
+    void* context;
+    // All printers, local ones first in the spooler's order, then connections.
+    bool (*listPrinters)(void* ctx, std::vector<PrinterEntry>& out);
+    bool (*findPrinter)(void* ctx, const std::wstring& name, PrinterEntry& out);
+    // False when no default printer is set.
+    bool (*getDefault)(void* ctx, std::wstring& name);
+    bool (*setDefault)(void* ctx, const std::wstring& name);
+    // The driver: size of its DEVMODEW (public part plus private bytes), 0 for an unknown printer.
+    int (*devModeSize)(void* ctx, const std::wstring& printer);
+    // The driver's current default settings, dmSize + dmDriverExtra bytes.
+    bool (*defaultDevMode)(void* ctx, const std::wstring& printer, std::vector<BYTE>& out);
+    // The driver merges the given settings into its defaults and corrects what it cannot do.
+    bool (*mergeDevMode)(void* ctx, const std::wstring& printer, const DEVMODEW& in, std::vector<BYTE>& out);
+    // Paper list and capabilities for the given settings (null: the defaults).
+    bool (*papers)(void* ctx, const std::wstring& printer, const DEVMODEW* dm, std::vector<Paper>& out);
+    bool (*capabilities)(void* ctx, const std::wstring& printer, const DEVMODEW* dm, Capabilities& out);
+    // Whether the driver handles the escape (QUERYESCSUPPORT).
+    bool (*supportsEscape)(void* ctx, const std::wstring& printer, int escape);
+};
+
+// A new backend lives in its own source file with a static table and a static object whose
+// constructor calls registerBackend(&table); DAVARAZ_SPOOLER=<name> then selects it.
+
+// The active backend, chosen on first use: the one named by DAVARAZ_SPOOLER when registered,
+// else "virtual".
+const Backend& backend();
+// Adds a backend (a static object of its own source file registers itself this way).
+void registerBackend(const Backend* b);
+// Makes the named backend active; false (no change) when none has that name.
+bool selectBackend(const char* name);
+
+// Case-insensitive equality of printer names, as the spooler compares them.
+bool sameName(const std::wstring& a, const std::wstring& b);
+
+} // namespace spool
+} // namespace win32

@@ -1,0 +1,228 @@
+// State of the virtual spooler, its backend table and the test API.
+#include "platform/win32/VirtualSpooler.h"
+#include "platform/win32/VirtualDriver.h"
+
+#include <cstdlib>
+
+namespace vspool {
+namespace {
+
+using win32::spool::sameName;
+
+struct State {
+    bool loaded = false;
+    std::vector<Printer> printers;
+    std::wstring defaultName;
+    QueryCounts counts;
+};
+
+// Never destroyed: static objects may still ask the spooler while the process ends.
+State& rawState()
+{
+    static State* s = new State;
+    return *s;
+}
+
+// Loads on first use, so that a process without printing never reads the description file.
+State& state()
+{
+    State& s = rawState();
+    if (!s.loaded)
+        reset();
+    return s;
+}
+
+Printer* find(const std::wstring& name)
+{
+    for (Printer& p : state().printers)
+        if (sameName(p.name, name))
+            return &p;
+    return nullptr;
+}
+
+win32::spool::PrinterEntry entryOf(const Printer& p)
+{
+    win32::spool::PrinterEntry e;
+    e.name = p.name;
+    e.server = p.server;
+    e.share = p.shared ? p.name : std::wstring();
+    e.driver = p.driver;
+    e.port = p.port;
+    e.comment = p.comment;
+    e.location = p.location;
+    e.network = p.network;
+    e.shared = p.shared;
+    return e;
+}
+
+bool listPrinters(void*, std::vector<win32::spool::PrinterEntry>& out)
+{
+    ++state().counts.printerInfo;
+    out.clear();
+    for (int pass = 0; pass < 2; ++pass)
+        for (const Printer& p : state().printers)
+            if (p.network == (pass == 1))
+                out.push_back(entryOf(p));
+    return true;
+}
+
+bool findPrinter(void*, const std::wstring& name, win32::spool::PrinterEntry& out)
+{
+    ++state().counts.printerInfo;
+    const Printer* p = find(name);
+    if (p)
+        out = entryOf(*p);
+    return p != nullptr;
+}
+
+bool getDefault(void*, std::wstring& name)
+{
+    name = state().defaultName;
+    return !name.empty();
+}
+
+bool setDefault(void*, const std::wstring& name)
+{
+    const Printer* p = find(name);
+    if (p)
+        state().defaultName = p->name;
+    return p != nullptr;
+}
+
+int devModeSize(void*, const std::wstring& printer)
+{
+    ++state().counts.documentProperties;
+    const Printer* p = find(printer);
+    return p ? static_cast<int>(sizeof(DEVMODEW)) + p->privateBytes : 0;
+}
+
+bool defaultDevMode(void*, const std::wstring& printer, std::vector<BYTE>& out)
+{
+    ++state().counts.documentProperties;
+    const Printer* p = find(printer);
+    if (p)
+        out = driver::defaultDevMode(*p);
+    return p != nullptr;
+}
+
+bool mergeDevMode(void*, const std::wstring& printer, const DEVMODEW& in, std::vector<BYTE>& out)
+{
+    ++state().counts.documentProperties;
+    const Printer* p = find(printer);
+    if (p)
+        out = driver::merge(*p, in);
+    return p != nullptr;
+}
+
+bool papers(void*, const std::wstring& printer, const DEVMODEW*, std::vector<win32::spool::Paper>& out)
+{
+    ++state().counts.deviceCapabilities;
+    const Printer* p = find(printer);
+    if (!p)
+        return false;
+    out.clear();
+    for (const Paper& paper : p->papers)
+        out.push_back({paper.id, paper.name, {paper.width, paper.height}});
+    return true;
+}
+
+bool capabilities(void*, const std::wstring& printer, const DEVMODEW*, win32::spool::Capabilities& out)
+{
+    ++state().counts.deviceCapabilities;
+    const Printer* p = find(printer);
+    if (!p)
+        return false;
+    out.driverVersion = p->driverVersion;
+    out.driverExtra = p->privateBytes;
+    out.fields = driver::supportedFields(*p);
+    out.color = p->color;
+    out.duplex = p->duplex;
+    out.collate = true;
+    out.maxCopies = p->maxCopies;
+    out.resolutions = p->resolutions;
+    return true;
+}
+
+constexpr int kQueryEscSupport = 8;
+constexpr int kPostScriptPassthrough = 4115;
+constexpr int kPostScriptIdentify = 4117;
+
+bool supportsEscape(void*, const std::wstring& printer, int escape)
+{
+    ++state().counts.deviceCapabilities;
+    const Printer* p = find(printer);
+    if (!p)
+        return false;
+    if (escape == kQueryEscSupport)
+        return true;
+    return p->postscript && (escape == kPostScriptIdentify || escape == kPostScriptPassthrough);
+}
+
+const win32::spool::Backend kBackend = {
+    "virtual",      nullptr,        listPrinters, findPrinter,  getDefault,     setDefault,
+    devModeSize,    defaultDevMode, mergeDevMode, papers,       capabilities,   supportsEscape,
+};
+
+} // namespace
+
+const win32::spool::Backend& backend() { return kBackend; }
+
+void reset()
+{
+    State& s = rawState();
+    s.loaded = true;
+    const char* path = std::getenv("DAVARAZ_PRINTERS");
+    if (path && *path)
+        loadFile(path);
+    else
+        loadText(embeddedDescription(), "embedded printer set");
+}
+
+std::vector<Printer> printers() { return state().printers; }
+
+void setPrinters(std::vector<Printer> printers, const std::wstring& defaultName)
+{
+    State& s = rawState();
+    s.loaded = true;
+    s.printers = std::move(printers);
+    s.defaultName.clear();
+    if (!defaultName.empty())
+        setDefault(nullptr, defaultName);
+}
+
+void addPrinter(const Printer& printer)
+{
+    state().printers.push_back(printer);
+}
+
+bool removePrinter(const std::wstring& name)
+{
+    State& s = state();
+    for (auto it = s.printers.begin(); it != s.printers.end(); ++it)
+        if (sameName(it->name, name)) {
+            if (sameName(s.defaultName, name))
+                s.defaultName.clear();
+            s.printers.erase(it);
+            return true;
+        }
+    return false;
+}
+
+bool changePrinter(const std::wstring& name, const std::function<void(Printer&)>& edit)
+{
+    Printer* p = find(name);
+    if (!p)
+        return false;
+    const bool wasDefault = sameName(state().defaultName, p->name);
+    edit(*p);
+    if (wasDefault)
+        state().defaultName = p->name;
+    return true;
+}
+
+std::wstring defaultPrinter() { return state().defaultName; }
+
+QueryCounts counts() { return rawState().counts; }
+void resetCounts() { rawState().counts = QueryCounts(); }
+
+} // namespace vspool

@@ -1,0 +1,105 @@
+// The virtual spooler: printers and drivers that live in this process, loaded from the
+// DAVARAZ_PRINTERS description file or an embedded default set. Besides the backend table it
+// offers a small API for tests: count driver queries and change printers while running.
+#pragma once
+#include "platform/win32/Spooler.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace vspool {
+
+struct Paper {
+    WORD id = 0;
+    std::wstring name; // at most 64 characters
+    LONG width = 0;    // tenths of a millimetre
+    LONG height = 0;
+};
+
+// The driver's default value of every DEVMODEW member the library reads.
+struct Defaults {
+    short orientation = DMORIENT_PORTRAIT;
+    short paper = DMPAPER_A4;
+    short scale = 100;
+    short copies = 1;
+    short defaultSource = DMBIN_AUTO;
+    short printQuality = 600;
+    short color = DMCOLOR_COLOR;
+    short duplex = DMDUP_SIMPLEX;
+    short yResolution = 600;
+    short ttOption = DMTT_DOWNLOAD;
+    short collate = DMCOLLATE_TRUE;
+    WORD logPixels = 0;
+    DWORD nup = 1;
+    DWORD icmMethod = 1;
+    DWORD icmIntent = 0;
+    DWORD mediaType = 0;
+    DWORD ditherType = 0;
+};
+
+struct Printer {
+    std::wstring name;
+    std::wstring driver;
+    std::wstring port;
+    std::wstring comment;
+    std::wstring location;
+    std::wstring server; // "\\host" for a network connection
+    bool network = false;
+    bool shared = false;
+    bool postscript = false;
+    WORD driverVersion = 0x0100;
+    // capabilities
+    bool color = true;
+    bool duplex = false;
+    short maxCopies = 99;
+    std::vector<POINT> resolutions{{600, 600}};
+    std::vector<Paper> papers;
+    Defaults defaults;
+    // Private driver bytes: 0, or at least kPrivateHeader (version and checksum, then payload).
+    WORD privateBytes = 0;
+    WORD privateVersion = 1;
+};
+
+// Header of the private bytes: WORD version, WORD checksum of the payload that follows.
+constexpr WORD kPrivateHeader = 4;
+
+// What the drivers were asked since the last resetCounts().
+struct QueryCounts {
+    unsigned documentProperties = 0; // size queries, defaults and merges
+    unsigned deviceCapabilities = 0; // paper lists and capabilities
+    unsigned printerInfo = 0;        // enumerations, printer and driver records
+    unsigned total() const { return documentProperties + deviceCapabilities + printerInfo; }
+};
+
+// The backend table of the virtual spooler.
+const win32::spool::Backend& backend();
+
+// Loads the printers again: DAVARAZ_PRINTERS when set, else the embedded set. Counts are kept.
+void reset();
+// Replaces the printers by those of a description file (JSON). On failure there are no printers,
+// lastMessage() says which file and what is wrong, and the same line goes to stderr.
+bool loadFile(const std::string& path);
+// The same for description text; origin names it in messages.
+bool loadText(const std::string& text, const std::string& origin);
+// The embedded description text (three local printers and one connection).
+const char* embeddedDescription();
+// The last load problem, empty after a successful load.
+const std::string& lastMessage();
+
+std::vector<Printer> printers();
+// Replaces all printers; defaultName may be empty (no default printer).
+void setPrinters(std::vector<Printer> printers, const std::wstring& defaultName);
+void addPrinter(const Printer& printer);
+bool removePrinter(const std::wstring& name);
+// Edits a printer in place (driver, papers, defaults, ...); false for an unknown name.
+bool changePrinter(const std::wstring& name, const std::function<void(Printer&)>& edit);
+std::wstring defaultPrinter();
+
+QueryCounts counts();
+void resetCounts();
+
+// The private bytes the driver writes for a printer (valid version and checksum).
+std::vector<BYTE> privateData(const Printer& printer);
+
+} // namespace vspool

@@ -1,0 +1,259 @@
+// Reads the printer description (JSON) of the virtual spooler. A bad description gives no
+// printers and one message naming the file, the entry and the problem.
+#include "platform/win32/VirtualSpooler.h"
+#include "platform/win32/VirtualDriver.h"
+#include "platform/win32/codepage.h"
+
+#include <nlohmann/json.hpp>
+
+#include <cstdio>
+#include <fstream>
+#include <limits>
+#include <sstream>
+
+namespace vspool {
+namespace {
+
+using nlohmann::json;
+
+std::string& message()
+{
+    static std::string m;
+    return m;
+}
+
+struct LoadError {
+    std::string text;
+};
+
+[[noreturn]] void failAt(const std::string& where, const std::string& problem)
+{
+    throw LoadError{where + ": " + problem};
+}
+
+std::wstring wide(const std::string& utf8)
+{
+    if (utf8.empty())
+        return std::wstring();
+    const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()),
+                                      static_cast<wchar_t*>(nullptr), 0);
+    std::wstring out(static_cast<std::size_t>(n > 0 ? n : 0), L'\0');
+    if (n > 0)
+        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), &out[0], n);
+    return out;
+}
+
+const json* member(const json& obj, const std::string& where, const char* key, bool required)
+{
+    const auto it = obj.find(key);
+    if (it == obj.end()) {
+        if (required)
+            failAt(where, std::string("'") + key + "' is missing");
+        return nullptr;
+    }
+    return &*it;
+}
+
+void readString(const json& obj, const std::string& where, const char* key, std::wstring& out, bool required,
+                std::size_t maxChars = 260)
+{
+    const json* v = member(obj, where, key, required);
+    if (!v)
+        return;
+    if (!v->is_string())
+        failAt(where, std::string("'") + key + "' must be a string");
+    out = wide(v->get<std::string>());
+    if (required && out.empty())
+        failAt(where, std::string("'") + key + "' is empty");
+    if (out.size() > maxChars)
+        failAt(where, std::string("'") + key + "' is longer than " + std::to_string(maxChars) + " characters");
+}
+
+void readBool(const json& obj, const std::string& where, const char* key, bool& out)
+{
+    const json* v = member(obj, where, key, false);
+    if (!v)
+        return;
+    if (!v->is_boolean())
+        failAt(where, std::string("'") + key + "' must be true or false");
+    out = v->get<bool>();
+}
+
+template <class T>
+void readInt(const json& obj, const std::string& where, const char* key, T& out, long long lo, long long hi,
+             bool required = false)
+{
+    const json* v = member(obj, where, key, required);
+    if (!v)
+        return;
+    if (!v->is_number_integer())
+        failAt(where, std::string("'") + key + "' must be an integer");
+    const long long n = v->get<long long>();
+    if (n < lo || n > hi)
+        failAt(where, std::string("'") + key + "' must be between " + std::to_string(lo) + " and " +
+                          std::to_string(hi));
+    out = static_cast<T>(n);
+}
+
+constexpr long long kShortMax = std::numeric_limits<short>::max();
+constexpr long long kDwordMax = std::numeric_limits<DWORD>::max();
+
+void readDefaults(const json& d, const std::string& where, Defaults& out)
+{
+    if (!d.is_object())
+        failAt(where, "must be an object");
+    readInt(d, where, "orientation", out.orientation, 1, 2);
+    readInt(d, where, "paper", out.paper, 1, kShortMax);
+    readInt(d, where, "scale", out.scale, 1, 400);
+    readInt(d, where, "copies", out.copies, 1, kShortMax);
+    readInt(d, where, "default_source", out.defaultSource, 1, kShortMax);
+    readInt(d, where, "print_quality", out.printQuality, -4, kShortMax);
+    readInt(d, where, "color", out.color, 1, 2);
+    readInt(d, where, "duplex", out.duplex, 1, 3);
+    readInt(d, where, "y_resolution", out.yResolution, 0, kShortMax);
+    readInt(d, where, "tt_option", out.ttOption, 0, 4);
+    readInt(d, where, "collate", out.collate, 0, 1);
+    readInt(d, where, "log_pixels", out.logPixels, 0, 0xFFFF);
+    readInt(d, where, "nup", out.nup, 1, 16);
+    readInt(d, where, "icm_method", out.icmMethod, 0, kDwordMax);
+    readInt(d, where, "icm_intent", out.icmIntent, 0, kDwordMax);
+    readInt(d, where, "media_type", out.mediaType, 0, kDwordMax);
+    readInt(d, where, "dither_type", out.ditherType, 0, kDwordMax);
+}
+
+Paper readPaper(const json& j, const std::string& where)
+{
+    if (!j.is_object())
+        failAt(where, "must be an object");
+    Paper paper;
+    readInt(j, where, "id", paper.id, 1, kShortMax, true);
+    readString(j, where, "name", paper.name, true, 64);
+    readInt(j, where, "width", paper.width, 1, kShortMax, true);
+    readInt(j, where, "height", paper.height, 1, kShortMax, true);
+    return paper;
+}
+
+Printer readPrinter(const json& j, const std::string& where)
+{
+    if (!j.is_object())
+        failAt(where, "must be an object");
+    Printer p;
+    readString(j, where, "name", p.name, true);
+    readString(j, where, "driver", p.driver, true);
+    readString(j, where, "port", p.port, true);
+    readString(j, where, "comment", p.comment, false);
+    readString(j, where, "location", p.location, false);
+    readString(j, where, "server", p.server, false);
+    readBool(j, where, "network", p.network);
+    readBool(j, where, "shared", p.shared);
+    readBool(j, where, "postscript", p.postscript);
+    readBool(j, where, "color", p.color);
+    readBool(j, where, "duplex", p.duplex);
+    readInt(j, where, "driver_version", p.driverVersion, 0, 0xFFFF);
+    readInt(j, where, "max_copies", p.maxCopies, 1, kShortMax);
+    readInt(j, where, "private_bytes", p.privateBytes, 0, 0xFFFF - sizeof(DEVMODEW));
+    readInt(j, where, "private_version", p.privateVersion, 0, 0xFFFF);
+    if (p.privateBytes > 0 && p.privateBytes < kPrivateHeader)
+        failAt(where, "'private_bytes' must be 0 or at least " + std::to_string(kPrivateHeader));
+    if (p.network && p.server.empty())
+        failAt(where, "a network printer needs a 'server'");
+    if (const json* res = member(j, where, "resolutions", false)) {
+        if (!res->is_array() || res->empty())
+            failAt(where, "'resolutions' must be a non-empty list of [x, y] pairs");
+        p.resolutions.clear();
+        for (const json& r : *res) {
+            if (!r.is_array() || r.size() != 2 || !r[0].is_number_integer() || !r[1].is_number_integer() ||
+                r[0].get<long long>() < 1 || r[1].get<long long>() < 1 || r[0].get<long long>() > kShortMax ||
+                r[1].get<long long>() > kShortMax)
+                failAt(where, "'resolutions' must be a non-empty list of [x, y] pairs of positive integers");
+            p.resolutions.push_back({r[0].get<LONG>(), r[1].get<LONG>()});
+        }
+    }
+    const json* papers = member(j, where, "papers", true);
+    if (!papers->is_array() || papers->empty())
+        failAt(where, "'papers' must be a non-empty list");
+    for (std::size_t i = 0; i < papers->size(); ++i)
+        p.papers.push_back(readPaper((*papers)[i], where + ".papers[" + std::to_string(i) + "]"));
+    // Without defaults the driver starts on its first paper and its first resolution.
+    p.defaults.paper = static_cast<short>(p.papers.front().id);
+    p.defaults.printQuality = static_cast<short>(p.resolutions.front().x);
+    p.defaults.yResolution = static_cast<short>(p.resolutions.front().y);
+    if (!p.color)
+        p.defaults.color = DMCOLOR_MONOCHROME;
+    if (const json* d = member(j, where, "defaults", false))
+        readDefaults(*d, where + ".defaults", p.defaults);
+    if (!driver::findPaper(p, p.defaults.paper))
+        failAt(where + ".defaults", "'paper' " + std::to_string(p.defaults.paper) + " is not in the paper list");
+    if (p.defaults.copies > p.maxCopies)
+        failAt(where + ".defaults", "'copies' is above 'max_copies'");
+    return p;
+}
+
+bool fail(const std::string& origin, const std::string& problem)
+{
+    message() = "davaraz: printer description " + origin + ": " + problem;
+    std::fprintf(stderr, "%s\n", message().c_str());
+    setPrinters({}, std::wstring());
+    return false;
+}
+
+} // namespace
+
+const std::string& lastMessage() { return message(); }
+
+bool loadText(const std::string& text, const std::string& origin)
+{
+    json doc;
+    try {
+        doc = json::parse(text);
+    } catch (const json::exception& e) {
+        // e.what() names the byte position of the syntax error.
+        return fail(origin, std::string("not valid JSON: ") + e.what());
+    }
+    try {
+        if (!doc.is_object())
+            failAt("top level", "must be an object with a 'printers' list");
+        std::vector<Printer> list;
+        const json* printers = member(doc, "top level", "printers", true);
+        if (!printers->is_array())
+            failAt("top level", "'printers' must be a list");
+        for (std::size_t i = 0; i < printers->size(); ++i) {
+            const std::string where = "printers[" + std::to_string(i) + "]";
+            Printer p = readPrinter((*printers)[i], where);
+            for (const Printer& earlier : list)
+                if (win32::spool::sameName(earlier.name, p.name))
+                    failAt(where, "the name is used by an earlier printer");
+            list.push_back(std::move(p));
+        }
+        std::wstring defaultName;
+        readString(doc, "top level", "default", defaultName, false);
+        if (!defaultName.empty()) {
+            bool known = false;
+            for (const Printer& p : list)
+                known |= win32::spool::sameName(p.name, defaultName);
+            if (!known)
+                failAt("top level", "'default' names no printer of the list");
+        }
+        setPrinters(std::move(list), defaultName);
+    } catch (const LoadError& e) {
+        return fail(origin, e.text);
+    } catch (const json::exception& e) {
+        return fail(origin, e.what());
+    }
+    message().clear();
+    return true;
+}
+
+bool loadFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return fail(path, "cannot be read");
+    std::ostringstream text;
+    text << in.rdbuf();
+    if (in.bad())
+        return fail(path, "cannot be read");
+    return loadText(text.str(), path);
+}
+
+} // namespace vspool

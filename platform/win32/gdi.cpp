@@ -1,0 +1,83 @@
+// Printer device contexts: a registry of open DCs, each bound to a printer and its settings.
+#include "platform/win32/gdi.h"
+#include "platform/win32/Spooler.h"
+#include "platform/win32/errors.h"
+#include "platform/win32/wstr.h"
+
+#include <cstring>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+struct HDC__ {
+    std::wstring printer;
+    std::vector<BYTE> devMode;
+};
+
+namespace {
+
+std::set<HDC>& liveDcs()
+{
+    static auto* dcs = new std::set<HDC>; // never destroyed, as the printer handles
+    return *dcs;
+}
+
+bool isLive(HDC dc) { return dc && liveDcs().count(dc) != 0; }
+
+} // namespace
+
+HDC CreateDCW(LPCWSTR pwszDriver, LPCWSTR pwszDevice, LPCWSTR, const DEVMODEW* pdm)
+{
+    if (pwszDriver && *pwszDriver && !win32::spool::sameName(win32::fromUtf16(pwszDriver), L"winspool")) {
+        SetLastError(ERROR_NOT_SUPPORTED);
+        return nullptr;
+    }
+    const auto& b = win32::spool::backend();
+    win32::spool::PrinterEntry entry;
+    auto dc = std::make_unique<HDC__>();
+    if (!pwszDevice || !b.findPrinter(b.context, win32::fromUtf16(pwszDevice), entry) ||
+        !(pdm ? b.mergeDevMode(b.context, entry.name, *pdm, dc->devMode)
+              : b.defaultDevMode(b.context, entry.name, dc->devMode))) {
+        SetLastError(ERROR_INVALID_PRINTER_NAME);
+        return nullptr;
+    }
+    dc->printer = entry.name;
+    liveDcs().insert(dc.get());
+    return dc.release();
+}
+
+BOOL DeleteDC(HDC hdc)
+{
+    if (!isLive(hdc)) {
+        SetLastError(ERROR_INVALID_HANDLE);
+        return FALSE;
+    }
+    liveDcs().erase(hdc);
+    delete hdc;
+    return TRUE;
+}
+
+int ExtEscape(HDC hdc, int iEscape, int cjInput, LPCSTR lpInData, int, LPSTR)
+{
+    if (!isLive(hdc)) {
+        SetLastError(ERROR_INVALID_HANDLE);
+        return -1;
+    }
+    int asked = iEscape;
+    if (iEscape == QUERYESCSUPPORT) {
+        if (!lpInData || cjInput < static_cast<int>(sizeof(DWORD))) {
+            SetLastError(ERROR_INVALID_PARAMETER);
+            return -1;
+        }
+        DWORD code;
+        std::memcpy(&code, lpInData, sizeof code);
+        asked = static_cast<int>(code);
+    }
+    const auto& b = win32::spool::backend();
+    return b.supportsEscape(b.context, hdc->printer, asked) ? 1 : 0;
+}
+
+namespace win32 {
+std::size_t openDeviceContexts() { return liveDcs().size(); }
+} // namespace win32

@@ -1,0 +1,28 @@
+// Printer device contexts as far as the library needs them: creation, deletion and the
+// driver escapes asked with ExtEscape.
+#pragma once
+#include "platform/win32/devmode.h"
+#include "platform/win32/handles.h"
+
+#include <cstddef>
+
+constexpr int QUERYESCSUPPORT = 8;
+constexpr int POSTSCRIPT_PASSTHROUGH = 4115;
+constexpr int POSTSCRIPT_IDENTIFY = 4117;
+
+// Reproduces: a printer DC for the device name (driver null or "winspool"), the settings of
+// pdm merged and validated by the driver, null with ERROR_INVALID_PRINTER_NAME for an unknown
+// printer. Leaves out: display and memory DCs (null, ERROR_NOT_SUPPORTED) and drawing.
+HDC CreateDCW(LPCWSTR pwszDriver, LPCWSTR pwszDevice, LPCWSTR pszPort, const DEVMODEW* pdm);
+// Reproduces: FALSE with ERROR_INVALID_HANDLE for a DC that is not open.
+BOOL DeleteDC(HDC hdc);
+// Reproduces: QUERYESCSUPPORT (input: the 32-bit escape number; > 0 when the driver handles it,
+// 0 when not), POSTSCRIPT_IDENTIFY answering > 0 on a PostScript driver, 0 for escapes the
+// driver does not implement, -1 with ERROR_INVALID_HANDLE or ERROR_INVALID_PARAMETER (input of
+// QUERYESCSUPPORT shorter than 4 bytes). Leaves out: the data of passthrough escapes.
+int ExtEscape(HDC hdc, int iEscape, int cjInput, LPCSTR lpInData, int cjOutput, LPSTR lpOutData);
+
+namespace win32 {
+// Number of open device contexts in this process, for leak checks in tests.
+std::size_t openDeviceContexts();
+} // namespace win32

@@ -1,0 +1,105 @@
+// DeviceCapabilitiesW: the paper lists (count query, then the list) and the scalar answers.
+#include "SpoolerFixture.h"
+#include "platform/win32/wstr.h"
+
+#include <vector>
+
+namespace {
+
+using DeviceCapabilities = SpoolerTest;
+
+TEST_F(DeviceCapabilities, PaperNumbersSizesAndNamesLineUp)
+{
+    const LPCWSTR plotter = u"Large Format Plotter";
+    poison();
+    const int n = DeviceCapabilitiesW(plotter, u"PLOT1:", DC_PAPERS, nullptr, nullptr);
+    ASSERT_EQ(n, 17);
+    EXPECT_EQ(DeviceCapabilitiesW(plotter, nullptr, DC_PAPERSIZE, nullptr, nullptr), n);
+    EXPECT_EQ(DeviceCapabilitiesW(plotter, nullptr, DC_PAPERNAMES, nullptr, nullptr), n);
+
+    std::vector<WORD> ids(n + 1, 0xFFFF);
+    EXPECT_EQ(DeviceCapabilitiesW(plotter, nullptr, DC_PAPERS, reinterpret_cast<LPWSTR>(ids.data()), nullptr), n);
+    std::vector<POINT> sizes(n);
+    EXPECT_EQ(DeviceCapabilitiesW(plotter, nullptr, DC_PAPERSIZE, reinterpret_cast<LPWSTR>(sizes.data()), nullptr), n);
+    std::vector<WCHAR> names(n * kPaperNameChars + 1, u'#');
+    EXPECT_EQ(DeviceCapabilitiesW(plotter, nullptr, DC_PAPERNAMES, names.data(), nullptr), n);
+    EXPECT_EQ(GetLastError(), kPoison);
+
+    EXPECT_EQ(ids[n], 0xFFFF); // nothing written past the list
+    EXPECT_EQ(names[n * kPaperNameChars], u'#');
+    const std::vector<vspool::Paper> model = vspool::printers()[1].papers;
+    for (int i = 0; i < n; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(ids[i], model[i].id);
+        EXPECT_EQ(sizes[i].x, model[i].width);
+        EXPECT_EQ(sizes[i].y, model[i].height);
+        EXPECT_EQ(win32::fromUtf16(&names[i * kPaperNameChars], kPaperNameChars), model[i].name);
+    }
+    // Driver-defined papers are numbered above 255.
+    EXPECT_EQ(ids[3], 300);
+    // A name of exactly 64 characters fills its field with no terminator.
+    const WCHAR* full = &names[16 * kPaperNameChars];
+    EXPECT_EQ(model[16].name.size(), 64u);
+    EXPECT_NE(full[63], 0);
+    EXPECT_EQ(full[64], u'#');
+}
+
+TEST_F(DeviceCapabilities, ScalarAnswersFollowThePrinter)
+{
+    struct Case {
+        const char16_t* printer;
+        WORD cap;
+        int expected;
+    };
+    const Case cases[] = {
+        {u"Office Colour MFP", DC_DUPLEX, 1},       {u"Large Format Plotter", DC_DUPLEX, 0},
+        {u"Office Colour MFP", DC_COLORDEVICE, 1},  {u"Draft Mono Printer", DC_COLORDEVICE, 0},
+        {u"Draft Mono Printer", DC_COPIES, 9},      {u"Large Format Plotter", DC_EXTRA, 320},
+        {u"Large Format Plotter", DC_SIZE, 220},    {u"Large Format Plotter", DC_DRIVER, 2050},
+        {u"Office Colour MFP", DC_VERSION, 0x0401}, {u"Office Colour MFP", DC_ENUMRESOLUTIONS, 3},
+        {u"Draft Mono Printer", DC_MAXEXTENT, (3556 << 16) | 2159},
+        {u"Draft Mono Printer", DC_MINEXTENT, (2794 << 16) | 2100},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.cap);
+        poison();
+        EXPECT_EQ(DeviceCapabilitiesW(c.printer, nullptr, c.cap, nullptr, nullptr), c.expected);
+        EXPECT_EQ(GetLastError(), kPoison);
+    }
+    LONG res[6] = {};
+    ASSERT_EQ(DeviceCapabilitiesW(u"Office Colour MFP", nullptr, DC_ENUMRESOLUTIONS, reinterpret_cast<LPWSTR>(res),
+                                  nullptr),
+              3);
+    EXPECT_EQ(res[4], 1200);
+    EXPECT_EQ(res[5], 1200);
+    const int fields = DeviceCapabilitiesW(u"Draft Mono Printer", nullptr, DC_FIELDS, nullptr, nullptr);
+    EXPECT_EQ(fields & static_cast<int>(DM_COLOR), 0);
+    EXPECT_NE(fields & static_cast<int>(DM_PAPERSIZE), 0);
+}
+
+TEST_F(DeviceCapabilities, UnknownPrinterAndUnsupportedCapability)
+{
+    poison();
+    EXPECT_EQ(DeviceCapabilitiesW(u"No Such Printer", nullptr, DC_PAPERS, nullptr, nullptr), -1);
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_PRINTER_NAME);
+    poison();
+    EXPECT_EQ(DeviceCapabilitiesW(nullptr, nullptr, DC_PAPERS, nullptr, nullptr), -1);
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_PRINTER_NAME);
+    poison();
+    EXPECT_EQ(DeviceCapabilitiesW(u"Office Colour MFP", nullptr, 6 /* DC_BINS */, nullptr, nullptr), -1);
+    EXPECT_EQ(GetLastError(), ERROR_NOT_SUPPORTED);
+}
+
+TEST_F(DeviceCapabilities, QueriesAreCountedAndPaperChangesShowAtOnce)
+{
+    EXPECT_EQ(DeviceCapabilitiesW(u"Draft Mono Printer", nullptr, DC_PAPERS, nullptr, nullptr), 3);
+    ASSERT_TRUE(vspool::changePrinter(L"Draft Mono Printer", [](vspool::Printer& p) {
+        p.papers.push_back({8, L"A3", 2970, 4200});
+    }));
+    EXPECT_EQ(DeviceCapabilitiesW(u"Draft Mono Printer", nullptr, DC_PAPERS, nullptr, nullptr), 4);
+    EXPECT_EQ(DeviceCapabilitiesW(u"Draft Mono Printer", nullptr, DC_COPIES, nullptr, nullptr), 9);
+    EXPECT_EQ(vspool::counts().deviceCapabilities, 3u);
+    EXPECT_EQ(vspool::counts().documentProperties, 0u);
+}
+
+} // namespace

@@ -1,0 +1,134 @@
+// PrintDlgW in return-default mode (what it hands over, who owns it) and ExtEscape's
+// PostScript identification on printer device contexts.
+#include "SpoolerFixture.h"
+#include "platform/win32/commdlg.h"
+#include "platform/win32/wstr.h"
+
+#include <cstring>
+
+namespace {
+
+using PrintDialog = SpoolerTest;
+using Escape = SpoolerTest;
+
+PRINTDLGW returnDefault()
+{
+    PRINTDLGW pd;
+    std::memset(&pd, 0, sizeof pd);
+    pd.lStructSize = sizeof pd;
+    pd.Flags = PD_RETURNDEFAULT;
+    return pd;
+}
+
+TEST_F(PrintDialog, ReturnDefaultHandsOverDevModeAndDevNames)
+{
+    ASSERT_TRUE(vspool::changePrinter(L"Large Format Plotter", [](vspool::Printer&) {}));
+    ASSERT_TRUE(SetDefaultPrinterW(u"Large Format Plotter"));
+    PRINTDLGW pd = returnDefault();
+    ASSERT_TRUE(PrintDlgW(&pd));
+    EXPECT_EQ(CommDlgExtendedError(), 0u);
+    ASSERT_NE(pd.hDevMode, nullptr);
+    ASSERT_NE(pd.hDevNames, nullptr);
+    EXPECT_EQ(pd.hDC, nullptr);
+    EXPECT_EQ(GlobalSize(pd.hDevMode), 220u + 320u);
+    EXPECT_EQ(GlobalFlags(pd.hDevMode) & GMEM_LOCKCOUNT, 0u); // handed over unlocked
+
+    const auto* dm = static_cast<const DEVMODEW*>(GlobalLock(pd.hDevMode));
+    EXPECT_EQ(win32::fromUtf16(dm->dmDeviceName), L"Large Format Plotter");
+    EXPECT_EQ(dm->dmDriverExtra, 320);
+    GlobalUnlock(pd.hDevMode);
+
+    const auto* dn = static_cast<const DEVNAMES*>(GlobalLock(pd.hDevNames));
+    const auto* chars = reinterpret_cast<const WCHAR*>(dn);
+    EXPECT_EQ(win32::fromUtf16(chars + dn->wDriverOffset), L"winspool");
+    EXPECT_EQ(win32::fromUtf16(chars + dn->wDeviceOffset), L"Large Format Plotter");
+    EXPECT_EQ(win32::fromUtf16(chars + dn->wOutputOffset), L"PLOT1:");
+    EXPECT_EQ(dn->wDefault, DN_DEFAULTPRN);
+    GlobalUnlock(pd.hDevNames);
+
+    EXPECT_EQ(GlobalFree(pd.hDevMode), nullptr);
+    EXPECT_EQ(GlobalFree(pd.hDevNames), nullptr);
+}
+
+TEST_F(PrintDialog, ReturnDcAddsADeviceContext)
+{
+    PRINTDLGW pd = returnDefault();
+    pd.Flags |= PD_RETURNDC;
+    ASSERT_TRUE(PrintDlgW(&pd));
+    ASSERT_NE(pd.hDC, nullptr);
+    EXPECT_TRUE(DeleteDC(pd.hDC));
+    GlobalFree(pd.hDevMode);
+    GlobalFree(pd.hDevNames);
+}
+
+TEST_F(PrintDialog, FailuresAreReportedThroughCommDlgExtendedError)
+{
+    vspool::setPrinters({printer(L"Lonely")}, L"");
+    PRINTDLGW pd = returnDefault();
+    EXPECT_FALSE(PrintDlgW(&pd));
+    EXPECT_EQ(CommDlgExtendedError(), PDERR_NODEFAULTPRN);
+    EXPECT_EQ(pd.hDevMode, nullptr);
+    EXPECT_EQ(pd.hDevNames, nullptr);
+
+    vspool::setPrinters({printer(L"Lonely")}, L"Lonely");
+    pd = returnDefault();
+    pd.lStructSize = 136;
+    EXPECT_FALSE(PrintDlgW(&pd));
+    EXPECT_EQ(CommDlgExtendedError(), CDERR_STRUCTSIZE);
+
+    pd = returnDefault();
+    int fake = 0;
+    pd.hDevNames = &fake;
+    EXPECT_FALSE(PrintDlgW(&pd));
+    EXPECT_EQ(CommDlgExtendedError(), CDERR_INITIALIZATION);
+    EXPECT_EQ(pd.hDevMode, nullptr);
+
+    pd = returnDefault();
+    pd.Flags = 0; // the dialog itself: as if cancelled
+    EXPECT_FALSE(PrintDlgW(&pd));
+    EXPECT_EQ(CommDlgExtendedError(), 0u);
+}
+
+int queryEscape(HDC dc, DWORD escape)
+{
+    return ExtEscape(dc, QUERYESCSUPPORT, sizeof escape, reinterpret_cast<LPCSTR>(&escape), 0, nullptr);
+}
+
+TEST_F(Escape, PostScriptIdentifyOnlyOnPostScriptDrivers)
+{
+    HDC ps = CreateDCW(u"winspool", u"Office Colour MFP", nullptr, nullptr);
+    HDC plain = CreateDCW(nullptr, u"Large Format Plotter", nullptr, nullptr);
+    ASSERT_NE(ps, nullptr);
+    ASSERT_NE(plain, nullptr);
+    poison();
+    EXPECT_GT(queryEscape(ps, POSTSCRIPT_IDENTIFY), 0);
+    EXPECT_EQ(queryEscape(plain, POSTSCRIPT_IDENTIFY), 0);
+    EXPECT_GT(queryEscape(plain, QUERYESCSUPPORT), 0);
+    EXPECT_EQ(GetLastError(), kPoison);
+
+    const WORD shortInput = POSTSCRIPT_IDENTIFY;
+    poison();
+    EXPECT_EQ(ExtEscape(ps, QUERYESCSUPPORT, sizeof shortInput, reinterpret_cast<LPCSTR>(&shortInput), 0, nullptr), -1);
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
+
+    EXPECT_TRUE(DeleteDC(ps));
+    EXPECT_TRUE(DeleteDC(plain));
+    poison();
+    EXPECT_EQ(queryEscape(ps, POSTSCRIPT_IDENTIFY), -1);
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
+    poison();
+    EXPECT_FALSE(DeleteDC(ps));
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
+}
+
+TEST_F(Escape, DeviceContextsOnlyForKnownPrinters)
+{
+    poison();
+    EXPECT_EQ(CreateDCW(u"winspool", u"Nobody", nullptr, nullptr), nullptr);
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_PRINTER_NAME);
+    poison();
+    EXPECT_EQ(CreateDCW(u"DISPLAY", nullptr, nullptr, nullptr), nullptr);
+    EXPECT_EQ(GetLastError(), ERROR_NOT_SUPPORTED);
+}
+
+} // namespace

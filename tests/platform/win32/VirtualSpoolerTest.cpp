@@ -1,0 +1,187 @@
+// The virtual spooler's printer descriptions: the embedded set, description files, and what a
+// bad description gives (no printers, one message naming file and problem).
+#include "SpoolerFixture.h"
+
+#include "platform/win32/Spooler.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+using VirtualSpooler = SpoolerTest;
+
+const std::string kData = DAVARAZ_TEST_DATA;
+
+// A description file in the temporary folder, removed when the object dies.
+class TempFile {
+public:
+    explicit TempFile(const std::string& text)
+    {
+        char name[] = "/tmp/davaraz-printers-XXXXXX";
+        const int fd = ::mkstemp(name);
+        m_path = name;
+        if (fd >= 0) {
+            const ssize_t written = ::write(fd, text.data(), text.size());
+            (void)written;
+            ::close(fd);
+        }
+    }
+    ~TempFile() { std::remove(m_path.c_str()); }
+    const std::string& path() const { return m_path; }
+
+private:
+    std::string m_path;
+};
+
+// Sets or clears an environment variable for one scope.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const char* value) : m_name(name)
+    {
+        if (const char* old = std::getenv(name))
+            m_old = old, m_had = true;
+        value ? ::setenv(name, value, 1) : ::unsetenv(name);
+    }
+    ~ScopedEnv() { m_had ? ::setenv(m_name, m_old.c_str(), 1) : ::unsetenv(m_name); }
+
+private:
+    const char* m_name;
+    std::string m_old;
+    bool m_had = false;
+};
+
+TEST_F(VirtualSpooler, EmbeddedSetCoversOfficePlotterAndFilePrinter)
+{
+    const auto printers = vspool::printers();
+    ASSERT_EQ(printers.size(), 4u);
+    EXPECT_EQ(vspool::defaultPrinter(), L"Office Colour MFP");
+    const vspool::Printer& office = printers[0];
+    EXPECT_TRUE(office.postscript && office.color && office.duplex);
+    const vspool::Printer& plotter = printers[1];
+    EXPECT_GE(plotter.privateBytes, 256);
+    bool driverDefined = false, longName = false;
+    for (const auto& p : plotter.papers) {
+        driverDefined |= p.id > 255;
+        longName |= p.name.size() == 64;
+    }
+    EXPECT_TRUE(driverDefined && longName);
+    EXPECT_EQ(printers[2].port, L"FILE:");
+    EXPECT_FALSE(printers[2].color);
+    EXPECT_TRUE(printers[3].network);
+    EXPECT_TRUE(vspool::lastMessage().empty());
+}
+
+TEST_F(VirtualSpooler, DescriptionFileReplacesThePrinters)
+{
+    ASSERT_TRUE(vspool::loadFile(kData + "/printers/small-office.json")) << vspool::lastMessage();
+    const auto printers = vspool::printers();
+    ASSERT_EQ(printers.size(), 2u);
+    EXPECT_EQ(vspool::defaultPrinter(), L"Reception Laser");
+    const vspool::Printer& laser = printers[1];
+    EXPECT_EQ(laser.defaults.paper, 520);
+    EXPECT_EQ(laser.defaults.copies, 2);
+    EXPECT_EQ(laser.defaults.color, DMCOLOR_MONOCHROME);
+    EXPECT_EQ(laser.privateBytes, 20);
+    // Unset members get the driver's own defaults: first paper, first resolution.
+    EXPECT_EQ(printers[0].defaults.paper, 8);
+    EXPECT_EQ(printers[0].defaults.printQuality, 600);
+}
+
+TEST_F(VirtualSpooler, EnvironmentVariableChoosesTheDescription)
+{
+    {
+        ScopedEnv env("DAVARAZ_PRINTERS", (kData + "/printers/small-office.json").c_str());
+        vspool::reset();
+        EXPECT_EQ(vspool::printers().size(), 2u);
+    }
+    ScopedEnv env("DAVARAZ_PRINTERS", nullptr);
+    vspool::reset();
+    EXPECT_EQ(vspool::printers().size(), 4u);
+}
+
+TEST_F(VirtualSpooler, BadDescriptionsGiveNoPrintersAndOneMessage)
+{
+    const std::string printerHead = R"({"printers": [{"name": "P", "driver": "D", "port": "X:", )";
+    struct Case {
+        std::string text;
+        std::string problem;
+    };
+    const Case cases[] = {
+        {"{\"printers\": [", "not valid JSON"},
+        {"[1, 2]", "top level: must be an object"},
+        {"{\"printer\": []}", "top level: 'printers' is missing"},
+        {R"({"printers": [{"driver": "D", "port": "X:", "papers": []}]})", "printers[0]: 'name' is missing"},
+        {printerHead + R"("papers": []}]})", "printers[0]: 'papers' must be a non-empty list"},
+        {printerHead + R"("papers": [{"id": 9, "name": 4, "width": 1, "height": 1}]}]})",
+         "printers[0].papers[0]: 'name' must be a string"},
+        {printerHead + R"("papers": [{"id": 9, "name": ")" + std::string(65, 'x') +
+             R"(", "width": 1, "height": 1}]}]})",
+         "printers[0].papers[0]: 'name' is longer than 64 characters"},
+        {printerHead + R"("papers": [{"id": 9, "name": "A4", "width": 1, "height": 1}], "defaults": {"paper": 8}}]})",
+         "printers[0].defaults: 'paper' 8 is not in the paper list"},
+        {printerHead + R"("private_bytes": 2, "papers": [{"id": 9, "name": "A4", "width": 1, "height": 1}]}]})",
+         "printers[0]: 'private_bytes' must be 0 or at least 4"},
+        {printerHead + R"("max_copies": "many", "papers": [{"id": 9, "name": "A4", "width": 1, "height": 1}]}]})",
+         "printers[0]: 'max_copies' must be an integer"},
+        {printerHead + R"("network": true, "papers": [{"id": 9, "name": "A4", "width": 1, "height": 1}]}]})",
+         "printers[0]: a network printer needs a 'server'"},
+        {R"({"default": "Q", "printers": []})", "top level: 'default' names no printer of the list"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.problem);
+        TempFile file(c.text);
+        ::testing::internal::CaptureStderr();
+        EXPECT_FALSE(vspool::loadFile(file.path()));
+        const std::string err = ::testing::internal::GetCapturedStderr();
+        EXPECT_TRUE(vspool::printers().empty());
+        EXPECT_TRUE(vspool::defaultPrinter().empty());
+        const std::string& msg = vspool::lastMessage();
+        EXPECT_NE(msg.find(file.path()), std::string::npos) << msg;
+        EXPECT_NE(msg.find(c.problem), std::string::npos) << msg;
+        EXPECT_EQ(err, msg + "\n"); // once, on stderr
+        ASSERT_TRUE(vspool::loadText(vspool::embeddedDescription(), "embedded"));
+        EXPECT_TRUE(vspool::lastMessage().empty());
+    }
+}
+
+TEST_F(VirtualSpooler, DuplicateNamesAndMissingFilesAreReported)
+{
+    ::testing::internal::CaptureStderr();
+    EXPECT_FALSE(vspool::loadFile("/nonexistent/printers.json"));
+    EXPECT_FALSE(vspool::loadText(R"({"printers": [
+        {"name": "Same", "driver": "D", "port": "X:", "papers": [{"id": 9, "name": "A4", "width": 1, "height": 1}]},
+        {"name": "SAME", "driver": "D", "port": "X:", "papers": [{"id": 9, "name": "A4", "width": 1, "height": 1}]}]})",
+                                  "inline"));
+    const std::string err = ::testing::internal::GetCapturedStderr();
+    EXPECT_NE(err.find("/nonexistent/printers.json: cannot be read"), std::string::npos) << err;
+    EXPECT_NE(vspool::lastMessage().find("printers[1]: the name is used by an earlier printer"), std::string::npos);
+    EXPECT_TRUE(vspool::printers().empty());
+}
+
+TEST_F(VirtualSpooler, PrintersChangeWhileRunning)
+{
+    vspool::Printer extra = printer(L"Extra");
+    vspool::addPrinter(extra);
+    EXPECT_EQ(vspool::printers().size(), 5u);
+    // Renaming the default printer keeps it the default.
+    ASSERT_TRUE(vspool::changePrinter(L"office colour mfp", [](vspool::Printer& p) { p.name = L"Renamed"; }));
+    EXPECT_EQ(vspool::defaultPrinter(), L"Renamed");
+    // Removing it leaves no default.
+    EXPECT_TRUE(vspool::removePrinter(L"Renamed"));
+    EXPECT_TRUE(vspool::defaultPrinter().empty());
+    EXPECT_FALSE(vspool::removePrinter(L"Renamed"));
+    EXPECT_FALSE(vspool::changePrinter(L"Renamed", [](vspool::Printer&) {}));
+}
+
+TEST_F(VirtualSpooler, IsTheActiveBackendAndUnknownBackendsAreRefused)
+{
+    EXPECT_STREQ(win32::spool::backend().name, "virtual");
+    EXPECT_FALSE(win32::spool::selectBackend("no-such-backend"));
+    EXPECT_STREQ(win32::spool::backend().name, "virtual");
+}
+
+} // namespace
