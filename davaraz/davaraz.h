@@ -24,3 +24,10 @@
 #include "davaraz/plotstyle/CustomLineweightTable.h"
 #include "davaraz/plotstyle/PlotStyle.h"
 #include "davaraz/plotstyle/PlotStyleTable.h"
+
+#include "davaraz/print/ChangeDefaultPrinter.h"
+#include "davaraz/print/DevModeDump.h"
+#include "davaraz/print/PrinterHandle.h"
+#include "davaraz/print/PrinterPapers.h"
+#include "davaraz/print/Printers.h"
+#include "davaraz/print/PrnHelper.h"
