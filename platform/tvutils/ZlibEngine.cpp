@@ -42,16 +42,13 @@ void ZlibEngine::closeFiles()
     m_source = m_target = nullptr;
 }
 
-int ZlibEngine::doInflateInit() { return inflateInit(this); }
-int ZlibEngine::doDeflateInit(int level) { return deflateInit(this, level); }
-void ZlibEngine::progress(int) {}
-void ZlibEngine::status(const wchar_t*) {}
-
-int ZlibEngine::compress(const wchar_t* inPath, const wchar_t* outPath, int level)
+// Opens the input (a regular file; its size becomes the input count) and the output, and
+// resets the stream state.
+int ZlibEngine::openFiles(const wchar_t* inPath, const wchar_t* outPath, std::int64_t& total)
 {
     closeFiles();
     m_source = openFile(inPath, "rb");
-    std::int64_t total = m_source ? regularFileSize(m_source) : -1;
+    total = m_source ? regularFileSize(m_source) : -1;
     if (total < 0) {
         closeFiles();
         return ZE_OPEN_INPUT;
@@ -63,7 +60,21 @@ int ZlibEngine::compress(const wchar_t* inPath, const wchar_t* outPath, int leve
         return ZE_OPEN_OUTPUT;
     }
     std::memset(static_cast<z_stream*>(this), 0, sizeof(z_stream));
-    int rc = doDeflateInit(level);
+    return ZE_OK;
+}
+
+int ZlibEngine::doInflateInit() { return inflateInit(this); }
+int ZlibEngine::doDeflateInit(int level) { return deflateInit(this, level); }
+void ZlibEngine::progress(int) {}
+void ZlibEngine::status(const wchar_t*) {}
+
+int ZlibEngine::compress(const wchar_t* inPath, const wchar_t* outPath, int level)
+{
+    std::int64_t total = 0;
+    int rc = openFiles(inPath, outPath, total);
+    if (rc != ZE_OK)
+        return rc;
+    rc = doDeflateInit(level);
     if (rc != Z_OK) {
         closeFiles();
         return rc;
@@ -106,21 +117,11 @@ int ZlibEngine::compress(const wchar_t* inPath, const wchar_t* outPath, int leve
 
 int ZlibEngine::decompress(const wchar_t* inPath, const wchar_t* outPath)
 {
-    closeFiles();
-    m_source = openFile(inPath, "rb");
-    const std::int64_t total = m_source ? regularFileSize(m_source) : -1;
-    if (total < 0) {
-        closeFiles();
-        return ZE_OPEN_INPUT;
-    }
-    m_remaining = total;
-    m_target = openFile(outPath, "wb");
-    if (!m_target) {
-        closeFiles();
-        return ZE_OPEN_OUTPUT;
-    }
-    std::memset(static_cast<z_stream*>(this), 0, sizeof(z_stream));
-    int rc = doInflateInit();
+    std::int64_t total = 0;
+    int rc = openFiles(inPath, outPath, total);
+    if (rc != ZE_OK)
+        return rc;
+    rc = doInflateInit();
     if (rc != Z_OK) {
         closeFiles();
         return rc;

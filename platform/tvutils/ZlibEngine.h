@@ -47,6 +47,7 @@ protected:
     std::int64_t m_remaining = 0;   // input bytes still to be read
 
 private:
+    int openFiles(const wchar_t* inPath, const wchar_t* outPath, std::int64_t& total);
     void closeFiles();
     std::FILE* m_target = nullptr;
     std::uint64_t m_maxOutput = kDefaultMaxOutput;

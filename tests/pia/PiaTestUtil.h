@@ -5,7 +5,9 @@
 #include "TestUtil.h"
 
 #include <cstdint>
+#include <sstream>
 #include <string>
+#include <vector>
 #include <zlib.h>
 
 namespace piatest {
@@ -16,29 +18,71 @@ inline std::uint32_t le32(const std::string& b, size_t at)
            std::uint32_t(std::uint8_t(b[at + 2])) << 16 | std::uint32_t(std::uint8_t(b[at + 3])) << 24;
 }
 
+inline void putLe32(std::string& b, std::uint32_t v)
+{
+    for (int i = 0; i < 4; ++i)
+        b.push_back(static_cast<char>(v >> (8 * i)));
+}
+
+// A PIA file around a payload text: version line for the kind letters, codec, checksum (Adler-32
+// started at 0 over the sizes and the stream), sizes, zlib stream at level 6.
+inline std::string pack(const std::string& payload, const char* letters)
+{
+    uLongf bound = compressBound(static_cast<uLong>(payload.size()));
+    std::string z(bound, '\0');
+    compress2(reinterpret_cast<Bytef*>(&z[0]), &bound, reinterpret_cast<const Bytef*>(payload.data()),
+              static_cast<uLong>(payload.size()), 6);
+    z.resize(bound);
+    std::string sizes;
+    putLe32(sizes, static_cast<std::uint32_t>(payload.size()));
+    putLe32(sizes, static_cast<std::uint32_t>(z.size()));
+    uLong sum = adler32(0L, reinterpret_cast<const Bytef*>(sizes.data()), 8);
+    sum = adler32(sum, reinterpret_cast<const Bytef*>(z.data()), static_cast<uInt>(z.size()));
+    std::string out = std::string("PIAFILEVERSION_2.0,") + letters + "VER1,compress\r\npmzlibcodec";
+    putLe32(out, static_cast<std::uint32_t>(sum));
+    return out + sizes + z;
+}
+
+// The payload of a PIA file, inflated from byte 60 to the end; false when it does not inflate.
+inline bool unpack(const std::string& file, std::string& payload)
+{
+    if (file.size() < 60)
+        return false;
+    z_stream zs{};
+    if (inflateInit(&zs) != Z_OK)
+        return false;
+    zs.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(file.data() + 60));
+    zs.avail_in = static_cast<uInt>(file.size() - 60);
+    payload.clear();
+    char buf[16384];
+    int rc;
+    do {
+        zs.next_out = reinterpret_cast<Bytef*>(buf);
+        zs.avail_out = sizeof buf;
+        rc = inflate(&zs, Z_NO_FLUSH);
+        payload.append(buf, sizeof buf - zs.avail_out);
+    } while (rc == Z_OK);
+    const bool whole = rc == Z_STREAM_END && zs.avail_in == 0;
+    inflateEnd(&zs);
+    return whole;
+}
+
+inline std::vector<std::string> lines(const std::string& text)
+{
+    std::vector<std::string> out;
+    std::istringstream in(text);
+    for (std::string l; std::getline(in, l);)
+        out.push_back(l);
+    return out;
+}
+
 // The payload of a PIA file, inflated with zlib alone; empty and ok=false when it fails.
 inline std::string payload(const std::string& file, bool* ok = nullptr)
 {
     std::string out;
-    bool good = file.size() > 60;
-    if (good) {
-        z_stream z{};
-        inflateInit(&z);
-        z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(file.data() + 60));
-        z.avail_in = static_cast<uInt>(file.size() - 60);
-        char buf[16384];
-        int rc;
-        do {
-            z.next_out = reinterpret_cast<Bytef*>(buf);
-            z.avail_out = sizeof buf;
-            rc = inflate(&z, Z_NO_FLUSH);
-            out.append(buf, sizeof buf - z.avail_out);
-        } while (rc == Z_OK);
-        inflateEnd(&z);
-        good = rc == Z_STREAM_END;
-    }
+    const bool whole = unpack(file, out);
     if (ok)
-        *ok = good;
+        *ok = whole;
     return out;
 }
 
