@@ -135,6 +135,8 @@ bool CustomPapersNode::PaperSize::operator==(const PaperSize& o) const
 
 bool CustomPapersNode::init(const CPBlock& block, std::wstring* fault)
 {
+    // The list is the block's, not added to what a previous read left.
+    papers.clear();
     for (int i = 0; i < block.count(); ++i) {
         const CPItem* child = block.item(i);
         if (child->kind() != PI_BLOCK)

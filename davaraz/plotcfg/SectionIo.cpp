@@ -45,6 +45,12 @@ bool Reader::real(const wchar_t* key, double& out) const
     return m_block.getDouble(out, key) || fail(key);
 }
 
+void Reader::optStr(const wchar_t* key, std::wstring& out) const
+{
+    if (const CPItem* item = m_block.find(key, PI_STR))
+        out = static_cast<const CPStr*>(item)->text();
+}
+
 void Reader::optFlag(const wchar_t* key, std::optional<bool>& out) const
 {
     if (const CPItem* item = m_block.find(key, PI_BOOL))

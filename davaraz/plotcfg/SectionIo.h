@@ -34,7 +34,7 @@ public:
     }
 
     // Optional keys: the field changes only when the key is there and readable.
-    void optStr(const wchar_t* key, std::wstring& out) const { str(key, out); }
+    void optStr(const wchar_t* key, std::wstring& out) const;
     void optInt(const wchar_t* key, int& out) const { m_block.getInt(out, key); }
     void optReal(const wchar_t* key, double& out) const { m_block.getDouble(out, key); }
     void optFlag(const wchar_t* key, std::optional<bool>& out) const;

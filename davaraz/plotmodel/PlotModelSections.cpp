@@ -67,6 +67,8 @@ bool HiddenSizes::PaperSize::write(CPBlock& block) const
 
 bool HiddenSizes::init(const CPBlock& block, std::wstring* fault)
 {
+    // The list is the block's, not added to what a previous read left.
+    papers.clear();
     for (int i = 0; i < block.count(); ++i) {
         const CPItem* child = block.item(i);
         if (child->kind() != PI_BLOCK)

@@ -96,11 +96,13 @@ void checkSection(const SectionCase& c)
     std::wstring fault;
     ASSERT_TRUE(c.run(nullptr, *full->root(), &fault, written)) << "full text";
     EXPECT_EQ(join(written), join(fullLines)) << "write after read";
+    EXPECT_TRUE(fault.empty()) << "a fault reported by a read that succeeded";
 
     const std::vector<Entry> list = entries(c.fullText);
     const auto required = parseText(compose(list, list.size(), "", c.optionalKeys));
     ASSERT_TRUE(required);
-    EXPECT_TRUE(c.run(nullptr, *required->root(), nullptr, written)) << "required keys only";
+    EXPECT_TRUE(c.run(nullptr, *required->root(), &fault, written)) << "required keys only";
+    EXPECT_TRUE(fault.empty()) << "absent optional keys reported as faults";
 
     for (std::size_t i = 0; i < list.size(); ++i) {
         const Entry& e = list[i];
