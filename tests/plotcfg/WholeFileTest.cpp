@@ -19,16 +19,6 @@
 
 namespace {
 
-std::string readFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-std::string dataText(const char* name) { return readFile(std::string(DAVARAZ_TEST_DATA) + "/plotcfg/" + name); }
-
 // The payload of a PIA file, without the NUL some writers end it with.
 std::string payload(const std::string& path)
 {
@@ -68,7 +58,7 @@ void expectSameText(const CPBlock& root, const std::string& original)
 
 TEST(WholeFile, ConfigurationTreeReadsAndWritesBackUnchanged)
 {
-    const std::string text = dataText("laser.pc3.txt");
+    const std::string text = testutil::dataFile("plotcfg/laser.pc3.txt");
     const auto tree = testutil::parseText(text);
     ASSERT_TRUE(tree);
     const CPBlock& in = *tree->root();
@@ -101,7 +91,7 @@ TEST(WholeFile, ConfigurationTreeReadsAndWritesBackUnchanged)
 
 TEST(WholeFile, ModelParameterTreeReadsAndWritesBackUnchanged)
 {
-    const std::string text = dataText("laser.pmp.txt");
+    const std::string text = testutil::dataFile("plotcfg/laser.pmp.txt");
     const auto tree = testutil::parseText(text);
     ASSERT_TRUE(tree);
     const CPBlock& in = *tree->root();

@@ -17,14 +17,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string dataText(const char* name)
-{
-    std::ifstream in(std::string(DAVARAZ_TEST_DATA) + "/plotcfg/" + name, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 OdString od(const std::string& path) { return ut::fromNativePath(path); }
 
 // Every test runs with TMPDIR pointing at a fresh folder that must be empty again at the end.
@@ -89,7 +81,7 @@ std::unique_ptr<PlotModelParam> readPmp(const std::string& path, const std::vect
 TEST_F(PlotModelParamTest, ReadsAFileAndRecordsWhereItWasFound)
 {
     const std::string path = m_files.path() + "/laser.pmp";
-    writePia(dataText("laser.pmp.txt"), path);
+    writePia(testutil::dataFile("plotcfg/laser.pmp.txt"), path);
     const auto doc = readPmp(path, {m_files.path() + "/nowhere/"});
     ASSERT_TRUE(doc);
     EXPECT_EQ(doc->path(), od(path));
@@ -112,7 +104,7 @@ TEST_F(PlotModelParamTest, CandidateFoldersFollowTheAlternatives)
 TEST_F(PlotModelParamTest, MissingFileIsSearchedInAlternativeFoldersInOrder)
 {
     const std::string root = m_files.path();
-    const std::string text = dataText("laser.pmp.txt");
+    const std::string text = testutil::dataFile("plotcfg/laser.pmp.txt");
     const std::string missing = root + "/gone/laser.pmp";
     const std::string a = root + "/a/";
     const std::string b = root + "/b";
@@ -146,7 +138,7 @@ TEST_F(PlotModelParamTest, MissingFileIsSearchedInAlternativeFoldersInOrder)
 
 TEST_F(PlotModelParamTest, FilesThatDoNotLoadGiveNull)
 {
-    const std::string text = dataText("laser.pmp.txt");
+    const std::string text = testutil::dataFile("plotcfg/laser.pmp.txt");
     const std::string dir = m_files.path();
     std::ofstream(dir + "/garbage.pmp") << "not a PIA file at all, but long enough for a header........";
     EXPECT_FALSE(readPmp(dir + "/garbage.pmp", {}));
@@ -166,7 +158,7 @@ TEST_F(PlotModelParamTest, FilesThatDoNotLoadGiveNull)
 
 TEST_F(PlotModelParamTest, HiddenSectionIsOptionalAndDroppedWhenUnreadable)
 {
-    const std::string text = dataText("laser.pmp.txt");
+    const std::string text = testutil::dataFile("plotcfg/laser.pmp.txt");
     const std::string dir = m_files.path();
     for (const char* replacement : {"other{", " sizes{"}) {
         SCOPED_TRACE(replacement);
@@ -187,7 +179,7 @@ TEST_F(PlotModelParamTest, HiddenSectionIsOptionalAndDroppedWhenUnreadable)
 TEST_F(PlotModelParamTest, WriteAndReadBackGiveTheSameDocument)
 {
     const std::string dir = m_files.path();
-    writePia(dataText("laser.pmp.txt"), dir + "/in.pmp");
+    writePia(testutil::dataFile("plotcfg/laser.pmp.txt"), dir + "/in.pmp");
     const auto doc = readPmp(dir + "/in.pmp", {});
     ASSERT_TRUE(doc);
     EXPECT_FALSE(doc->write(nullptr));
@@ -206,26 +198,6 @@ TEST_F(PlotModelParamTest, WriteAndReadBackGiveTheSameDocument)
     doc->meta.write(a), doc->mod.write(a), doc->udm.write(a), doc->hidden->write(a);
     back->meta.write(b), back->mod.write(b), back->udm.write(b), back->hidden->write(b);
     EXPECT_EQ(testutil::join(testutil::flatten(a)), testutil::join(testutil::flatten(b)));
-}
-
-TEST_F(PlotModelParamTest, DefaultDocumentWritesDefaultSections)
-{
-    CMetaNode meta;
-    std::unique_ptr<PlotModelParam> doc(PlotModelParam::create(meta));
-    const std::string path = m_files.path() + "/default.pmp";
-    ASSERT_TRUE(doc->write(od(path).c_str()));
-    const auto back = readPmp(path, {});
-    ASSERT_TRUE(back);
-    EXPECT_FALSE(back->hidden);
-    EXPECT_EQ(back->udm.calibration.x, 1.0);
-    CPBlock mod(L""), udm(L"");
-    back->mod.write(mod);
-    back->udm.write(udm);
-    EXPECT_EQ(testutil::join(testutil::flatten(udm)),
-              testutil::join({"calibration{", "calibration/_x=1.000000", "calibration/_y=1.000000"}));
-    EXPECT_EQ(testutil::join(testutil::flatten(mod)),
-              testutil::join({"media{", "media/abilities=\"", "media/caps_state=\"", "media/ui_owner=\"",
-                              "media/size_max_x=0.000000", "media/size_max_y=0.000000"}));
 }
 
 TEST_F(PlotModelParamTest, CreateTakesTheMetaWithoutDescriptionOrAutospool)

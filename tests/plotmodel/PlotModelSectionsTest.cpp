@@ -8,79 +8,25 @@
 using testutil::sectionCase;
 using HiddenSizes = HiddenNode::MediaNode::SizeNode;
 
-namespace {
-
-const char kModMedia[] = R"(abilities="500005500500505555000005550000
-caps_state="000000000000000000000000000000
-ui_owner="11111111111111111111
-size_max_x=914.400000
-size_max_y=15240.000000
-)";
-
-const char kMod[] = R"(media{
- abilities="5
- caps_state="0
- ui_owner="1
- size_max_x=1.500000
- size_max_y=2.500000
-}
-)";
-
-const char kCalibration[] = R"(_x=0.998000
-_y=1.002000
-)";
-
-const char kUdm[] = R"(calibration{
- _x=0.500000
- _y=2.000000
-}
-)";
-
-const char kHiddenPaper[] = R"(caps_type=2
-name="oversize_A0
-localized_name="Oversize A0
-media_description_name="om0
-media_group=15
-landscape_mode=TRUE
-)";
-
-const char kHiddenMedia[] = R"(default_size="ISO_A4
-size{
- 0{
-  caps_type=4
-  name="A
-  localized_name="A
-  media_description_name="d
-  media_group=1
-  landscape_mode=FALSE
- }
-}
-)";
-
-const char kHidden[] = R"(media{
- size{
- }
-}
-)";
-
-} // namespace
-
 TEST(PlotModelSections, FollowTheKeyRules)
 {
     const testutil::SectionCase cases[] = {
-        sectionCase<ModNode::MediaNode>("mod media", kModMedia, {},
+        sectionCase<ModNode::MediaNode>("mod media", testutil::sectionText("mod_media"), {},
                                         {"abilities=\"", "caps_state=\"", "ui_owner=\"", "size_max_x=0.000000",
                                          "size_max_y=0.000000"}),
-        sectionCase<ModNode>("mod", kMod, {},
+        sectionCase<ModNode>("mod", testutil::sectionText("mod"), {},
                              {"media{", "media/abilities=\"", "media/caps_state=\"", "media/ui_owner=\"",
                               "media/size_max_x=0.000000", "media/size_max_y=0.000000"}),
-        sectionCase<UdmNode::CalibrationNode>("calibration", kCalibration, {}, {"_x=1.000000", "_y=1.000000"}),
-        sectionCase<UdmNode>("udm", kUdm, {}, {"calibration{", "calibration/_x=1.000000", "calibration/_y=1.000000"}),
-        sectionCase<HiddenSizes::PaperSize>("hidden paper", kHiddenPaper, {},
+        sectionCase<UdmNode::CalibrationNode>("calibration", testutil::sectionText("calibration"),
+            {}, {"_x=1.000000", "_y=1.000000"}),
+        sectionCase<UdmNode>("udm", testutil::sectionText("udm"),
+            {}, {"calibration{", "calibration/_x=1.000000", "calibration/_y=1.000000"}),
+        sectionCase<HiddenSizes::PaperSize>("hidden paper", testutil::sectionText("hidden_paper"), {},
                                             {"caps_type=4", "name=\"", "localized_name=\"",
                                              "media_description_name=\"", "media_group=0", "landscape_mode=FALSE"}),
-        sectionCase<HiddenNode::MediaNode>("hidden media", kHiddenMedia, {"default_size"}, {"size{"}),
-        sectionCase<HiddenNode>("hidden", kHidden, {}, {"media{", "media/size{"}),
+        sectionCase<HiddenNode::MediaNode>("hidden media", testutil::sectionText("hidden_media"),
+            {"default_size"}, {"size{"}),
+        sectionCase<HiddenNode>("hidden", testutil::sectionText("hidden"), {}, {"media{", "media/size{"}),
     };
     for (const auto& c : cases)
         testutil::checkSection(c);

@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <gtest/gtest.h>
 #include <stdexcept>
 #include <unistd.h>
@@ -26,6 +28,16 @@ std::unique_ptr<CPIAParser> parseText(const std::string& text)
     parser->file().close();
     ::unlink(name.c_str());
     return ok ? std::move(parser) : nullptr;
+}
+
+std::string dataFile(const std::string& relative)
+{
+    std::ifstream in(std::string(DAVARAZ_TEST_DATA) + "/" + relative, std::ios::binary);
+    if (!in)
+        throw std::runtime_error("missing test data " + relative);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
 }
 
 const CPBlock& child(const CPBlock& parent, const wchar_t* key)

@@ -14,6 +14,11 @@ using Lines = std::vector<std::string>;
 // parse. The parser owns the tree.
 std::unique_ptr<CPIAParser> parseText(const std::string& text);
 
+// The content of a file under the test data folder.
+std::string dataFile(const std::string& relative);
+// The text of one section case, plotcfg/sections/<name>.txt under the test data folder.
+inline std::string sectionText(const std::string& name) { return dataFile("plotcfg/sections/" + name + ".txt"); }
+
 // The first block child with this key, for sections parsed from text.
 const CPBlock& child(const CPBlock& parent, const wchar_t* key);
 

@@ -12,14 +12,6 @@
 
 namespace {
 
-std::string dataText(const char* name)
-{
-    std::ifstream in(std::string(DAVARAZ_TEST_DATA) + "/plotcfg/" + name, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 std::string replaced(std::string text, const std::string& from, const std::string& to)
 {
     const auto at = text.find(from);
@@ -47,8 +39,8 @@ int runInfo(const std::string& path, std::string& out)
 
 TEST(InfoSections, NamesTheSectionAndKeyAtFault)
 {
-    const std::string pc3 = dataText("laser.pc3.txt");
-    const std::string pmp = dataText("laser.pmp.txt");
+    const std::string pc3 = testutil::dataFile("plotcfg/laser.pc3.txt");
+    const std::string pmp = testutil::dataFile("plotcfg/laser.pmp.txt");
     struct Case {
         const char* file;
         std::string text;
