@@ -16,7 +16,6 @@ namespace cli {
 namespace {
 
 struct Checker {
-    const CPBlock& root;
     std::string firstFault;
 
     void report(const std::string& name, const std::string& state, bool required)
@@ -83,7 +82,7 @@ int documentKind(const std::string& path)
 
 std::string checkSections(int kind, const CPBlock& root)
 {
-    Checker c{root, {}};
+    Checker c;
     c.section<CMetaNode>(&root, "", L"meta", true);
     if (kind == 1) {
         c.section<CMediaNode>(&root, "", L"media", true);

@@ -175,6 +175,8 @@ void CMediaNode::setPaper(const std::wstring& paperName, int units, double width
 
 void CMediaNode::setCustomPaper(std::size_t index, bool& changed)
 {
+    if (!customPapers || index >= customPapers->size())
+        return;
     const CustomPapersNode::PaperSize& p = (*customPapers)[index];
     setPaper(p.globalName, p.units, p.width, p.height, p.left, p.bottom, p.top, changed);
 }

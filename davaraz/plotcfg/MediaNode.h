@@ -141,7 +141,7 @@ public:
     // true when the name or a bound differs, and is never reset.
     void setPaper(const std::wstring& paperName, int units, double width, double height, double left,
                   double bottom, double top, bool& changed);
-    // Selects custom paper number index (0 ... custom papers - 1).
+    // Selects custom paper number index (0 ... custom papers - 1); other indexes do nothing.
     void setCustomPaper(std::size_t index, bool& changed);
 
     int selectionMethod = 2;

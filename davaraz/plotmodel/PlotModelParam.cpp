@@ -41,7 +41,9 @@ OdArray<OdString> PlotModelParam::candidateFolders(const OdArray<OdString>& alte
 
 PlotModelParam* PlotModelParam::read(const wchar_t* path, const OdArray<OdString>& alternatives)
 {
-    ut::FileName file(OdString(path ? path : L""));
+    if (!path || !*path)
+        return nullptr;
+    ut::FileName file{OdString(path)};
     if (!file.exists(8191)) {
         if (alternatives.empty())
             return nullptr;

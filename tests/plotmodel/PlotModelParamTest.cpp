@@ -142,6 +142,7 @@ TEST_F(PlotModelParamTest, FilesThatDoNotLoadGiveNull)
     const std::string dir = m_files.path();
     std::ofstream(dir + "/garbage.pmp") << "not a PIA file at all, but long enough for a header........";
     EXPECT_FALSE(readPmp(dir + "/garbage.pmp", {}));
+    EXPECT_FALSE(readPmp("", {dir + "/"})); // an empty name must not find the folder itself
 
     for (const char* section : {"meta{", "mod{", "udm{"}) {
         SCOPED_TRACE(section);
