@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-namespace testutil {
+namespace sectiontest {
 namespace {
 
 struct Entry {
@@ -138,4 +138,4 @@ void checkSection(const SectionCase& c)
     }
 }
 
-} // namespace testutil
+} // namespace sectiontest

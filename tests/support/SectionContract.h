@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace testutil {
+namespace sectiontest {
 
 struct SectionCase {
     std::string name;
@@ -54,4 +54,4 @@ SectionCase sectionCase(std::string name, std::string fullText, std::vector<std:
 // Runs every check on one case; failures are reported through gtest.
 void checkSection(const SectionCase& c);
 
-} // namespace testutil
+} // namespace sectiontest

@@ -13,7 +13,7 @@
 
 namespace fs = std::filesystem;
 
-namespace testutil {
+namespace sectiontest {
 
 std::unique_ptr<CPIAParser> parseText(const std::string& text)
 {
@@ -115,4 +115,4 @@ int TempDir::count() const
     return n;
 }
 
-} // namespace testutil
+} // namespace sectiontest

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace testutil {
+namespace sectiontest {
 
 using Lines = std::vector<std::string>;
 
@@ -44,4 +44,4 @@ private:
     std::string m_path;
 };
 
-} // namespace testutil
+} // namespace sectiontest

@@ -39,8 +39,8 @@ int runInfo(const std::string& path, std::string& out)
 
 TEST(InfoSections, NamesTheSectionAndKeyAtFault)
 {
-    const std::string pc3 = testutil::dataFile("plotcfg/laser.pc3.txt");
-    const std::string pmp = testutil::dataFile("plotcfg/laser.pmp.txt");
+    const std::string pc3 = sectiontest::dataFile("plotcfg/laser.pc3.txt");
+    const std::string pmp = sectiontest::dataFile("plotcfg/laser.pmp.txt");
     struct Case {
         const char* file;
         std::string text;
@@ -70,10 +70,10 @@ TEST(InfoSections, NamesTheSectionAndKeyAtFault)
          {"section hidden/media/size: entry read in part, from key \"0/media_group\" on defaults"}},
         {"nohidden.pmp", replaced(pmp, "hidden{", "hide{"), 0, {"section udm: reads"}},
     };
-    testutil::TempDir dir;
+    sectiontest::TempDir dir;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);
-        const auto tree = testutil::parseText(c.text);
+        const auto tree = sectiontest::parseText(c.text);
         ASSERT_TRUE(tree);
         const std::string path = dir.path() + "/" + c.file;
         CPIAFileOut out;

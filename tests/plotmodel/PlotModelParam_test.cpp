@@ -27,7 +27,7 @@ protected:
         const char* old = std::getenv("TMPDIR");
         m_oldTmp = old ? old : "";
         m_hadTmp = old != nullptr;
-        m_tmp = std::make_unique<testutil::TempDir>();
+        m_tmp = std::make_unique<sectiontest::TempDir>();
         ::setenv("TMPDIR", m_tmp->path().c_str(), 1);
     }
     void TearDown() override
@@ -43,7 +43,7 @@ protected:
     // Writes payload text as a PIA file.
     static void writePia(const std::string& text, const std::string& path)
     {
-        const auto tree = testutil::parseText(text);
+        const auto tree = sectiontest::parseText(text);
         ASSERT_TRUE(tree);
         CPIAFileOut out;
         out.setKind(PIA_PC3);
@@ -51,10 +51,10 @@ protected:
         ASSERT_TRUE(out.write(tree->root(), od(path).c_str()));
     }
 
-    testutil::TempDir m_files;
+    sectiontest::TempDir m_files;
 
 private:
-    std::unique_ptr<testutil::TempDir> m_tmp;
+    std::unique_ptr<sectiontest::TempDir> m_tmp;
     std::string m_oldTmp;
     bool m_hadTmp = false;
 };
@@ -81,7 +81,7 @@ std::unique_ptr<PlotModelParam> readPmp(const std::string& path, const std::vect
 TEST_F(PlotModelParamTest, ReadsAFileAndRecordsWhereItWasFound)
 {
     const std::string path = m_files.path() + "/laser.pmp";
-    writePia(testutil::dataFile("plotcfg/laser.pmp.txt"), path);
+    writePia(sectiontest::dataFile("plotcfg/laser.pmp.txt"), path);
     const auto doc = readPmp(path, {m_files.path() + "/nowhere/"});
     ASSERT_TRUE(doc);
     EXPECT_EQ(doc->path(), od(path));
@@ -104,7 +104,7 @@ TEST_F(PlotModelParamTest, CandidateFoldersFollowTheAlternatives)
 TEST_F(PlotModelParamTest, MissingFileIsSearchedInAlternativeFoldersInOrder)
 {
     const std::string root = m_files.path();
-    const std::string text = testutil::dataFile("plotcfg/laser.pmp.txt");
+    const std::string text = sectiontest::dataFile("plotcfg/laser.pmp.txt");
     const std::string missing = root + "/gone/laser.pmp";
     const std::string a = root + "/a/";
     const std::string b = root + "/b";
@@ -138,7 +138,7 @@ TEST_F(PlotModelParamTest, MissingFileIsSearchedInAlternativeFoldersInOrder)
 
 TEST_F(PlotModelParamTest, FilesThatDoNotLoadGiveNull)
 {
-    const std::string text = testutil::dataFile("plotcfg/laser.pmp.txt");
+    const std::string text = sectiontest::dataFile("plotcfg/laser.pmp.txt");
     const std::string dir = m_files.path();
     std::ofstream(dir + "/garbage.pmp") << "not a PIA file at all, but long enough for a header........";
     EXPECT_FALSE(readPmp(dir + "/garbage.pmp", {}));
@@ -159,7 +159,7 @@ TEST_F(PlotModelParamTest, FilesThatDoNotLoadGiveNull)
 
 TEST_F(PlotModelParamTest, HiddenSectionIsOptionalAndDroppedWhenUnreadable)
 {
-    const std::string text = testutil::dataFile("plotcfg/laser.pmp.txt");
+    const std::string text = sectiontest::dataFile("plotcfg/laser.pmp.txt");
     const std::string dir = m_files.path();
     for (const char* replacement : {"other{", " sizes{"}) {
         SCOPED_TRACE(replacement);
@@ -180,7 +180,7 @@ TEST_F(PlotModelParamTest, HiddenSectionIsOptionalAndDroppedWhenUnreadable)
 TEST_F(PlotModelParamTest, WriteAndReadBackGiveTheSameDocument)
 {
     const std::string dir = m_files.path();
-    writePia(testutil::dataFile("plotcfg/laser.pmp.txt"), dir + "/in.pmp");
+    writePia(sectiontest::dataFile("plotcfg/laser.pmp.txt"), dir + "/in.pmp");
     const auto doc = readPmp(dir + "/in.pmp", {});
     ASSERT_TRUE(doc);
     EXPECT_FALSE(doc->write(nullptr));
@@ -198,7 +198,7 @@ TEST_F(PlotModelParamTest, WriteAndReadBackGiveTheSameDocument)
     // Sections compared through what they write.
     doc->meta.write(a), doc->mod.write(a), doc->udm.write(a), doc->hidden->write(a);
     back->meta.write(b), back->mod.write(b), back->udm.write(b), back->hidden->write(b);
-    EXPECT_EQ(testutil::join(testutil::flatten(a)), testutil::join(testutil::flatten(b)));
+    EXPECT_EQ(sectiontest::join(sectiontest::flatten(a)), sectiontest::join(sectiontest::flatten(b)));
 }
 
 TEST_F(PlotModelParamTest, CreateTakesTheMetaWithoutDescriptionOrAutospool)

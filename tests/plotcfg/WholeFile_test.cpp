@@ -39,14 +39,14 @@ void roundTrip(const CPBlock& from, CPBlock& to, const wchar_t* key, bool expect
 {
     Node node;
     std::wstring fault;
-    EXPECT_EQ(node.init(testutil::child(from, key), &fault), expectRead) << testutil::join({ut::toNativePath(key)});
+    EXPECT_EQ(node.init(sectiontest::child(from, key), &fault), expectRead) << sectiontest::join({ut::toNativePath(key)});
     EXPECT_TRUE(fault.empty());
     EXPECT_TRUE(section::putNode(to, key, node));
 }
 
 void expectSameText(const CPBlock& root, const std::string& original)
 {
-    testutil::TempDir dir;
+    sectiontest::TempDir dir;
     const std::string path = dir.path() + "/out.pc3";
     CPIAFileOut out;
     out.setKind(PIA_PC3);
@@ -58,8 +58,8 @@ void expectSameText(const CPBlock& root, const std::string& original)
 
 TEST(WholeFile, ConfigurationTreeReadsAndWritesBackUnchanged)
 {
-    const std::string text = testutil::dataFile("plotcfg/laser.pc3.txt");
-    const auto tree = testutil::parseText(text);
+    const std::string text = sectiontest::dataFile("plotcfg/laser.pc3.txt");
+    const auto tree = sectiontest::parseText(text);
     ASSERT_TRUE(tree);
     const CPBlock& in = *tree->root();
     CPBlock out(L"");
@@ -68,22 +68,22 @@ TEST(WholeFile, ConfigurationTreeReadsAndWritesBackUnchanged)
     roundTrip<CIoNode>(in, out, L"io");
     roundTrip<CResColorMemNode>(in, out, L"res_color_mem");
     roundTrip<CCustomNode>(in, out, L"custom");
-    EXPECT_EQ(testutil::join(testutil::flatten(out)), testutil::join(testutil::flatten(in)));
+    EXPECT_EQ(sectiontest::join(sectiontest::flatten(out)), sectiontest::join(sectiontest::flatten(in)));
     expectSameText(out, text);
 
     // The parts the text exercises really arrived in the sections.
     CMediaNode media;
-    ASSERT_TRUE(media.init(testutil::child(in, L"media")));
+    ASSERT_TRUE(media.init(sectiontest::child(in, L"media")));
     ASSERT_TRUE(media.destination && media.customPapers);
     EXPECT_EQ(media.destination->collatingName, L"Regular");
     ASSERT_EQ(media.customPapers->size(), 2u);
     EXPECT_EQ((*media.customPapers)[0].width, 8.5);
     CMetaNode meta;
-    ASSERT_TRUE(meta.init(testutil::child(in, L"meta")));
+    ASSERT_TRUE(meta.init(sectiontest::child(in, L"meta")));
     EXPECT_EQ(meta.defaultSystemCfg, std::optional<bool>(false));
     EXPECT_EQ(meta.configAutospool, std::optional<bool>(true));
     CCustomNode custom;
-    ASSERT_TRUE(custom.init(testutil::child(in, L"custom")));
+    ASSERT_TRUE(custom.init(sectiontest::child(in, L"custom")));
     std::wstring hex;
     EXPECT_TRUE(custom.getBin(hex, L"RawPrivateDeviceData"));
     EXPECT_EQ(hex, L"0A1BFF00");
@@ -91,8 +91,8 @@ TEST(WholeFile, ConfigurationTreeReadsAndWritesBackUnchanged)
 
 TEST(WholeFile, ModelParameterTreeReadsAndWritesBackUnchanged)
 {
-    const std::string text = testutil::dataFile("plotcfg/laser.pmp.txt");
-    const auto tree = testutil::parseText(text);
+    const std::string text = sectiontest::dataFile("plotcfg/laser.pmp.txt");
+    const auto tree = sectiontest::parseText(text);
     ASSERT_TRUE(tree);
     const CPBlock& in = *tree->root();
     CPBlock out(L"");
@@ -100,11 +100,11 @@ TEST(WholeFile, ModelParameterTreeReadsAndWritesBackUnchanged)
     roundTrip<ModNode>(in, out, L"mod");
     roundTrip<UdmNode>(in, out, L"udm");
     roundTrip<HiddenNode>(in, out, L"hidden");
-    EXPECT_EQ(testutil::join(testutil::flatten(out)), testutil::join(testutil::flatten(in)));
+    EXPECT_EQ(sectiontest::join(sectiontest::flatten(out)), sectiontest::join(sectiontest::flatten(in)));
     expectSameText(out, text);
 
     HiddenNode hidden;
-    ASSERT_TRUE(hidden.init(testutil::child(in, L"hidden")));
+    ASSERT_TRUE(hidden.init(sectiontest::child(in, L"hidden")));
     ASSERT_EQ(hidden.media.size.size(), 3u);
     EXPECT_EQ(hidden.media.size[2].name, L"Tabloid");
     EXPECT_TRUE(hidden.media.size[2].landscapeMode);

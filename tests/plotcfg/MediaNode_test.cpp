@@ -78,7 +78,7 @@ TEST(MediaNode, OptionalPartsReadDropAndWriteBack)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.extra);
-        const auto tree = testutil::parseText(std::string(kMedia) + c.extra);
+        const auto tree = sectiontest::parseText(std::string(kMedia) + c.extra);
         ASSERT_TRUE(tree);
         CMediaNode media;
         ASSERT_TRUE(media.init(*tree->root()));
@@ -100,7 +100,7 @@ TEST(MediaNode, OptionalPartsReadDropAndWriteBack)
             EXPECT_EQ((*media.customPapers)[0].units, 1);
             std::wstring fault;
             CMediaNode::CustomPapersNode again;
-            EXPECT_TRUE(again.init(testutil::child(*tree->root(), L"custom_papers"), &fault));
+            EXPECT_TRUE(again.init(sectiontest::child(*tree->root(), L"custom_papers"), &fault));
             EXPECT_EQ(fault, c.fault);
         }
     }
@@ -136,7 +136,7 @@ TEST(MediaNode, EmptyBoundsNeedsEveryBoundAndTheArea)
 {
     CMediaNode m;
     EXPECT_TRUE(m.emptyBounds());
-    const auto tree = testutil::parseText(kMedia);
+    const auto tree = sectiontest::parseText(kMedia);
     ASSERT_TRUE(m.init(*tree->root()));
     EXPECT_FALSE(m.emptyBounds());
     double* fields[] = {&m.actualPrintableBoundsLlx, &m.size.mediaDescription.printableBoundsUry,
@@ -170,7 +170,7 @@ TEST(MediaNode, BoundsFromPaperRectangleTakeEqualMargins)
 TEST(MediaNode, SwapExchangesAxesAndTwiceRestores)
 {
     CMediaNode m;
-    ASSERT_TRUE(m.init(*testutil::parseText(kMedia)->root()));
+    ASSERT_TRUE(m.init(*sectiontest::parseText(kMedia)->root()));
     const auto before = bounds(m);
     m.swapBounds();
     const auto once = bounds(m);

@@ -5,36 +5,36 @@
 
 #include <gtest/gtest.h>
 
-using testutil::sectionCase;
+using sectiontest::sectionCase;
 using HiddenSizes = HiddenNode::MediaNode::SizeNode;
 
 TEST(PlotModelSections, FollowTheKeyRules)
 {
-    const testutil::SectionCase cases[] = {
-        sectionCase<ModNode::MediaNode>("mod media", testutil::sectionText("mod_media"), {},
+    const sectiontest::SectionCase cases[] = {
+        sectionCase<ModNode::MediaNode>("mod media", sectiontest::sectionText("mod_media"), {},
                                         {"abilities=\"", "caps_state=\"", "ui_owner=\"", "size_max_x=0.000000",
                                          "size_max_y=0.000000"}),
-        sectionCase<ModNode>("mod", testutil::sectionText("mod"), {},
+        sectionCase<ModNode>("mod", sectiontest::sectionText("mod"), {},
                              {"media{", "media/abilities=\"", "media/caps_state=\"", "media/ui_owner=\"",
                               "media/size_max_x=0.000000", "media/size_max_y=0.000000"}),
-        sectionCase<UdmNode::CalibrationNode>("calibration", testutil::sectionText("calibration"),
+        sectionCase<UdmNode::CalibrationNode>("calibration", sectiontest::sectionText("calibration"),
             {}, {"_x=1.000000", "_y=1.000000"}),
-        sectionCase<UdmNode>("udm", testutil::sectionText("udm"),
+        sectionCase<UdmNode>("udm", sectiontest::sectionText("udm"),
             {}, {"calibration{", "calibration/_x=1.000000", "calibration/_y=1.000000"}),
-        sectionCase<HiddenSizes::PaperSize>("hidden paper", testutil::sectionText("hidden_paper"), {},
+        sectionCase<HiddenSizes::PaperSize>("hidden paper", sectiontest::sectionText("hidden_paper"), {},
                                             {"caps_type=4", "name=\"", "localized_name=\"",
                                              "media_description_name=\"", "media_group=0", "landscape_mode=FALSE"}),
-        sectionCase<HiddenNode::MediaNode>("hidden media", testutil::sectionText("hidden_media"),
+        sectionCase<HiddenNode::MediaNode>("hidden media", sectiontest::sectionText("hidden_media"),
             {"default_size"}, {"size{"}),
-        sectionCase<HiddenNode>("hidden", testutil::sectionText("hidden"), {}, {"media{", "media/size{"}),
+        sectionCase<HiddenNode>("hidden", sectiontest::sectionText("hidden"), {}, {"media{", "media/size{"}),
     };
     for (const auto& c : cases)
-        testutil::checkSection(c);
+        sectiontest::checkSection(c);
 }
 
 TEST(PlotModelSections, HiddenPapersKeepPartialEntriesAndRenumber)
 {
-    const auto tree = testutil::parseText(R"(5{
+    const auto tree = sectiontest::parseText(R"(5{
  caps_type=3
  name="first
  localized_name="First
@@ -60,7 +60,7 @@ x{
 
     CPBlock out(L"");
     ASSERT_TRUE(sizes.write(out));
-    const testutil::Lines lines = testutil::flatten(out);
+    const sectiontest::Lines lines = sectiontest::flatten(out);
     EXPECT_EQ(lines[0], "0{");
     EXPECT_EQ(lines[1], "0/caps_type=3");
     EXPECT_EQ(lines[7], "1{");

@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-using testutil::flatten;
-using testutil::join;
-using testutil::Lines;
+using sectiontest::flatten;
+using sectiontest::join;
+using sectiontest::Lines;
 
 namespace {
 
@@ -21,7 +21,7 @@ Lines written(const CCustomNode& node)
 
 TEST(CustomNode, ReadsEntriesIntoMapsAndWritesThemRenumberedInMapOrder)
 {
-    const auto tree = testutil::parseText(R"(z{
+    const auto tree = sectiontest::parseText(R"(z{
  NAME="zeta
  value=TRUE
 }
@@ -76,7 +76,7 @@ TEST(CustomNode, MalformedEntriesFailTheSectionAndNameTheEntry)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
-        const auto tree = testutil::parseText(c.text);
+        const auto tree = sectiontest::parseText(c.text);
         ASSERT_TRUE(tree);
         CCustomNode node;
         std::wstring fault;
