@@ -42,7 +42,9 @@ void check(const CPBlock& root, const wchar_t* key)
     }
     CPBlock first(key);
     node.write(first);
-    Node again;
+    // Read over a copy: keys written only when they differ from a "not set" value (preference 0,
+    // ism_max -1) are absent from the block and read back as the defaults of a fresh section.
+    Node again(node);
     if (!again.init(first))
         std::abort();
     CPBlock second(key);
