@@ -1,5 +1,6 @@
 // dump, pack and info: the PIA container seen from the command line.
 #include "Command.h"
+#include "DocumentCheck.h"
 #include "davaraz/pia/PIAFileOut.h"
 #include "davaraz/pia/PIAParser.h"
 #include "platform/win32/codepage.h"
@@ -165,6 +166,11 @@ int runInfo(const Args& args)
         return fail(path, "the payload does not parse at line " + std::to_string(parser.errorLine()));
     }
     std::printf("payload: parses (%d top-level items)\n", parser.root()->count());
+    if (const int kind = documentKind(path)) {
+        const std::string fault = checkSections(kind, *parser.root());
+        if (!fault.empty())
+            return fail(path, fault);
+    }
     return kOk;
 }
 

@@ -1,0 +1,75 @@
+// Key readers and item writers of the document sections.
+#include "davaraz/plotcfg/SectionIo.h"
+
+namespace section {
+
+bool Reader::fail(const wchar_t* key) const
+{
+    if (m_fault)
+        *m_fault = key;
+    return false;
+}
+
+bool Reader::failIn(const wchar_t* key, const std::wstring& inner) const
+{
+    if (m_fault)
+        *m_fault = inner.empty() ? std::wstring(key) : std::wstring(key) + L"/" + inner;
+    return false;
+}
+
+bool Reader::str(const wchar_t* key, std::wstring& out) const
+{
+    const CPItem* item = m_block.find(key, PI_STR);
+    if (!item)
+        return fail(key);
+    out = static_cast<const CPStr*>(item)->text();
+    return true;
+}
+
+bool Reader::flag(const wchar_t* key, bool& out) const
+{
+    const CPItem* item = m_block.find(key, PI_BOOL);
+    if (!item)
+        return fail(key);
+    out = static_cast<const CPBool*>(item)->value();
+    return true;
+}
+
+bool Reader::integer(const wchar_t* key, int& out) const
+{
+    return m_block.getInt(out, key) || fail(key);
+}
+
+bool Reader::real(const wchar_t* key, double& out) const
+{
+    return m_block.getDouble(out, key) || fail(key);
+}
+
+void Reader::optStr(const wchar_t* key, std::wstring& out) const
+{
+    if (const CPItem* item = m_block.find(key, PI_STR))
+        out = static_cast<const CPStr*>(item)->text();
+}
+
+void Reader::optFlag(const wchar_t* key, std::optional<bool>& out) const
+{
+    if (const CPItem* item = m_block.find(key, PI_BOOL))
+        out = static_cast<const CPBool*>(item)->value();
+}
+
+void put(CPBlock& block, CPItem* item)
+{
+    std::unique_ptr<CPItem> owned(item);
+    if (block.add(owned.get()))
+        owned.release();
+}
+
+void putStr(CPBlock& block, const wchar_t* key, const std::wstring& text) { put(block, new CPStr(key, text)); }
+void putInt(CPBlock& block, const wchar_t* key, int value) { put(block, new CPNum(key, value)); }
+void putReal(CPBlock& block, const wchar_t* key, double value, int decimals)
+{
+    put(block, new CPNum(key, value, decimals));
+}
+void putFlag(CPBlock& block, const wchar_t* key, bool value) { put(block, new CPBool(key, value)); }
+
+} // namespace section

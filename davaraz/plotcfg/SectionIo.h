@@ -1,0 +1,73 @@
+// Key-by-key reading and writing shared by the document sections: required keys stop a read
+// and name themselves as the fault, optional keys leave their field alone when absent.
+#pragma once
+#include "davaraz/pia/PItem.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace section {
+
+// Reads the children of one block. When a fault string is given, the first required key that
+// is missing, of another kind or unreadable is stored there; a nested block's fault is stored
+// as "outer/inner".
+class Reader {
+public:
+    Reader(const CPBlock& block, std::wstring* fault) : m_block(block), m_fault(fault) {}
+
+    bool str(const wchar_t* key, std::wstring& out) const;
+    bool flag(const wchar_t* key, bool& out) const;
+    bool integer(const wchar_t* key, int& out) const;
+    bool real(const wchar_t* key, double& out) const;
+    // A required block read by node.init(block, fault).
+    template <class Node>
+    bool node(const wchar_t* key, Node& node) const
+    {
+        const CPItem* item = m_block.find(key, PI_BLOCK);
+        if (!item)
+            return fail(key);
+        std::wstring inner;
+        if (node.init(static_cast<const CPBlock&>(*item), m_fault ? &inner : nullptr))
+            return true;
+        return failIn(key, inner);
+    }
+
+    // Optional keys: the field changes only when the key is there and readable.
+    void optStr(const wchar_t* key, std::wstring& out) const;
+    void optInt(const wchar_t* key, int& out) const { m_block.getInt(out, key); }
+    void optReal(const wchar_t* key, double& out) const { m_block.getDouble(out, key); }
+    void optFlag(const wchar_t* key, std::optional<bool>& out) const;
+    const CPBlock* block(const wchar_t* key) const
+    {
+        return static_cast<const CPBlock*>(m_block.find(key, PI_BLOCK));
+    }
+
+    bool fail(const wchar_t* key) const;
+    bool failIn(const wchar_t* key, const std::wstring& inner) const;
+
+private:
+    const CPBlock& m_block;
+    std::wstring* m_fault;
+};
+
+// Appends items; an item refused by CPBlock::add (same key and kind already there) is dropped.
+void put(CPBlock& block, CPItem* item);
+void putStr(CPBlock& block, const wchar_t* key, const std::wstring& text);
+void putInt(CPBlock& block, const wchar_t* key, int value);
+void putReal(CPBlock& block, const wchar_t* key, double value, int decimals = 6);
+void putFlag(CPBlock& block, const wchar_t* key, bool value);
+
+// A nested block filled by node.write and then appended; false (nothing appended) when the
+// nested write fails.
+template <class Node>
+bool putNode(CPBlock& block, const wchar_t* key, const Node& node)
+{
+    auto child = std::make_unique<CPBlock>(key);
+    if (!node.write(*child))
+        return false;
+    put(block, child.release());
+    return true;
+}
+
+} // namespace section

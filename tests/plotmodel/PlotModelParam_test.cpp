@@ -1,0 +1,234 @@
+// Plot model parameter documents: locating the file among alternative folders, loading,
+// creating, copying and saving, with the temporary folder watched for leftovers.
+#include "davaraz/pia/PIAFileOut.h"
+#include "davaraz/plotmodel/PlotModelParam.h"
+#include "platform/tvutils/FileName.h"
+#include "support/SectionText.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <memory>
+#include <sstream>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+OdString od(const std::string& path) { return ut::fromNativePath(path); }
+
+// Every test runs with TMPDIR pointing at a fresh folder that must be empty again at the end.
+class PlotModelParamTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const char* old = std::getenv("TMPDIR");
+        m_oldTmp = old ? old : "";
+        m_hadTmp = old != nullptr;
+        m_tmp = std::make_unique<sectiontest::TempDir>();
+        ::setenv("TMPDIR", m_tmp->path().c_str(), 1);
+    }
+    void TearDown() override
+    {
+        EXPECT_EQ(m_tmp->count(), 0) << "temporary files left behind";
+        if (m_hadTmp)
+            ::setenv("TMPDIR", m_oldTmp.c_str(), 1);
+        else
+            ::unsetenv("TMPDIR");
+        m_tmp.reset();
+    }
+
+    // Writes payload text as a PIA file.
+    static void writePia(const std::string& text, const std::string& path)
+    {
+        const auto tree = sectiontest::parseText(text);
+        ASSERT_TRUE(tree);
+        CPIAFileOut out;
+        out.setKind(PIA_PC3);
+        fs::create_directories(fs::path(path).parent_path());
+        ASSERT_TRUE(out.write(tree->root(), od(path).c_str()));
+    }
+
+    sectiontest::TempDir m_files;
+
+private:
+    std::unique_ptr<sectiontest::TempDir> m_tmp;
+    std::string m_oldTmp;
+    bool m_hadTmp = false;
+};
+
+class CurrentDir {
+public:
+    explicit CurrentDir(const std::string& dir) : m_old(fs::current_path()) { fs::current_path(dir); }
+    ~CurrentDir() { fs::current_path(m_old); }
+
+private:
+    fs::path m_old;
+};
+
+std::unique_ptr<PlotModelParam> readPmp(const std::string& path, const std::vector<std::string>& alternatives)
+{
+    OdArray<OdString> alts;
+    for (const auto& a : alternatives)
+        alts.push_back(od(a));
+    return std::unique_ptr<PlotModelParam>(PlotModelParam::read(od(path).c_str(), alts));
+}
+
+} // namespace
+
+TEST_F(PlotModelParamTest, ReadsAFileAndRecordsWhereItWasFound)
+{
+    const std::string path = m_files.path() + "/laser.pmp";
+    writePia(sectiontest::dataFile("plotcfg/laser.pmp.txt"), path);
+    const auto doc = readPmp(path, {m_files.path() + "/nowhere/"});
+    ASSERT_TRUE(doc);
+    EXPECT_EQ(doc->path(), od(path));
+    EXPECT_EQ(doc->meta.userDefinedModelPathname, od(path).str());
+    ASSERT_TRUE(doc->hidden);
+    EXPECT_EQ(doc->hidden->media.size.size(), 3u);
+    EXPECT_EQ(doc->udm.calibration.x, 1.0025);
+    EXPECT_EQ(doc->meta.defaultSystemCfg, std::optional<bool>(true));
+}
+
+TEST_F(PlotModelParamTest, CandidateFoldersFollowTheAlternatives)
+{
+    const OdArray<OdString> folders = PlotModelParam::candidateFolders({L"/a/", L"", L"/b"});
+    const std::vector<std::wstring> expected = {L"/a/", L"/a/PMP/", L"PMP/", L"/b", L"/bPMP/"};
+    ASSERT_EQ(folders.size(), expected.size());
+    for (unsigned i = 0; i < folders.size(); ++i)
+        EXPECT_EQ(folders[i].str(), expected[i]);
+}
+
+TEST_F(PlotModelParamTest, MissingFileIsSearchedInAlternativeFoldersInOrder)
+{
+    const std::string root = m_files.path();
+    const std::string text = sectiontest::dataFile("plotcfg/laser.pmp.txt");
+    const std::string missing = root + "/gone/laser.pmp";
+    const std::string a = root + "/a/";
+    const std::string b = root + "/b";
+    CurrentDir cwd(root);
+
+    EXPECT_FALSE(readPmp(missing, {}));
+    EXPECT_FALSE(readPmp(missing, {a, "", b}));
+
+    // Each file added below comes earlier in the search than the ones before it.
+    struct Step {
+        std::string file;
+        std::string foundAt;
+    } steps[] = {
+        {root + "/bPMP/laser.pmp", root + "/bPMP/laser.pmp"},
+        {root + "/b/laser.pmp", root + "/b/laser.pmp"},
+        {root + "/PMP/laser.pmp", root + "/PMP/laser.pmp"}, // the empty alternative, relative
+        {root + "/a/PMP/laser.pmp", root + "/a/PMP/laser.pmp"},
+        {root + "/a/laser.pmp", root + "/a/laser.pmp"},
+    };
+    for (const auto& s : steps) {
+        SCOPED_TRACE(s.file);
+        writePia(text, s.file);
+        const auto doc = readPmp(missing, {a, "", b});
+        ASSERT_TRUE(doc);
+        EXPECT_EQ(doc->path(), od(s.foundAt));
+        EXPECT_EQ(doc->meta.userDefinedModelPathname, od(s.foundAt).str());
+    }
+    // Only the alternative's own subfolder counts, not one beside it without the separator.
+    EXPECT_FALSE(readPmp(missing, {root + "/c/"}));
+}
+
+TEST_F(PlotModelParamTest, FilesThatDoNotLoadGiveNull)
+{
+    const std::string text = sectiontest::dataFile("plotcfg/laser.pmp.txt");
+    const std::string dir = m_files.path();
+    std::ofstream(dir + "/garbage.pmp") << "not a PIA file at all, but long enough for a header........";
+    EXPECT_FALSE(readPmp(dir + "/garbage.pmp", {}));
+    EXPECT_FALSE(readPmp("", {dir + "/"})); // an empty name must not find the folder itself
+
+    for (const char* section : {"meta{", "mod{", "udm{"}) {
+        SCOPED_TRACE(section);
+        std::string broken = text;
+        broken.replace(broken.find(section), std::string(section).size() - 1, "other");
+        writePia(broken, dir + "/broken.pmp");
+        EXPECT_FALSE(readPmp(dir + "/broken.pmp", {}));
+    }
+    std::string badKey = text;
+    badKey.replace(badKey.find("_y=0.997500"), 11, "_y=\"0.9975");
+    writePia(badKey, dir + "/broken.pmp");
+    EXPECT_FALSE(readPmp(dir + "/broken.pmp", {}));
+}
+
+TEST_F(PlotModelParamTest, HiddenSectionIsOptionalAndDroppedWhenUnreadable)
+{
+    const std::string text = sectiontest::dataFile("plotcfg/laser.pmp.txt");
+    const std::string dir = m_files.path();
+    for (const char* replacement : {"other{", " sizes{"}) {
+        SCOPED_TRACE(replacement);
+        std::string changed = text;
+        const std::string what = std::string(replacement) == "other{" ? "hidden{" : "  size{";
+        changed.replace(changed.find(what), what.size(), std::string(replacement) == "other{" ? "other{" : "  sizes{");
+        writePia(changed, dir + "/h.pmp");
+        auto doc = readPmp(dir + "/h.pmp", {});
+        ASSERT_TRUE(doc);
+        EXPECT_FALSE(doc->hidden);
+        ASSERT_TRUE(doc->write(od(dir + "/h2.pmp").c_str()));
+        doc = readPmp(dir + "/h2.pmp", {});
+        ASSERT_TRUE(doc);
+        EXPECT_FALSE(doc->hidden);
+    }
+}
+
+TEST_F(PlotModelParamTest, WriteAndReadBackGiveTheSameDocument)
+{
+    const std::string dir = m_files.path();
+    writePia(sectiontest::dataFile("plotcfg/laser.pmp.txt"), dir + "/in.pmp");
+    const auto doc = readPmp(dir + "/in.pmp", {});
+    ASSERT_TRUE(doc);
+    EXPECT_FALSE(doc->write(nullptr));
+    EXPECT_EQ(doc->path(), od(dir + "/in.pmp"));
+    EXPECT_FALSE(doc->write(od(dir + "/no/such/folder/out.pmp").c_str()));
+    EXPECT_EQ(doc->path(), od(dir + "/in.pmp"));
+    ASSERT_TRUE(doc->write(od(dir + "/out.pmp").c_str()));
+    EXPECT_EQ(doc->path(), od(dir + "/out.pmp"));
+    EXPECT_EQ(doc->meta.userDefinedModelPathname, od(dir + "/in.pmp").str()); // writing leaves it
+
+    const auto back = readPmp(dir + "/out.pmp", {});
+    ASSERT_TRUE(back);
+    back->meta.userDefinedModelPathname = doc->meta.userDefinedModelPathname;
+    CPBlock a(L""), b(L"");
+    // Sections compared through what they write.
+    doc->meta.write(a), doc->mod.write(a), doc->udm.write(a), doc->hidden->write(a);
+    back->meta.write(b), back->mod.write(b), back->udm.write(b), back->hidden->write(b);
+    EXPECT_EQ(sectiontest::join(sectiontest::flatten(a)), sectiontest::join(sectiontest::flatten(b)));
+}
+
+TEST_F(PlotModelParamTest, CreateTakesTheMetaWithoutDescriptionOrAutospool)
+{
+    auto meta = std::make_unique<CMetaNode>();
+    meta->localizedModelName = L"Laser";
+    meta->configDescription = L"desc";
+    meta->configAutospool = true;
+    meta->defaultSystemCfg = false;
+    std::unique_ptr<PlotModelParam> doc(PlotModelParam::create(*meta));
+    meta.reset();
+    EXPECT_EQ(doc->meta.localizedModelName, L"Laser");
+    EXPECT_TRUE(doc->meta.configDescription.empty());
+    EXPECT_FALSE(doc->meta.configAutospool);
+    EXPECT_EQ(doc->meta.defaultSystemCfg, std::optional<bool>(false));
+    EXPECT_FALSE(doc->hidden);
+}
+
+TEST_F(PlotModelParamTest, CopiesOwnTheirHiddenSection)
+{
+    PlotModelParam a;
+    a.hidden = std::make_unique<HiddenNode>();
+    a.hidden->media.defaultSize = L"A4";
+    auto b = std::make_unique<PlotModelParam>(a);
+    b->hidden->media.defaultSize = L"A3";
+    EXPECT_EQ(a.hidden->media.defaultSize, L"A4");
+    PlotModelParam c;
+    c = *b;
+    b.reset();
+    EXPECT_EQ(c.hidden->media.defaultSize, L"A3");
+    c = PlotModelParam();
+    EXPECT_FALSE(c.hidden);
+}
