@@ -31,3 +31,13 @@
 #include "davaraz/print/PrinterPapers.h"
 #include "davaraz/print/Printers.h"
 #include "davaraz/print/PrnHelper.h"
+
+#include "davaraz/plotcfg/CustomNode.h"
+#include "davaraz/plotcfg/IoNode.h"
+#include "davaraz/plotcfg/MediaNode.h"
+#include "davaraz/plotcfg/MetaNode.h"
+#include "davaraz/plotcfg/ResColorMemNode.h"
+#include "davaraz/plotcfg/SectionIo.h"
+
+#include "davaraz/plotmodel/PlotModelParam.h"
+#include "davaraz/plotmodel/PlotModelSections.h"
