@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace section {
 
@@ -67,6 +68,40 @@ bool putNode(CPBlock& block, const wchar_t* key, const Node& node)
     if (!node.write(*child))
         return false;
     put(block, child.release());
+    return true;
+}
+
+// Lists of entry blocks keyed "0", "1", ...: every child block yields an entry, even one that
+// reads only in part; *fault names the first such entry and its key ("3/width").
+template <class Entry>
+bool readEntries(const CPBlock& block, std::vector<Entry>& entries, std::wstring* fault)
+{
+    entries.clear(); // the list is the block's, not added to what a previous read left
+    for (int i = 0; i < block.count(); ++i) {
+        const CPItem* child = block.item(i);
+        if (child->kind() != PI_BLOCK)
+            continue;
+        Entry entry;
+        std::wstring inner;
+        if (!entry.init(static_cast<const CPBlock&>(*child), fault ? &inner : nullptr) && fault && fault->empty())
+            *fault = child->name() + L"/" + inner;
+        entries.push_back(std::move(entry));
+    }
+    return true;
+}
+
+template <class Entry>
+bool writeEntries(CPBlock& block, const std::vector<Entry>& entries)
+{
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        auto child = std::make_unique<CPBlock>(std::to_wstring(i).c_str());
+        CPBlock* raw = child.get();
+        if (!block.add(raw))
+            return false;
+        child.release();
+        if (!entries[i].write(*raw))
+            return false;
+    }
     return true;
 }
 

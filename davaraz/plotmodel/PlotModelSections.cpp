@@ -67,33 +67,12 @@ bool HiddenSizes::PaperSize::write(CPBlock& block) const
 
 bool HiddenSizes::init(const CPBlock& block, std::wstring* fault)
 {
-    // The list is the block's, not added to what a previous read left.
-    papers.clear();
-    for (int i = 0; i < block.count(); ++i) {
-        const CPItem* child = block.item(i);
-        if (child->kind() != PI_BLOCK)
-            continue;
-        PaperSize paper;
-        std::wstring inner;
-        if (!paper.init(static_cast<const CPBlock&>(*child), fault ? &inner : nullptr) && fault && fault->empty())
-            *fault = child->name() + L"/" + inner;
-        papers.push_back(std::move(paper));
-    }
-    return true;
+    return section::readEntries(block, papers, fault);
 }
 
 bool HiddenSizes::write(CPBlock& block) const
 {
-    for (std::size_t i = 0; i < papers.size(); ++i) {
-        auto child = std::make_unique<CPBlock>(std::to_wstring(i).c_str());
-        CPBlock* raw = child.get();
-        if (!block.add(raw))
-            return false;
-        child.release();
-        if (!papers[i].write(*raw))
-            return false;
-    }
-    return true;
+    return section::writeEntries(block, papers);
 }
 
 bool HiddenMedia::init(const CPBlock& block, std::wstring* fault)
