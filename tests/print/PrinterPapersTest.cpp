@@ -29,6 +29,17 @@ TEST_F(PrinterPaperLists, SearchesLoadOnceAndFindTheFirstMatch)
     EXPECT_EQ(driverQueries(), 4u);
 }
 
+TEST_F(PrinterPaperLists, AnotherObjectForThePrinterIsServedFromTheCache)
+{
+    PrinterPapers first(kPlotter);
+    first.loadPapers();
+    const unsigned asked = driverQueries();
+    PrinterPapers second(kPlotter);
+    EXPECT_EQ(second.findPaperById(9), 0);
+    EXPECT_EQ(driverQueries(), asked);
+    EXPECT_EQ(second.paperNames().getPtr(), first.paperNames().getPtr());
+}
+
 TEST_F(PrinterPaperLists, DuplicateNamesAndNumbersGiveTheFirst)
 {
     vspool::changePrinter(kPlotter, [](vspool::Printer& p) {
