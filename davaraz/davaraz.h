@@ -27,10 +27,14 @@
 
 #include "davaraz/print/ChangeDefaultPrinter.h"
 #include "davaraz/print/DevModeDump.h"
+#include "davaraz/print/PaperSizeCache.h"
+#include "davaraz/print/PaperSizeGetter.h"
+#include "davaraz/print/PaperSizeInfo.h"
 #include "davaraz/print/PrinterHandle.h"
 #include "davaraz/print/PrinterPapers.h"
 #include "davaraz/print/Printers.h"
 #include "davaraz/print/PrnHelper.h"
+#include "davaraz/print/WindowsPapers.h"
 
 #include "davaraz/plotcfg/CustomNode.h"
 #include "davaraz/plotcfg/IoNode.h"

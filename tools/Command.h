@@ -33,5 +33,6 @@ std::string narrow(const std::wstring& wide);
 void addPiaCommands(std::vector<Command>& table);
 void addPlotStyleCommands(std::vector<Command>& table);
 void addPrintCommands(std::vector<Command>& table);
+void addPaperCommands(std::vector<Command>& table);
 
 } // namespace cli

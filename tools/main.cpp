@@ -13,6 +13,7 @@ std::vector<cli::Command> commandTable()
     cli::addPiaCommands(table);
     cli::addPlotStyleCommands(table);
     cli::addPrintCommands(table);
+    cli::addPaperCommands(table);
     return table;
 }
 

@@ -24,6 +24,19 @@ public:
     // The printer's driver name (GetPrinterDriverW level 1); true when it is not empty.
     bool getPrinterDriver(std::wstring& driver) const;
 
+    // Asks the driver (through PaperSizeCache) for the paper numbers and names once; a failed
+    // attempt leaves both lists empty and is repeated by the next call.
+    void loadPapers();
+    // The name at index in the list as it stands (no loading); throws OdError_InvalidIndex
+    // beyond its end.
+    OdString paperName(unsigned index) const;
+    // Index of the first paper whose name equals name (case ignored), or -1; loads first.
+    int findPaperByName(const wchar_t* name);
+    // Index of the first paper with that number, or -1; loads first.
+    int findPaperById(unsigned short dmPaper);
+    const OdArray<unsigned short>& paperNumbers() const { return m_paperNumbers; }
+    const OdArray<OdString>& paperNames() const { return m_paperNames; }
+
 private:
     std::wstring m_printerName;
     wut::PrinterHandle m_printer;

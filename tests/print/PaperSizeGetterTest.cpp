@@ -1,0 +1,102 @@
+// PaperSizeGetter: the three driver lists, names that fill their whole field, failures that
+// empty the caller's lists, and settings given by the caller.
+#include "PaperFixture.h"
+#include "davaraz/print/PaperSizeGetter.h"
+#include "davaraz/print/Printers.h"
+
+#include <memory>
+
+namespace {
+
+using Getter = PaperTest;
+using wut::PaperSizeGetter;
+
+const wchar_t* const kPlotter = L"Large Format Plotter";
+
+TEST_F(Getter, ListsAreThoseTheDriverReports)
+{
+    OdArray<unsigned short> numbers;
+    OdArray<OdString> names;
+    OdArray<POINT> sizes;
+    const PaperSizeGetter getter(kPlotter, L"USB002");
+    ASSERT_TRUE(getter.get(&numbers, &names, &sizes));
+    const std::vector<vspool::Paper> expected = papersOf(kPlotter);
+    ASSERT_EQ(numbers.size(), expected.size());
+    ASSERT_EQ(names.size(), expected.size());
+    ASSERT_EQ(sizes.size(), expected.size());
+    bool fullField = false;
+    for (unsigned i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(numbers[i], expected[i].id);
+        EXPECT_EQ(names[i].str(), expected[i].name);
+        EXPECT_EQ(sizes[i].x, expected[i].width);
+        EXPECT_EQ(sizes[i].y, expected[i].height);
+        fullField = fullField || names[i].getLength() == kPaperNameChars;
+    }
+    EXPECT_TRUE(fullField) << "the plotter has a name of exactly 64 characters";
+}
+
+TEST_F(Getter, OnlyTheWantedListsAreAsked)
+{
+    OdArray<OdString> names;
+    const PaperSizeGetter getter(kPlotter, L"");
+    ASSERT_TRUE(getter.get(nullptr, &names, nullptr));
+    EXPECT_EQ(driverQueries(), 2u); // count, then the list
+    EXPECT_EQ(names.size(), papersOf(kPlotter).size());
+}
+
+TEST_F(Getter, NoPapersEmptiesTheCallersListsAndIsAskedAgain)
+{
+    vspool::changePrinter(kPlotter, [](vspool::Printer& p) { p.papers.clear(); });
+    OdArray<unsigned short> numbers{1, 2};
+    OdArray<OdString> names{OdString(L"stale")};
+    const PaperSizeGetter getter(kPlotter, L"");
+    EXPECT_FALSE(getter.get(nullptr, &names, nullptr));
+    EXPECT_TRUE(names.isEmpty());
+    EXPECT_FALSE(getter.get(&numbers, &names, nullptr));
+    EXPECT_TRUE(numbers.isEmpty());
+    EXPECT_TRUE(names.isEmpty());
+
+    // An empty cached list is not an answer: once the driver has papers, the same settings get them.
+    vspool::changePrinter(kPlotter, [](vspool::Printer& p) { p.papers = {{9, L"A4", 2100, 2970}}; });
+    EXPECT_TRUE(getter.get(&numbers, &names, nullptr));
+    ASSERT_EQ(numbers.size(), 1u);
+    EXPECT_EQ(numbers[0], 9);
+    ASSERT_EQ(names.size(), 1u);
+    EXPECT_EQ(names[0], L"A4");
+}
+
+TEST_F(Getter, OneFailingListFailsTheWholeRequest)
+{
+    // The numbers are cached; the names of a printer that has gone cannot be had, so the
+    // request fails and the cached numbers are not handed out either.
+    OdArray<unsigned short> numbers;
+    OdArray<OdString> names;
+    const PaperSizeGetter getter(kPlotter, L"");
+    ASSERT_TRUE(getter.get(&numbers, nullptr, nullptr));
+    vspool::removePrinter(kPlotter);
+    EXPECT_FALSE(getter.get(&numbers, &names, nullptr));
+    EXPECT_TRUE(numbers.isEmpty()) << "the numbers came from the cache but are emptied too";
+    EXPECT_TRUE(names.isEmpty());
+}
+
+TEST_F(Getter, UnknownPrinterAnswersWithoutSettings)
+{
+    OdArray<unsigned short> numbers{9};
+    const PaperSizeGetter getter(L"No Such Printer", L"");
+    EXPECT_FALSE(getter.get(&numbers, nullptr, nullptr));
+    EXPECT_TRUE(numbers.isEmpty());
+}
+
+TEST_F(Getter, CallersSettingsAreUsedAsGiven)
+{
+    const std::unique_ptr<DEVMODEW, void (*)(DEVMODEW*)> dm(wut::getDevMode(kPlotter), wut::freeDevMode);
+    ASSERT_TRUE(dm);
+    vspool::resetCounts();
+    const PaperSizeGetter getter(kPlotter, L"", dm.get());
+    EXPECT_EQ(vspool::counts().documentProperties, 0u) << "no default settings fetched";
+    OdArray<unsigned short> numbers;
+    EXPECT_TRUE(getter.get(&numbers, nullptr, nullptr));
+    EXPECT_EQ(numbers.size(), papersOf(kPlotter).size());
+}
+
+} // namespace
