@@ -1,6 +1,7 @@
 // The "media" section: copying its owned parts, reading and writing it, and the bounds
 // arithmetic used when the paper or the orientation changes.
 #include "davaraz/plotcfg/MediaNode.h"
+#include "davaraz/print/PaperSizeInfo.h"
 #include "davaraz/plotcfg/SectionIo.h"
 
 #include <cmath>
@@ -138,6 +139,23 @@ void CMediaNode::swapBounds()
     std::swap(d.printableBoundsLlx, d.printableBoundsLly);
     std::swap(d.printableBoundsUrx, d.printableBoundsUry);
     std::swap(d.mediaBounds.urx, d.mediaBounds.ury);
+}
+
+void CMediaNode::set(int index, bool& changed)
+{
+    if (index < 0)
+        return;
+    const std::size_t customCount = customPapers ? customPapers->size() : 0;
+    const std::size_t i = static_cast<std::size_t>(index);
+    if (i < customCount) {
+        setCustomPaper(i, changed);
+        return;
+    }
+    if (i - customCount >= wut::cPdfPapersCount)
+        return;
+    const wut::PaperSizeInfo& row = wut::cPdfPapers[i - customCount];
+    setPaper(row.mediaName, static_cast<int>(row.units), row.width, row.height, row.leftMargin, row.bottomMargin,
+             row.topMargin, changed);
 }
 
 void CMediaNode::setPaper(const std::wstring& paperName, int units, double width, double height, double left,

@@ -143,6 +143,9 @@ public:
                   double bottom, double top, bool& changed);
     // Selects custom paper number index (0 ... custom papers - 1); other indexes do nothing.
     void setCustomPaper(std::size_t index, bool& changed);
+    // Selects paper number index among the custom papers followed by the built-in PDF papers;
+    // an index past both does nothing.
+    void set(int index, bool& changed);
 
     int selectionMethod = 2;
     std::wstring type;

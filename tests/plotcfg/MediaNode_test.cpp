@@ -1,5 +1,6 @@
 // The media section beyond its keys: owned parts, custom paper lists and the bounds arithmetic.
 #include "davaraz/plotcfg/MediaNode.h"
+#include "davaraz/print/PaperSizeInfo.h"
 #include "support/SectionText.h"
 
 #include <gtest/gtest.h>
@@ -214,6 +215,34 @@ TEST(MediaNode, SelectingAPaperSetsNameBoundsAndOrientation)
     EXPECT_TRUE(changed); // never reset
     EXPECT_EQ(m.size.name, L"Wide");
     EXPECT_TRUE(m.size.landscapeMode);
+}
+
+// Paper numbers run over the custom papers first, then over the built-in PDF papers.
+TEST(MediaNode, SetByNumberCoversCustomThenPdfPapers)
+{
+    CMediaNode m;
+    bool changed = false;
+    m.set(0, changed);
+    EXPECT_TRUE(changed);
+    EXPECT_EQ(m.size.name, wut::cPdfPapers[0].mediaName);
+    changed = false;
+    m.set(0, changed);
+    EXPECT_FALSE(changed);
+
+    m.customPapers = std::make_unique<CMediaNode::CustomPapersNode>();
+    m.customPapers->push_back(paper(L"Wide", 1, 300, 100, 0, 0, 0, 0));
+    m.set(0, changed);
+    EXPECT_EQ(m.size.name, L"Wide");
+    m.set(2, changed);
+    EXPECT_EQ(m.size.name, wut::cPdfPapers[1].mediaName);
+    const double f = wut::cPdfPapers[1].units == OdDbPlotSettings::kInches ? 25.4 : 1.0;
+    EXPECT_NEAR(m.size.mediaDescription.mediaBounds.urx, wut::cPdfPapers[1].width * f, 1e-9);
+
+    changed = false;
+    m.set(static_cast<int>(wut::cPdfPapersCount) + 1, changed);
+    m.set(-1, changed);
+    EXPECT_FALSE(changed);
+    EXPECT_EQ(m.size.name, wut::cPdfPapers[1].mediaName);
 }
 
 TEST(MediaNode, NameCollatingAndPaperEquality)
