@@ -35,6 +35,12 @@ bool WindowsPrintNativeData::Initialize(wxPrintData& data, const wxString& print
         adoptDevMode(pd.hDevMode);
         if (pd.hDevNames) {
             adoptDevNames(pd.hDevNames);
+            // The full name: dmDeviceName holds only 31 characters of it.
+            GlobalLockGuard<DEVNAMES> names(m_devNames);
+            const std::size_t units = GlobalSize(m_devNames) / sizeof(WCHAR);
+            if (names && names->wDeviceOffset < units)
+                SetPrinterName(wxString(win32::fromUtf16(
+                    reinterpret_cast<const WCHAR*>(names.get()) + names->wDeviceOffset, units - names->wDeviceOffset)));
         } else {
             GlobalLockGuard<DEVMODEW> dm(m_devMode);
             if (dm) {

@@ -187,6 +187,12 @@ TEST_F(PrintDataTest, LongPrinterNamesSurviveTheDeviceNameField)
     PrintData data(name.c_str());
     EXPECT_EQ(data.GetPrinterName(), name);
     EXPECT_TRUE(data.ResolveConflicts());
+    EXPECT_EQ(data.GetPrinterName(), name);
+
+    vspool::setPrinters({printer(name)}, name);
+    PrintData byDefault(L"");
+    EXPECT_EQ(byDefault.GetPrinterName(), name);
+    EXPECT_TRUE(byDefault.ResolveConflicts());
 }
 
 TEST_F(PrintDataTest, WithoutDevModeTransfersFail)
