@@ -11,14 +11,18 @@ namespace wut {
 
 wxIMPLEMENT_CLASS(WindowsPrintNativeData, WindowsPrintNativeBase);
 
+// Class information first, cast after: wxDynamicCast casts before it checks, which is
+// undefined for native data of another class.
 WindowsPrintNativeData* WindowsPrintNativeData::GetNativeData(wxPrintData& data)
 {
-    return wxDynamicCast(data.GetNativeData(), WindowsPrintNativeData);
+    wxPrintNativeDataBase* native = data.GetNativeData();
+    return native && native->IsKindOf(wxCLASSINFO(WindowsPrintNativeData)) ? static_cast<WindowsPrintNativeData*>(native)
+                                                                          : nullptr;
 }
 
 const WindowsPrintNativeData* WindowsPrintNativeData::GetNativeData(const wxPrintData& data)
 {
-    return wxDynamicCast(data.GetNativeData(), WindowsPrintNativeData);
+    return GetNativeData(const_cast<wxPrintData&>(data));
 }
 
 bool WindowsPrintNativeData::Initialize(wxPrintData& data, const wxString& printerName)
