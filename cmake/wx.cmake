@@ -1,6 +1,6 @@
-# wxWidgets for the library. Only wxBase (translations, strings) until the GUI and print
-# data work needs the core and XRC libraries; DAVARAZ_WX_COMPONENTS is the one place to grow it.
-set(DAVARAZ_WX_COMPONENTS base CACHE STRING "wxWidgets libraries the library links")
+# wxWidgets for the library: base (strings, translations) and core (print data, printer DCs).
+# DAVARAZ_WX_COMPONENTS is the one place to grow it (XRC comes with the GUI helpers).
+set(DAVARAZ_WX_COMPONENTS core base CACHE STRING "wxWidgets libraries the library links" FORCE)
 find_package(wxWidgets 3.2 REQUIRED COMPONENTS ${DAVARAZ_WX_COMPONENTS})
 set(DAVARAZ_WX_LIBS ${wxWidgets_LIBRARIES})
 set(DAVARAZ_WX_INCLUDES ${wxWidgets_INCLUDE_DIRS})

@@ -1,0 +1,161 @@
+// PrintData: construction for a printer, printer DCs and the DEVMODE code conversions.
+#include "davaraz/print/PrintData.h"
+#include "davaraz/print/DevModeCodes.h"
+#include "davaraz/print/DmPaperIds.h"
+#include "davaraz/print/GlobalLockGuard.h"
+#include "davaraz/print/Printers.h"
+#include "davaraz/print/WindowsPrintNativeData.h"
+#include "platform/win32/gdi.h"
+#include "platform/win32/wstr.h"
+
+#include <wx/dcprint.h>
+#include <wx/paper.h>
+#include <wx/prntbase.h>
+
+#include <cmath>
+#include <cstdint>
+#include <memory>
+#include <utility>
+
+namespace wut {
+
+wxIMPLEMENT_CLASS(PrintData, wxPrintData);
+
+PrintData::PrintData() = default;
+
+PrintData::PrintData(EInit)
+{
+    if (!initializeNative(wxString())) {
+        OdArray<OdString> printers;
+        getSystemPrinters(printers);
+        if (!printers.isEmpty())
+            initializeNative(wxString(printers[0].c_str()));
+    }
+}
+
+PrintData::PrintData(const wchar_t* printerName)
+{
+    initializeNative(printerName ? wxString(printerName) : wxString());
+}
+
+PrintData::PrintData(const PrintData& other)
+    : wxPrintData(other), m_mergeColors(other.m_mergeColors), m_ttfAsText(other.m_ttfAsText),
+      m_driverName(other.m_driverName)
+{
+}
+
+PrintData& PrintData::operator=(const PrintData& other)
+{
+    wxPrintData::operator=(other);
+    m_mergeColors = other.m_mergeColors;
+    m_ttfAsText = other.m_ttfAsText;
+    m_driverName = other.m_driverName;
+    return *this;
+}
+
+// wxPrintData has no move operations; its copies share the native data by reference count, so
+// moving is copying.
+PrintData::PrintData(PrintData&& other) : PrintData(static_cast<const PrintData&>(other)) {}
+
+PrintData& PrintData::operator=(PrintData&& other) { return *this = static_cast<const PrintData&>(other); }
+
+bool PrintData::initializeNative(const wxString& printerName)
+{
+    WindowsPrintNativeData* native = WindowsPrintNativeData::GetNativeData(*this);
+    return native && native->Initialize(*this, printerName);
+}
+
+wxPrinterDC* PrintData::createPrinterDC()
+{
+    if (GetPrinterName().empty() && !initializeNative(wxString()))
+        return nullptr;
+    // On this port the printer DC is made by the installed factory. The native factory's one is
+    // the PostScript DC, which our native data (a PostScript native data) suits; the GTK print
+    // factory's DC would take our native data for its own and crash, so none is made then.
+    if (WindowsPrintNativeData::GetNativeData(*this) &&
+        !dynamic_cast<wxNativePrintFactory*>(wxPrintFactory::GetFactory()))
+        return nullptr;
+    return new wxPrinterDC(*this);
+}
+
+bool PrintData::isPostScript()
+{
+    std::unique_ptr<wxPrinterDC> dc(createPrinterDC());
+    if (!dc)
+        return false;
+    // The wxWidgets DC of this port has no Win32 device context to ask the driver through;
+    // one is made for the same printer and settings to send the escape.
+    const WindowsPrintNativeData* native = WindowsPrintNativeData::GetNativeData(*this);
+    GlobalLockGuard<DEVMODEW> dm(native ? native->GetDevMode() : nullptr);
+    const std::u16string device = win32::toUtf16(GetPrinterName().ToStdWstring());
+    HDC hdc = CreateDCW(u"winspool", device.c_str(), nullptr, dm.get());
+    if (!hdc)
+        return false;
+    const std::int32_t escape = POSTSCRIPT_IDENTIFY;
+    const int result = ExtEscape(hdc, QUERYESCSUPPORT, sizeof(escape), reinterpret_cast<LPCSTR>(&escape), 0, nullptr);
+    DeleteDC(hdc);
+    return result > 0;
+}
+
+bool PrintData::ResolveConflicts()
+{
+    WindowsPrintNativeData* native = WindowsPrintNativeData::GetNativeData(*this);
+    if (!native)
+        return true;
+    return native->TransferFrom(*this) && native->ResolveConflicts(*this) && native->TransferTo(*this);
+}
+
+void PrintData::setDmBin(short dmBin) { SetBin(static_cast<wxPrintBin>(devmode::binFromDm(dmBin))); }
+short PrintData::getDmBin() const { return devmode::binToDm(GetBin()); }
+void PrintData::setDmDuplex(short dmDuplex) { SetDuplex(static_cast<wxDuplexMode>(devmode::duplexFromDm(dmDuplex))); }
+short PrintData::getDmDuplex() const { return devmode::duplexToDm(GetDuplex()); }
+void PrintData::setDmQuality(short dmQuality) { SetQuality(devmode::qualityFromDm(dmQuality)); }
+short PrintData::getDmQuality() const { return devmode::qualityToDm(GetQuality()); }
+
+bool PrintData::getDmPaperSize(short& dmPaper) const
+{
+    // Not the type's platform id: wxGTK's database has 0 for every paper (see DmPaperIds.h).
+    const wxPrintPaperType* type = nullptr;
+    if (GetPaperId() != wxPAPER_NONE && wxThePrintPaperDatabase)
+        type = wxThePrintPaperDatabase->FindPaperType(GetPaperId());
+    if (type && dmPaperOfType(*type) != 0) {
+        dmPaper = dmPaperOfType(*type);
+        return true;
+    }
+    if (GetPaperSize() == wxDefaultSize)
+        return false;
+    const WindowsPrintNativeData* native = WindowsPrintNativeData::GetNativeData(*this);
+    const short custom = native ? native->GetCustomPaperId() : 0;
+    dmPaper = custom != 0 ? custom : DMPAPER_USER;
+    return true;
+}
+
+void PrintData::setDmPaperSize(short dmPaper, const wxSize* sizeMM)
+{
+    WindowsPrintNativeData* native = WindowsPrintNativeData::GetNativeData(*this);
+    const wxPrintPaperType* type = (dmPaper >= 1 && dmPaper <= 255) ? findPaperTypeByDmPaper(dmPaper) : nullptr;
+    if (type) {
+        SetPaperId(type->GetId());
+        SetPaperSize(type->GetSizeMM()); // tenths of a millimetre, truncated
+        if (native)
+            native->SetCustomPaperId(0);
+    } else {
+        SetPaperId(wxPAPER_NONE);
+        SetPaperSize(sizeMM ? *sizeMM : wxSize(0, 0));
+        if (native)
+            native->SetCustomPaperId(dmPaper);
+    }
+}
+
+void PrintData::setDmPaperSize(short dmPaper, const POINT* sizeTenthsMM)
+{
+    if (!sizeTenthsMM) {
+        setDmPaperSize(dmPaper, static_cast<const wxSize*>(nullptr));
+        return;
+    }
+    const wxSize mm(static_cast<int>(std::floor(sizeTenthsMM->x * 0.1 + 0.5)),
+                    static_cast<int>(std::floor(sizeTenthsMM->y * 0.1 + 0.5)));
+    setDmPaperSize(dmPaper, &mm);
+}
+
+} // namespace wut

@@ -1,0 +1,163 @@
+// WindowsPrintNativeData: loading a printer's DEVMODE, the extra DEVMODEW members and the
+// driver's validation.
+#include "davaraz/print/WindowsPrintNativeData.h"
+#include "davaraz/print/GlobalLockGuard.h"
+#include "davaraz/print/PrinterHandle.h"
+#include "platform/win32/commdlg.h"
+#include "platform/win32/winspool.h"
+#include "platform/win32/wstr.h"
+
+namespace wut {
+
+wxIMPLEMENT_CLASS(WindowsPrintNativeData, WindowsPrintNativeBase);
+
+// Class information first, cast after: wxDynamicCast casts before it checks, which is
+// undefined for native data of another class.
+WindowsPrintNativeData* WindowsPrintNativeData::GetNativeData(wxPrintData& data)
+{
+    wxPrintNativeDataBase* native = data.GetNativeData();
+    return native && native->IsKindOf(wxCLASSINFO(WindowsPrintNativeData)) ? static_cast<WindowsPrintNativeData*>(native)
+                                                                          : nullptr;
+}
+
+const WindowsPrintNativeData* WindowsPrintNativeData::GetNativeData(const wxPrintData& data)
+{
+    return GetNativeData(const_cast<wxPrintData&>(data));
+}
+
+bool WindowsPrintNativeData::Initialize(wxPrintData& data, const wxString& printerName)
+{
+    if (printerName.empty()) {
+        PRINTDLGW pd{};
+        pd.lStructSize = sizeof(pd); // 120
+        pd.Flags = PD_RETURNDEFAULT;
+        if (!PrintDlgW(&pd) || !pd.hDevMode) {
+            GlobalFree(pd.hDevNames);
+            GlobalFree(pd.hDevMode);
+            return false;
+        }
+        adoptDevMode(pd.hDevMode);
+        if (pd.hDevNames) {
+            adoptDevNames(pd.hDevNames);
+            // The full name: dmDeviceName holds only 31 characters of it.
+            GlobalLockGuard<DEVNAMES> names(m_devNames);
+            const std::size_t units = GlobalSize(m_devNames) / sizeof(WCHAR);
+            if (names && names->wDeviceOffset < units)
+                SetPrinterName(wxString(win32::fromUtf16(
+                    reinterpret_cast<const WCHAR*>(names.get()) + names->wDeviceOffset, units - names->wDeviceOffset)));
+        } else {
+            GlobalLockGuard<DEVMODEW> dm(m_devMode);
+            if (dm) {
+                const wxString device(win32::fromUtf16(dm->dmDeviceName, CCHDEVICENAME));
+                InitializeDevMode(device, nullptr);
+                SetPrinterName(device);
+            }
+        }
+    } else {
+        const OdString name(printerName.ToStdWstring());
+        const win32::WideArg wideName(name);
+        PrinterHandle printer(name);
+        if (printer.isNull())
+            return false;
+        const LONG size = DocumentPropertiesW(nullptr, printer, wideName, nullptr, nullptr, 0);
+        HGLOBAL block = size > 0 ? GlobalAlloc(GHND, static_cast<SIZE_T>(size)) : nullptr;
+        if (!block)
+            return false;
+        LONG filled = -1;
+        {
+            GlobalLockGuard<DEVMODEW> dm(block);
+            if (dm)
+                filled = DocumentPropertiesW(nullptr, printer, wideName, dm.get(), nullptr, DM_OUT_BUFFER);
+        }
+        if (filled != IDOK) {
+            GlobalFree(block);
+            return false;
+        }
+        adoptDevMode(block);
+        InitializeDevMode(printerName, nullptr);
+        SetPrinterName(printerName);
+    }
+    return TransferTo(data) && !data.GetPrinterName().empty();
+}
+
+bool WindowsPrintNativeData::TransferTo(wxPrintData& data)
+{
+    if (!WindowsPrintNativeBase::TransferTo(data) || !m_devMode)
+        return false;
+    GlobalLockGuard<DEVMODEW> dm(m_devMode);
+    if (!dm)
+        return false;
+    const DWORD fields = dm->dmFields;
+    m_specVersion = dm->dmSpecVersion;
+    m_driverVersion = dm->dmDriverVersion;
+    m_size = dm->dmSize;
+    m_scale = (fields & DM_SCALE) ? dm->dmScale : 100;
+    m_yResolution = (fields & DM_YRESOLUTION) ? dm->dmYResolution : 0;
+    m_ttOption = (fields & DM_TTOPTION) ? dm->dmTTOption : 0;
+    m_formName = (fields & DM_FORMNAME) ? wxString(win32::fromUtf16(dm->dmFormName, CCHFORMNAME)) : wxString();
+    m_nup = (fields & DM_NUP) ? dm->dmNup : 0;
+    m_icmMethod = (fields & DM_ICMMETHOD) ? dm->dmICMMethod : 0;
+    m_icmIntent = (fields & DM_ICMINTENT) ? dm->dmICMIntent : 0;
+    m_ditherType = (fields & DM_DITHERTYPE) ? dm->dmDitherType : 0;
+    return true;
+}
+
+namespace {
+
+// Writes a member when it carries a value and sets its flag; clears the flag otherwise.
+template <class T, class V>
+void putField(DEVMODEW& dm, T& member, V value, bool isSet, DWORD flag)
+{
+    if (isSet) {
+        member = static_cast<T>(value);
+        dm.dmFields |= flag;
+    } else {
+        dm.dmFields &= ~flag;
+    }
+}
+
+} // namespace
+
+bool WindowsPrintNativeData::TransferFrom(const wxPrintData& data)
+{
+    if (!WindowsPrintNativeBase::TransferFrom(data) || !m_devMode)
+        return false;
+    GlobalLockGuard<DEVMODEW> dm(m_devMode);
+    if (!dm)
+        return false;
+    putField(*dm, dm->dmScale, m_scale, m_scale != 100, DM_SCALE);
+    putField(*dm, dm->dmYResolution, m_yResolution, m_yResolution != 0, DM_YRESOLUTION);
+    putField(*dm, dm->dmTTOption, m_ttOption, m_ttOption != 0, DM_TTOPTION);
+    if (!m_formName.empty()) {
+        // copyToField cuts to 31 units and terminates in the 32nd.
+        win32::copyToField(dm->dmFormName, CCHFORMNAME, win32::toUtf16(m_formName.ToStdWstring()));
+        dm->dmFields |= DM_FORMNAME;
+    } else {
+        dm->dmFields &= ~DM_FORMNAME;
+    }
+    putField(*dm, dm->dmNup, m_nup, m_nup != 0, DM_NUP);
+    putField(*dm, dm->dmICMMethod, m_icmMethod, m_icmMethod != 0, DM_ICMMETHOD);
+    putField(*dm, dm->dmICMIntent, m_icmIntent, m_icmIntent != 0, DM_ICMINTENT);
+    putField(*dm, dm->dmDitherType, m_ditherType, m_ditherType != 0, DM_DITHERTYPE);
+    return true;
+}
+
+bool WindowsPrintNativeData::ResolveConflicts(const wxPrintData& data)
+{
+    if (!m_devMode && !TransferFrom(data))
+        return false;
+    if (!m_devMode)
+        return false;
+    GlobalLockGuard<DEVMODEW> dm(m_devMode);
+    if (!dm)
+        return false;
+    const OdString name(data.GetPrinterName().ToStdWstring());
+    PrinterHandle printer(name);
+    if (printer.isNull())
+        return false;
+    // The driver's verdict is in the buffer; its return value adds nothing for the caller.
+    DocumentPropertiesW(nullptr, printer, win32::WideArg(name), dm.get(), dm.get(), DM_IN_BUFFER | DM_OUT_BUFFER);
+    return true;
+}
+
+} // namespace wut

@@ -1,0 +1,113 @@
+// DEVMODE_RAII: the DEVMODE handed out up to date and locked, nested locks released on every
+// path, driver corrections flowing back into the print data.
+#include "WxTestApp.h"
+#include "davaraz/print/DevModeRaii.h"
+#include "davaraz/print/PrintData.h"
+#include "davaraz/print/WindowsPrintNativeData.h"
+#include "platform/win32/wstr.h"
+
+namespace {
+
+using wut::DEVMODE_RAII;
+using wut::PrintData;
+using wut::WindowsPrintNativeData;
+
+UINT locks(const PrintData& data)
+{
+    return GlobalFlags(WindowsPrintNativeData::GetNativeData(data)->GetDevMode()) & GMEM_LOCKCOUNT;
+}
+
+TEST_F(PrintDataTest, RaiiHandsOutTheCurrentSettingsLocked)
+{
+    PrintData data(L"Office Colour MFP");
+    data.SetNoCopies(4);
+    {
+        DEVMODE_RAII dm(data);
+        ASSERT_TRUE(static_cast<bool>(dm));
+        EXPECT_EQ(dm->dmCopies, 4); // wxPrintData went in before it was handed out
+        EXPECT_EQ(locks(data), 1u);
+        EXPECT_EQ(static_cast<DEVMODEW*>(dm), dm.get());
+    }
+    EXPECT_EQ(locks(data), 0u);
+}
+
+TEST_F(PrintDataTest, NestedLocksAreReleasedOnEveryPath)
+{
+    PrintData data(L"Office Colour MFP");
+    DEVMODE_RAII outer(data);
+    ASSERT_TRUE(static_cast<bool>(outer));
+    {
+        DEVMODE_RAII copy(outer);
+        EXPECT_EQ(locks(data), 1u); // a copy locks only when asked
+        ASSERT_NE(copy.get(), nullptr);
+        EXPECT_EQ(locks(data), 2u);
+        // Native operations lock and unlock on their own while both are held.
+        EXPECT_TRUE(data.ResolveConflicts());
+        EXPECT_EQ(locks(data), 2u);
+        ASSERT_TRUE(vspool::removePrinter(L"Office Colour MFP"));
+        EXPECT_FALSE(data.ResolveConflicts()); // the failing path unlocks too
+        EXPECT_EQ(locks(data), 2u);
+    }
+    EXPECT_EQ(locks(data), 1u);
+    outer.release();
+    EXPECT_EQ(locks(data), 0u);
+    outer.release();
+    EXPECT_EQ(locks(data), 0u);
+    ASSERT_NE(outer.get(), nullptr); // locks again
+    EXPECT_EQ(locks(data), 1u);
+}
+
+TEST_F(PrintDataTest, UpdateLetsTheDriverCorrectAndThePrintDataFollow)
+{
+    PrintData data(L"Draft Mono Printer");
+    DEVMODE_RAII dm(data);
+    ASSERT_TRUE(static_cast<bool>(dm));
+    dm->dmCopies = 50;
+    dm->dmFields |= DM_COPIES;
+    dm->dmScale = 80;
+    dm->dmFields |= DM_SCALE;
+    dm.updatePrintData();
+    EXPECT_EQ(data.GetNoCopies(), 9);
+    EXPECT_EQ(WindowsPrintNativeData::GetNativeData(data)->GetScale(), 80);
+    EXPECT_EQ(locks(data), 1u);
+}
+
+TEST_F(PrintDataTest, UpdateWhileUnlockedDoesNothing)
+{
+    PrintData data(L"Office Colour MFP");
+    DEVMODE_RAII dm(data);
+    dm.release();
+    data.SetNoCopies(3);
+    dm.updatePrintData();
+    EXPECT_EQ(data.GetNoCopies(), 3);
+}
+
+TEST_F(PrintDataTest, RaiiWithoutDevModeIsNull)
+{
+    vspool::setPrinters({}, L"");
+    PrintData data;
+    DEVMODE_RAII dm(data);
+    EXPECT_FALSE(static_cast<bool>(dm));
+    EXPECT_EQ(dm.get(), nullptr);
+    dm.updatePrintData();
+}
+
+TEST_F(PrintDataTest, RaiiOnForeignNativeDataIsNull)
+{
+    wut::unRegisterPrintFactory();
+    PrintData data;
+    DEVMODE_RAII dm(data);
+    EXPECT_FALSE(static_cast<bool>(dm));
+    EXPECT_EQ(static_cast<DEVMODEW*>(dm), nullptr);
+}
+
+// A default-constructed print data gets its DEVMODE from the first get().
+TEST_F(PrintDataTest, RaiiMakesTheDefaultPrintersDevMode)
+{
+    PrintData data;
+    DEVMODE_RAII dm(data);
+    ASSERT_TRUE(static_cast<bool>(dm));
+    EXPECT_EQ(win32::fromUtf16(dm->dmDeviceName, CCHDEVICENAME), vspool::defaultPrinter().substr(0, 31));
+}
+
+} // namespace
