@@ -26,26 +26,6 @@ protected:
     }
 };
 
-TEST_F(PlotCfg3Doc, ReadsTheSectionsWithTransientMembersAtTheirDefaults)
-{
-    bool changed = true;
-    const auto cfg = read(laserFile(), changed);
-    ASSERT_TRUE(cfg);
-    EXPECT_FALSE(changed);
-    EXPECT_EQ(cfg->meta.winDriverName, L"Laser Universal Driver");
-    EXPECT_EQ(cfg->media.numberOfCopies, 2);
-    EXPECT_EQ(cfg->io.type, 2);
-    EXPECT_EQ(cfg->resColorMem.resolution.name, L"600x600_None");
-    ASSERT_TRUE(cfg->custom);
-    std::wstring hex;
-    EXPECT_TRUE(cfg->custom->getBin(hex, L"RawPrivateDeviceData"));
-    EXPECT_EQ(hex, L"0A1BFF00");
-    EXPECT_EQ(cfg->dmFields, 0u);
-    EXPECT_EQ(cfg->ditherType, 1u);
-    EXPECT_EQ(cfg->duplex, 1);
-    EXPECT_FALSE(cfg->isPdfExport());
-}
-
 TEST_F(PlotCfg3Doc, MissingOrInvalidRequiredSectionReadsAsNull)
 {
     const std::string text = laserText();
@@ -105,8 +85,13 @@ TEST_F(PlotCfg3Doc, InvalidCustomSectionIsDroppedAndNotWrittenBack)
 
 TEST_F(PlotCfg3Doc, WriteThenReadGivesTheSamePayloadAndResetsTransientMembers)
 {
-    const auto cfg = read(laserFile());
+    bool changed = true;
+    const auto cfg = read(laserFile(), changed);
     ASSERT_TRUE(cfg);
+    EXPECT_FALSE(changed);
+    EXPECT_FALSE(cfg->isPdfExport());
+    ASSERT_TRUE(cfg->custom);
+    EXPECT_EQ(cfg->custom->binaries.at(L"RawPrivateDeviceData"), L"0A1BFF00");
     cfg->dmFields = 0x1234;
     cfg->ditherType = 7;
     cfg->duplex = 3;
@@ -220,33 +205,19 @@ TEST_F(PlotCfg3Doc, CopiesOwnTheirCustomSectionAndPmp)
     EXPECT_NE(copy.custom.get(), original->custom.get());
     EXPECT_NE(copy.pmp.get(), original->pmp.get());
     EXPECT_EQ(copy.custom->binaries, original->custom->binaries);
-    EXPECT_EQ(copy.pmp->udm.calibration.x, original->pmp->udm.calibration.x);
     EXPECT_EQ(copy.duplex, 2);
-    copy.custom->set(1, L"dmSize", false);
-    int size = 0;
-    EXPECT_TRUE(original->custom->get(size, L"dmSize"));
-    EXPECT_EQ(size, 220);
 
-    // Assignment releases what the target owned; the source keeps its own parts.
-    auto other = read(laserFile(replaced(laserText(), "custom{", "unused{")));
-    ASSERT_TRUE(other);
-    EXPECT_FALSE(other->custom);
-    *other = copy;
-    ASSERT_TRUE(other->custom && other->pmp);
-    EXPECT_NE(other->custom.get(), copy.custom.get());
-    copy.detachPMP();
-    copy.custom.reset();
-    copy = *other;
-    EXPECT_TRUE(copy.custom && copy.pmp);
-    copy = static_cast<const CPlotCfg3&>(copy);
-    EXPECT_TRUE(copy.custom && copy.pmp);
-
-    // A copy without the optional parts clears them in the target.
-    other->custom.reset();
-    other->detachPMP();
-    copy = *other;
-    EXPECT_FALSE(copy.custom);
-    EXPECT_FALSE(copy.pmp);
+    // Assignment releases what the target owned, including parts the source lacks.
+    auto bare = read(laserFile(replaced(laserText(), "custom{", "unused{")));
+    ASSERT_TRUE(bare);
+    bare->detachPMP();
+    copy = *bare;
+    EXPECT_FALSE(copy.custom || copy.pmp);
+    *bare = *original;
+    ASSERT_TRUE(bare->custom && bare->pmp);
+    EXPECT_NE(bare->pmp.get(), original->pmp.get());
+    *bare = static_cast<const CPlotCfg3&>(*bare);
+    EXPECT_TRUE(bare->custom && bare->pmp);
 }
 
 TEST_F(PlotCfg3Doc, RenamedPrinterIsFoundAgainByItsDriver)
@@ -280,17 +251,6 @@ TEST_F(PlotCfg3Doc, RenamedPrinterIsFoundAgainByItsDriver)
         EXPECT_EQ(cfg->meta.winDeviceName, c.device);
         EXPECT_EQ(cfg->meta.winDriverName, L"laser universal DRIVER");
     }
-}
-
-TEST_F(PlotCfg3Doc, EmptyDriverNameMatchesNoPrinter)
-{
-    vspool::setPrinters({printer(L"A")}, L"");
-    ASSERT_TRUE(vspool::changePrinter(L"A", [](vspool::Printer& p) { p.driver.clear(); }));
-    bool changed = true;
-    const auto cfg = read(laserFile(withValue(laserText(), "win_driver_name", "\"")), changed);
-    ASSERT_TRUE(cfg);
-    EXPECT_FALSE(changed);
-    EXPECT_EQ(cfg->meta.winDeviceName, L"Laser 5 Office");
 }
 
 } // namespace
