@@ -25,6 +25,8 @@
 #include "davaraz/plotstyle/PlotStyle.h"
 #include "davaraz/plotstyle/PlotStyleTable.h"
 
+#include "davaraz/gui/Log.h"
+
 #include "davaraz/print/ChangeDefaultPrinter.h"
 #include "davaraz/print/DevModeDump.h"
 #include "davaraz/print/PaperSizeCache.h"
@@ -37,9 +39,11 @@
 #include "davaraz/print/WindowsPapers.h"
 
 #include "davaraz/plotcfg/CustomNode.h"
+#include "davaraz/plotcfg/ExportPdfOptions.h"
 #include "davaraz/plotcfg/IoNode.h"
 #include "davaraz/plotcfg/MediaNode.h"
 #include "davaraz/plotcfg/MetaNode.h"
+#include "davaraz/plotcfg/PlotCfg3.h"
 #include "davaraz/plotcfg/ResColorMemNode.h"
 #include "davaraz/plotcfg/SectionIo.h"
 

@@ -1,0 +1,129 @@
+// Reading and writing plotter configuration documents, and their plot model parameters.
+#include "davaraz/plotcfg/PlotCfg3.h"
+#include "davaraz/pia/PIAFileOut.h"
+#include "davaraz/pia/PIAParser.h"
+#include "davaraz/plotcfg/SectionIo.h"
+#include "platform/tvutils/FileName.h"
+
+CPlotCfg3::CPlotCfg3(const CPlotCfg3& o)
+    : meta(o.meta),
+      media(o.media),
+      io(o.io),
+      resColorMem(o.resColorMem),
+      custom(o.custom ? std::make_unique<CCustomNode>(*o.custom) : nullptr),
+      pmp(o.pmp ? std::make_unique<PlotModelParam>(*o.pmp) : nullptr),
+      dmFields(o.dmFields),
+      ditherType(o.ditherType),
+      duplex(o.duplex),
+      pdfExport(o.pdfExport)
+{
+}
+
+CPlotCfg3& CPlotCfg3::operator=(const CPlotCfg3& o)
+{
+    if (this != &o) {
+        CPlotCfg3 copy(o);
+        *this = std::move(copy);
+    }
+    return *this;
+}
+
+CPlotCfg3::~CPlotCfg3()
+{
+    // The custom section goes before the PMP; the sections follow in reverse order.
+    custom.reset();
+    pmp.reset();
+}
+
+CPlotCfg3* CPlotCfg3::read(const wchar_t* path, bool& changed)
+{
+    if (!path)
+        return nullptr;
+    std::unique_ptr<CPlotCfg3> doc;
+    {
+        CPIAParser parser;
+        if (parser.open(path) != 0)
+            return nullptr;
+        const bool parsed = parser.parse();
+        parser.file().close(); // deletes the temporary text file
+        if (!parsed)
+            return nullptr;
+        doc.reset(new CPlotCfg3);
+        if (!doc->init(parser, changed))
+            return nullptr;
+    }
+    // The PMP usually travels with its configuration, so the file's own folder is searched too.
+    OdArray<OdString> altPaths;
+    altPaths.push_back(ut::FileName(OdString(path)).getPath(ut::kPathWithSeparator));
+    doc->attachPMPwithAltPaths(altPaths);
+    return doc.release();
+}
+
+bool CPlotCfg3::init(CPIAParser& parser, bool& changed)
+{
+    const CPBlock* root = parser.root();
+    if (!root)
+        return false;
+    const section::Reader r(*root, nullptr);
+    if (!r.node(L"meta", meta) || !r.node(L"media", media) || !r.node(L"io", io) ||
+        !r.node(L"res_color_mem", resColorMem))
+        return false;
+    if (const CPBlock* block = r.block(L"custom")) {
+        custom = std::make_unique<CCustomNode>();
+        if (!custom->init(*block))
+            custom.reset();
+    }
+    checkIfPdfExport();
+    changed = pdfExport ? false : resolvePrinterByDriver();
+    return true;
+}
+
+bool CPlotCfg3::write(const wchar_t* path) const
+{
+    if (!path)
+        return false;
+    CPBlock root(nullptr);
+    if (!writeToBlock(root))
+        return false;
+    CPIAFileOut out;
+    out.setKind(PIA_PC3);
+    return out.write(&root, path);
+}
+
+bool CPlotCfg3::writeToBlock(CPBlock& root) const
+{
+    using section::putNode;
+    return putNode(root, L"meta", meta) && putNode(root, L"media", media) && putNode(root, L"io", io) &&
+           putNode(root, L"res_color_mem", resColorMem) && (!custom || putNode(root, L"custom", *custom));
+}
+
+bool CPlotCfg3::doAttachPMP(const OdString& path, const OdArray<OdString>& altPaths)
+{
+    pmp.reset(PlotModelParam::read(path.c_str(), altPaths));
+    if (!pmp)
+        return false;
+    // Where the file was actually found, so that the next read looks there first.
+    meta.userDefinedModelPathname = pmp->meta.userDefinedModelPathname;
+    return true;
+}
+
+bool CPlotCfg3::attachPMP(const OdString& path)
+{
+    detachPMP();
+    return doAttachPMP(path, OdArray<OdString>());
+}
+
+bool CPlotCfg3::attachPMPwithAltPaths(const OdArray<OdString>& altPaths)
+{
+    if (pmp)
+        return true;
+    if (meta.userDefinedModelPathname.empty())
+        return false;
+    return doAttachPMP(OdString(meta.userDefinedModelPathname), altPaths);
+}
+
+void CPlotCfg3::detachPMP()
+{
+    pmp.reset();
+    meta.userDefinedModelPathname.clear();
+}

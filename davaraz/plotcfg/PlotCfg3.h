@@ -1,0 +1,70 @@
+// The plotter configuration document (PC3 file): four required sections, the optional custom
+// section and the plot model parameters attached from the PMP file it names.
+#pragma once
+#include "davaraz/plotcfg/CustomNode.h"
+#include "davaraz/plotcfg/IoNode.h"
+#include "davaraz/plotcfg/MediaNode.h"
+#include "davaraz/plotcfg/MetaNode.h"
+#include "davaraz/plotcfg/ResColorMemNode.h"
+#include "davaraz/plotmodel/PlotModelParam.h"
+#include "platform/od/OdArray.h"
+#include "platform/od/OdString.h"
+
+#include <cstdint>
+#include <memory>
+
+class CPIAParser;
+class CPlotCfg3TestAccess;
+
+class CPlotCfg3 {
+public:
+    // Null when the file cannot be read or a required section is missing or invalid; changed
+    // (assigned only on success) tells whether the Windows device was re-resolved by driver.
+    // The PMP is looked for at its recorded path, then beside the file; not finding it is no
+    // failure. The caller owns the result.
+    static CPlotCfg3* read(const wchar_t* path, bool& changed);
+
+    // Copies own duplicates of the custom section and the PMP.
+    CPlotCfg3(const CPlotCfg3& other);
+    CPlotCfg3& operator=(const CPlotCfg3& other);
+    CPlotCfg3(CPlotCfg3&&) noexcept = default;
+    CPlotCfg3& operator=(CPlotCfg3&&) noexcept = default;
+    ~CPlotCfg3();
+
+    // False for a null path, a section that refuses to write or a failed file write.
+    bool write(const wchar_t* path) const;
+
+    // Replaces any attached PMP by the one at path (no alternative folders).
+    bool attachPMP(const OdString& path);
+    // Attaches the PMP named by "user_defined_model_pathname", searching the alternative
+    // folders when it is not there; true at once when one is attached already.
+    bool attachPMPwithAltPaths(const OdArray<OdString>& altPaths);
+    // Drops the PMP and its name.
+    void detachPMP();
+
+    bool isPdfExport() const { return pdfExport; }
+
+    CMetaNode meta;
+    CMediaNode media;
+    CIoNode io;
+    CResColorMemNode resColorMem;
+    std::unique_ptr<CCustomNode> custom; // absent: no "custom" block
+    std::unique_ptr<PlotModelParam> pmp; // absent: no PMP attached
+    // Taken from print data only; a configuration read from disk has these defaults.
+    std::uint32_t dmFields = 0; // DEVMODE field mask, 0 unknown
+    std::uint32_t ditherType = 1;
+    std::int16_t duplex = 1; // 1 simplex, 2 vertical, 3 horizontal
+    bool pdfExport = false;  // the built-in PDF output
+
+private:
+    friend class CPlotCfg3TestAccess;
+
+    CPlotCfg3() = default;
+
+    bool init(CPIAParser& parser, bool& changed);
+    bool writeToBlock(CPBlock& root) const;
+    bool doAttachPMP(const OdString& path, const OdArray<OdString>& altPaths);
+    bool resolvePrinterByDriver();
+    void checkIfPdfExport();
+    void initForPdfExport();
+};

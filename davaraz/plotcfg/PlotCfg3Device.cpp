@@ -1,0 +1,68 @@
+// Which device a plotter configuration stands for: the built-in PDF output, recognised by its
+// names and set up with fixed values, or a Windows printer found again by its driver.
+#include "davaraz/gui/Log.h"
+#include "davaraz/plotcfg/ExportPdfOptions.h"
+#include "davaraz/plotcfg/PlotCfg3.h"
+#include "davaraz/print/PrinterPapers.h"
+#include "davaraz/print/Printers.h"
+#include "platform/tvutils/FileName.h"
+
+namespace {
+
+bool sameIgnoringCase(const std::wstring& a, const wchar_t* b) { return OdString(a).iCompare(b) == 0; }
+
+// True when the printer opens and reports a driver of that name (letter case ignored).
+bool usesDriver(const wchar_t* printerName, const std::wstring& driverName)
+{
+    const PrinterPapers printer(printerName);
+    std::wstring driver;
+    return printer.isValid() && printer.getPrinterDriver(driver) && sameIgnoringCase(driver, driverName.c_str());
+}
+
+} // namespace
+
+void CPlotCfg3::checkIfPdfExport()
+{
+    bool flagged = false;
+    if (custom && custom->get(flagged, L"PdfExport") && flagged) {
+        pdfExport = true;
+        return;
+    }
+    // Files written on Windows carry backslashes in the driver path.
+    const OdString driverFile = ut::FileName(ut::correctSlashes(meta.driverPathname.c_str())).getName();
+    pdfExport = sameIgnoringCase(meta.driverTagLine, L"PDF ePlot - by Zoruzoze") &&
+                sameIgnoringCase(meta.localizedModelName, L"ZUZ Av UZU") &&
+                sameIgnoringCase(meta.canonicalFamilyName, L"Zoruzoze ePlot") &&
+                sameIgnoringCase(meta.canonicalModelName, L"pdf") && driverFile.getLength() >= 7 &&
+                driverFile.left(7).iCompare(L"pdfplot") == 0;
+}
+
+void CPlotCfg3::initForPdfExport()
+{
+    pdfExport = true;
+    meta.fileOnly = true;
+    io.plotToFile = true;
+    resColorMem.numColors = 16777216;
+    resColorMem.colorDepth = 24;
+    meta.configDescription = wut::translate(L"Built-in direct output to PDF").ToStdWstring();
+    if (!custom)
+        custom = std::make_unique<CCustomNode>();
+    custom->set(true, L"PdfExport", true);
+    wut::ExportPdfOptions().writeToPc3(*this);
+}
+
+bool CPlotCfg3::resolvePrinterByDriver()
+{
+    if (usesDriver(meta.winDeviceName.c_str(), meta.winDriverName))
+        return false;
+    // The printer was renamed or removed: the first printer with the same driver takes its place.
+    OdArray<OdString> printers;
+    wut::getSystemPrinters(printers);
+    for (unsigned i = 0; i < printers.size(); ++i) {
+        if (usesDriver(printers[i].c_str(), meta.winDriverName)) {
+            meta.winDeviceName = printers[i].str();
+            return true;
+        }
+    }
+    return false;
+}

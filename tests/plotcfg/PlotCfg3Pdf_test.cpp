@@ -1,0 +1,153 @@
+// The built-in PDF output as a plotter configuration: recognition when a file is read, which
+// keeps the spooler out of it, and the set-up of a new PDF configuration.
+#include "PlotCfg3Test.h"
+#include "davaraz/plotcfg/ExportPdfOptions.h"
+#include "support/WxCapture.h"
+
+namespace {
+
+using pc3test::laserText;
+using pc3test::replaced;
+using pc3test::withValue;
+
+struct PdfMeta {
+    std::string tagLine = "PDF ePlot - by Zoruzoze";
+    std::string localizedModel = "ZUZ Av UZU";
+    std::string canonicalFamily = "Zoruzoze ePlot";
+    std::string canonicalModel = "pdf";
+    std::string driverPath = "pdfplot8.hdi";
+};
+
+std::string withMeta(const PdfMeta& m, const std::string& text = laserText())
+{
+    std::string t = withValue(text, "driver_tag_line", "\"" + m.tagLine);
+    t = withValue(t, "localized_model_name", "\"" + m.localizedModel);
+    t = withValue(t, "canonical_family_name", "\"" + m.canonicalFamily);
+    t = withValue(t, "canonical_model_name", "\"" + m.canonicalModel);
+    return withValue(t, "driver_pathname", "\"" + m.driverPath);
+}
+
+PdfMeta edited(void (*edit)(PdfMeta&))
+{
+    PdfMeta m;
+    edit(m);
+    return m;
+}
+
+using PlotCfg3Pdf = pc3test::PlotCfg3Test;
+
+TEST_F(PlotCfg3Pdf, RecognisedByMetaNamesOrByTheCustomFlag)
+{
+    const std::string pdfFlagTrue = replaced(laserText(), "value=FALSE", "value=TRUE");
+    const struct {
+        const char* name;
+        std::string text;
+        bool pdf;
+    } cases[] = {
+        {"printer", laserText(), false},
+        {"all five names", withMeta(PdfMeta()), true},
+        {"other letter case, Windows path in capitals",
+         withMeta(edited([](PdfMeta& m) {
+             m.tagLine = "pdf EPLOT - BY zoruzoze";
+             m.localizedModel = "zuz av uzu";
+             m.canonicalFamily = "ZORUZOZE EPLOT";
+             m.canonicalModel = "PDF";
+             m.driverPath = "C:\\Program Files\\Drv\\PDFPLOT8.HDI";
+         })),
+         true},
+        {"driver file of six letters", withMeta(edited([](PdfMeta& m) { m.driverPath = "pdfplo.hdi"; })), false},
+        {"driver file without extension", withMeta(edited([](PdfMeta& m) { m.driverPath = "/drv/pdfplot"; })), true},
+        {"pdfplot not at the start", withMeta(edited([](PdfMeta& m) { m.driverPath = "mypdfplot.hdi"; })), false},
+        {"pdfplot only as the folder", withMeta(edited([](PdfMeta& m) { m.driverPath = "pdfplot8/gdi.hdi"; })), false},
+        {"tag line differs", withMeta(edited([](PdfMeta& m) { m.tagLine = "PDF ePlot"; })), false},
+        {"localized model differs", withMeta(edited([](PdfMeta& m) { m.localizedModel = "ZUZ Av"; })), false},
+        {"canonical family differs", withMeta(edited([](PdfMeta& m) { m.canonicalFamily = "Zoruzoze"; })), false},
+        {"canonical model differs", withMeta(edited([](PdfMeta& m) { m.canonicalModel = "pdf "; })), false},
+        {"custom flag true, printer names", pdfFlagTrue, true},
+        {"custom flag as a number", replaced(laserText(), "value=FALSE", "value=1"), false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        vspool::resetCounts();
+        bool changed = true;
+        const auto cfg = read(file("case.pc3", c.text), changed);
+        ASSERT_TRUE(cfg);
+        EXPECT_EQ(cfg->isPdfExport(), c.pdf);
+        EXPECT_FALSE(changed);
+        // The PDF output addresses no printer, so the spooler is never asked about it.
+        if (c.pdf)
+            EXPECT_EQ(vspool::counts().printerInfo, 0u);
+        else
+            EXPECT_GT(vspool::counts().printerInfo, 0u);
+    }
+}
+
+TEST_F(PlotCfg3Pdf, PdfConfigurationIsNotMovedToAPrinterWithItsDriver)
+{
+    vspool::Printer p = printer(L"Somewhere");
+    p.driver = L"Laser Universal Driver";
+    vspool::setPrinters({p}, L"");
+    bool changed = true;
+    const auto cfg = read(file("pdf.pc3", replaced(laserText(), "value=FALSE", "value=TRUE")), changed);
+    ASSERT_TRUE(cfg);
+    EXPECT_FALSE(changed);
+    EXPECT_EQ(cfg->meta.winDeviceName, L"Laser 5 Office");
+}
+
+TEST_F(PlotCfg3Pdf, SetUpGivesFixedValuesAndDefaultOptions)
+{
+    const auto cfg = CPlotCfg3TestAccess::blank();
+    CPlotCfg3TestAccess::initForPdfExport(*cfg);
+    EXPECT_TRUE(cfg->isPdfExport());
+    EXPECT_TRUE(cfg->meta.fileOnly);
+    EXPECT_TRUE(cfg->io.plotToFile);
+    EXPECT_EQ(cfg->resColorMem.numColors, 16777216);
+    EXPECT_EQ(cfg->resColorMem.colorDepth, 24);
+    EXPECT_EQ(cfg->meta.configDescription, L"Built-in direct output to PDF");
+    EXPECT_EQ(cfg->resColorMem.linesOverwrite, std::optional<bool>(true));
+    EXPECT_TRUE(cfg->meta.truetypeAsText);
+    EXPECT_EQ(cfg->resColorMem.resolution.name, L"2400x2400");
+    EXPECT_EQ(cfg->resColorMem.resolution.physResolutionY, 2400.0);
+    EXPECT_EQ(cfg->resColorMem.resolution.addrResolutionX, 2400.0);
+    ASSERT_TRUE(cfg->custom);
+    const std::map<std::wstring, bool> flags = {
+        {L"PdfExport", true}, {L"PdfEmbeddedTtf", true}, {L"PdfExportHyperlinks", true}, {L"PdfImageAntiAlias", true}};
+    EXPECT_EQ(cfg->custom->booleans, flags);
+    const std::map<std::wstring, std::wstring> numbers = {{L"PdfImageCompression", L"1"},
+                                                          {L"PdfImageDPI", L"300"},
+                                                          {L"PdfLayersSetting", L"1"},
+                                                          {L"PdfPdfA", L"0"}};
+    EXPECT_EQ(cfg->custom->numbers, numbers);
+
+    // Written and read back it is recognised by its flag, with the same options.
+    const std::string path = m_dir.path("pdf.pc3").string();
+    ASSERT_TRUE(cfg->write(ut::fromNativePath(path).c_str()));
+    vspool::resetCounts();
+    const auto back = read(path);
+    ASSERT_TRUE(back);
+    EXPECT_TRUE(back->isPdfExport());
+    EXPECT_EQ(vspool::counts().printerInfo, 0u);
+    const wut::ExportPdfOptions options(*back);
+    EXPECT_EQ(options.resolutionDpi, 2400);
+    EXPECT_EQ(options.mergeColors, 0);
+    EXPECT_FALSE(options.noTruetypeAsText);
+}
+
+TEST_F(PlotCfg3Pdf, SetUpKeepsAnExistingCustomSectionAndTranslatesTheDescription)
+{
+    wxtest::ScopedCatalog catalogue("Built-in direct output to PDF", "Eingebaute PDF-Ausgabe");
+    ASSERT_TRUE(catalogue.loaded());
+    const auto cfg = CPlotCfg3TestAccess::blank();
+    cfg->custom = std::make_unique<CCustomNode>();
+    cfg->custom->set(false, L"PdfExport", true);
+    cfg->custom->setStr(L"mine", L"Tray", true);
+    CPlotCfg3TestAccess::initForPdfExport(*cfg);
+    EXPECT_EQ(cfg->meta.configDescription, L"Eingebaute PDF-Ausgabe");
+    std::wstring tray;
+    EXPECT_TRUE(cfg->custom->getStr(tray, L"Tray"));
+    bool pdf = false;
+    EXPECT_TRUE(cfg->custom->get(pdf, L"PdfExport"));
+    EXPECT_TRUE(pdf);
+}
+
+} // namespace

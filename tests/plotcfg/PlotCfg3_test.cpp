@@ -1,0 +1,256 @@
+// The plotter configuration document: reading with its failure rules, writing, the attached
+// PMP, copies, and finding a renamed printer again by its driver.
+#include "PlotCfg3Test.h"
+
+#include <cstdio>
+#include <filesystem>
+
+namespace {
+
+using pc3test::laserText;
+using pc3test::replaced;
+using pc3test::withValue;
+
+class PlotCfg3Doc : public pc3test::PlotCfg3Test {
+protected:
+    // The laser configuration whose PMP is expected beside it (under the name it records).
+    std::string laserFile(const std::string& text = laserText()) { return file("laser.pc3", text); }
+    std::string pmpBeside() { return file("Laser 5.pmp", sectiontest::dataFile("plotcfg/laser.pmp.txt")); }
+    // A printer that uses the driver the laser configuration names.
+    static vspool::Printer laserPrinter(const std::wstring& name, const std::wstring& driver = L"Laser Universal Driver",
+                                        bool network = false)
+    {
+        vspool::Printer p = printer(name, network);
+        p.driver = driver;
+        return p;
+    }
+};
+
+TEST_F(PlotCfg3Doc, MissingOrInvalidRequiredSectionReadsAsNull)
+{
+    const std::string text = laserText();
+    const struct {
+        const char* name;
+        std::string text;
+    } cases[] = {
+        {"no meta", replaced(text, "meta{", "other{")},
+        {"no media", replaced(text, "media{", "other{")},
+        {"no io", replaced(text, "io{", "other{")},
+        {"no res_color_mem", replaced(text, "res_color_mem{", "other{")},
+        {"meta key missing", replaced(text, " driver_type=1\n", "")},
+        {"io key mistyped", withValue(text, "plot_to_file", "\"no")},
+        {"media key missing", replaced(text, " number_of_copies=2\n", "")},
+        {"resolution key missing", replaced(text, "  addr_resolution_y=600.0\n", "")},
+        {"meta as a value", replaced(text, "meta{", "meta=\"x\nold{")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        bool changed = true;
+        EXPECT_FALSE(read(file("broken.pc3", c.text), changed));
+        EXPECT_TRUE(changed) << "changed is assigned only on success";
+    }
+    for (const char* bytes : {"", "PIAFILEVERSION_2.0,PC3VER1,compress\r\n", "not a PIA file at all"}) {
+        testutil::writeBytes(m_dir.path("junk.pc3"), bytes);
+        EXPECT_FALSE(read(m_dir.path("junk.pc3").string()));
+    }
+    EXPECT_FALSE(read(m_dir.path("absent.pc3").string()));
+    bool changed = false;
+    EXPECT_EQ(CPlotCfg3::read(nullptr, changed), nullptr);
+}
+
+TEST_F(PlotCfg3Doc, ExtraBlocksAndOtherKindLettersAreIgnored)
+{
+    const std::string text = laserText() + "extra{\n value=1\n}\n";
+    const auto cfg = read(file("ctb-header.pc3", text, "CTB"));
+    ASSERT_TRUE(cfg);
+    const std::string out = m_dir.path("out.pc3").string();
+    ASSERT_TRUE(cfg->write(ut::fromNativePath(out).c_str()));
+    EXPECT_EQ(payloadOf(out), laserText());
+    EXPECT_EQ(testutil::readBytes(out).substr(0, 35), "PIAFILEVERSION_2.0,PC3VER1,compress");
+}
+
+TEST_F(PlotCfg3Doc, InvalidCustomSectionIsDroppedAndNotWrittenBack)
+{
+    // The first entry's name is a number instead of a string.
+    const std::string text = replaced(laserText(), "  name=\"dmDriverExtra\n", "  name=5\n");
+    const auto cfg = read(laserFile(text));
+    ASSERT_TRUE(cfg);
+    EXPECT_FALSE(cfg->custom);
+    EXPECT_EQ(cfg->meta.winDeviceName, L"Laser 5 Office");
+    const std::string out = m_dir.path("out.pc3").string();
+    ASSERT_TRUE(cfg->write(ut::fromNativePath(out).c_str()));
+    const std::string written = payloadOf(out);
+    EXPECT_EQ(written, laserText().substr(0, laserText().find("custom{")));
+}
+
+TEST_F(PlotCfg3Doc, WriteThenReadGivesTheSamePayloadAndResetsTransientMembers)
+{
+    bool changed = true;
+    const auto cfg = read(laserFile(), changed);
+    ASSERT_TRUE(cfg);
+    EXPECT_FALSE(changed);
+    EXPECT_FALSE(cfg->isPdfExport());
+    ASSERT_TRUE(cfg->custom);
+    EXPECT_EQ(cfg->custom->binaries.at(L"RawPrivateDeviceData"), L"0A1BFF00");
+    cfg->dmFields = 0x1234;
+    cfg->ditherType = 7;
+    cfg->duplex = 3;
+    const std::string out = m_dir.path("copy.pc3").string();
+    ASSERT_TRUE(cfg->write(ut::fromNativePath(out).c_str()));
+    EXPECT_EQ(payloadOf(out), laserText());
+    EXPECT_EQ(m_dir.tempCount(), 0u);
+
+    const auto again = read(out);
+    ASSERT_TRUE(again);
+    EXPECT_EQ(again->dmFields, 0u);
+    EXPECT_EQ(again->ditherType, 1u);
+    EXPECT_EQ(again->duplex, 1);
+    const std::string out2 = m_dir.path("copy2.pc3").string();
+    ASSERT_TRUE(again->write(ut::fromNativePath(out2).c_str()));
+    EXPECT_EQ(testutil::readBytes(out2), testutil::readBytes(out));
+}
+
+TEST_F(PlotCfg3Doc, WriteFailuresGiveFalseAndLeaveNoFiles)
+{
+    const auto cfg = read(laserFile());
+    ASSERT_TRUE(cfg);
+    const std::size_t entries = m_dir.entryCount();
+    EXPECT_FALSE(cfg->write(nullptr));
+    EXPECT_FALSE(cfg->write(ut::fromNativePath(m_dir.path("no/such/folder/x.pc3").string()).c_str()));
+    EXPECT_FALSE(cfg->write(ut::fromNativePath(m_dir.tmp().string()).c_str())); // a folder as target
+    // No temporary file can be made: the target is not created either.
+    const std::string target = m_dir.path("target.pc3").string();
+    setenv("TMPDIR", m_dir.path("missing-tmp").c_str(), 1);
+    const bool written = cfg->write(ut::fromNativePath(target).c_str());
+    setenv("TMPDIR", m_dir.tmp().c_str(), 1);
+    EXPECT_FALSE(written);
+    EXPECT_EQ(m_dir.entryCount(), entries);
+}
+
+TEST_F(PlotCfg3Doc, PmpIsFoundBesideTheFileAndItsPathRecorded)
+{
+    const std::string pmp = pmpBeside();
+    const auto cfg = read(laserFile());
+    ASSERT_TRUE(cfg);
+    ASSERT_TRUE(cfg->pmp);
+    EXPECT_EQ(cfg->meta.userDefinedModelPathname, ut::fromNativePath(pmp).str());
+    EXPECT_EQ(cfg->pmp->udm.calibration.x, 1.0025);
+}
+
+TEST_F(PlotCfg3Doc, PmpThatCannotBeFoundLeavesTheConfigurationUsable)
+{
+    const auto cfg = read(laserFile());
+    ASSERT_TRUE(cfg);
+    EXPECT_FALSE(cfg->pmp);
+    EXPECT_EQ(cfg->meta.userDefinedModelPathname, L"/plotters/PMP/Laser 5.pmp");
+    const std::string out = m_dir.path("out.pc3").string();
+    EXPECT_TRUE(cfg->write(ut::fromNativePath(out).c_str()));
+
+    // A PMP file that exists but does not load is the same as none.
+    testutil::writeBytes(m_dir.path("Laser 5.pmp"), piatest::pack("meta{\n}\n", "PC3"));
+    const auto second = read(laserFile());
+    ASSERT_TRUE(second);
+    EXPECT_FALSE(second->pmp);
+}
+
+TEST_F(PlotCfg3Doc, PmpOperations)
+{
+    const std::string pmp = pmpBeside();
+    const OdString pmpPath = ut::fromNativePath(pmp);
+    const OdArray<OdString> beside{ut::fromNativePath(m_dir.path("").string())};
+    auto cfg = read(laserFile());
+    ASSERT_TRUE(cfg && cfg->pmp);
+
+    // Attached already: no reading, even when the file has gone meanwhile.
+    std::filesystem::rename(pmp, pmp + ".away");
+    EXPECT_TRUE(cfg->attachPMPwithAltPaths({}));
+    EXPECT_TRUE(cfg->pmp);
+
+    cfg->detachPMP();
+    EXPECT_FALSE(cfg->pmp);
+    EXPECT_TRUE(cfg->meta.userDefinedModelPathname.empty());
+    EXPECT_FALSE(cfg->attachPMPwithAltPaths(beside));
+    cfg->detachPMP(); // nothing attached: still fine
+    EXPECT_TRUE(cfg->meta.userDefinedModelPathname.empty());
+
+    std::filesystem::rename(pmp + ".away", pmp);
+    EXPECT_FALSE(cfg->attachPMP(ut::fromNativePath(m_dir.path("elsewhere.pmp").string())));
+    EXPECT_FALSE(cfg->pmp);
+    EXPECT_TRUE(cfg->attachPMP(pmpPath));
+    ASSERT_TRUE(cfg->pmp);
+    EXPECT_EQ(cfg->meta.userDefinedModelPathname, pmpPath.str());
+
+    // A recorded name in another folder is found in the alternative folder by its file name.
+    cfg->detachPMP();
+    cfg->meta.userDefinedModelPathname = L"/nowhere/Laser 5.pmp";
+    EXPECT_FALSE(cfg->attachPMPwithAltPaths({}));
+    EXPECT_TRUE(cfg->attachPMPwithAltPaths(beside));
+    EXPECT_EQ(cfg->meta.userDefinedModelPathname, pmpPath.str());
+
+    // attachPMP replaces an attached PMP, and a failed attempt leaves none.
+    EXPECT_FALSE(cfg->attachPMP(L"/nowhere/else.pmp"));
+    EXPECT_FALSE(cfg->pmp);
+    EXPECT_TRUE(cfg->meta.userDefinedModelPathname.empty());
+}
+
+TEST_F(PlotCfg3Doc, CopiesOwnTheirCustomSectionAndPmp)
+{
+    pmpBeside();
+    const auto original = read(laserFile());
+    ASSERT_TRUE(original && original->custom && original->pmp);
+    original->duplex = 2;
+
+    CPlotCfg3 copy(*original);
+    ASSERT_TRUE(copy.custom && copy.pmp);
+    EXPECT_NE(copy.custom.get(), original->custom.get());
+    EXPECT_NE(copy.pmp.get(), original->pmp.get());
+    EXPECT_EQ(copy.custom->binaries, original->custom->binaries);
+    EXPECT_EQ(copy.duplex, 2);
+
+    // Assignment releases what the target owned, including parts the source lacks.
+    auto bare = read(laserFile(replaced(laserText(), "custom{", "unused{")));
+    ASSERT_TRUE(bare);
+    bare->detachPMP();
+    copy = *bare;
+    EXPECT_FALSE(copy.custom || copy.pmp);
+    *bare = *original;
+    ASSERT_TRUE(bare->custom && bare->pmp);
+    EXPECT_NE(bare->pmp.get(), original->pmp.get());
+    *bare = static_cast<const CPlotCfg3&>(*bare);
+    EXPECT_TRUE(bare->custom && bare->pmp);
+}
+
+TEST_F(PlotCfg3Doc, RenamedPrinterIsFoundAgainByItsDriver)
+{
+    const std::string path = laserFile(withValue(laserText(), "win_driver_name", "\"laser universal DRIVER"));
+    struct Case {
+        const char* name;
+        std::vector<vspool::Printer> printers;
+        bool changed;
+        std::wstring device;
+    };
+    const Case cases[] = {
+        {"still there", {printer(L"Other"), laserPrinter(L"Laser 5 Office")}, false, L"Laser 5 Office"},
+        {"renamed", {printer(L"Other"), laserPrinter(L"Laser 5 Renamed"), laserPrinter(L"Laser 5 Second")}, true,
+         L"Laser 5 Renamed"},
+        {"renamed to a connection", {laserPrinter(L"Laser 5 Net", L"Laser Universal Driver", true), printer(L"Local")},
+         true, L"Laser 5 Net"},
+        {"name kept, driver changed", {laserPrinter(L"Laser 5 Office", L"New Driver"), laserPrinter(L"Spare")}, true,
+         L"Spare"},
+        {"no printer with the driver", {printer(L"Other"), laserPrinter(L"Laser 5 X", L"Laser Universal")}, false,
+         L"Laser 5 Office"},
+        {"no printers", {}, false, L"Laser 5 Office"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        vspool::setPrinters(c.printers, L"");
+        bool changed = !c.changed;
+        const auto cfg = read(path, changed);
+        ASSERT_TRUE(cfg);
+        EXPECT_EQ(changed, c.changed);
+        EXPECT_EQ(cfg->meta.winDeviceName, c.device);
+        EXPECT_EQ(cfg->meta.winDriverName, L"laser universal DRIVER");
+    }
+}
+
+} // namespace
