@@ -49,6 +49,9 @@ void CPlotCfg3::initForPdfExport()
         custom = std::make_unique<CCustomNode>();
     custom->set(true, L"PdfExport", true);
     wut::ExportPdfOptions().writeToPc3(*this);
+    // A new PDF configuration has no custom papers: paper 0 is the first built-in PDF paper.
+    bool changed = false;
+    media.set(0, changed);
 }
 
 bool CPlotCfg3::resolvePrinterByDriver()

@@ -1,5 +1,6 @@
 // The built-in PDF output as a plotter configuration: recognition when a file is read, which
 // keeps the spooler out of it, and the set-up of a new PDF configuration.
+#include "davaraz/print/PaperSizeInfo.h"
 #include "PlotCfg3Test.h"
 #include "davaraz/plotcfg/ExportPdfOptions.h"
 #include "support/WxCapture.h"
@@ -118,6 +119,7 @@ TEST_F(PlotCfg3Pdf, SetUpGivesFixedValuesAndDefaultOptions)
                                                           {L"PdfLayersSetting", L"1"},
                                                           {L"PdfPdfA", L"0"}};
     EXPECT_EQ(cfg->custom->numbers, numbers);
+    EXPECT_EQ(cfg->media.size.name, wut::cPdfPapers[0].mediaName) << "paper 0 is the first built-in PDF paper";
 
     // Written and read back it is recognised by its flag, with the same options.
     const std::string path = m_dir.path("pdf.pc3").string();
