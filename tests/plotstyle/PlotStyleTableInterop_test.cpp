@@ -2,6 +2,7 @@
 // made by an outside writer (tests/data/plotstyle/make_external.py) read intact, files this
 // library writes are well-formed PIA files for an independent reader, and the default base
 // name comes from the wxWidgets translations.
+#include "support/WxCapture.h"
 #include "PiaBytes.h"
 #include "davaraz/plotstyle/PlotStyleTable.h"
 
@@ -188,65 +189,13 @@ TEST(PlotStyleTableInterop, WrittenFileIsWellFormedPia)
     EXPECT_NE(std::string::npos, payload.find("  color=" + std::to_string(int(0xC300FF00)) + "\n"));
 }
 
-// Serves one catalogue, German, that translates "Color" to "Farbe".
-class GermanLoader : public wxTranslationsLoader {
-public:
-    wxMsgCatalog* LoadCatalog(const wxString& domain, const wxString& lang) override
-    {
-        if (lang != "de")
-            return nullptr;
-        return wxMsgCatalog::CreateFromData(wxScopedCharBuffer::CreateNonOwned(m_mo.data(), m_mo.size()), domain);
-    }
-    wxArrayString GetAvailableTranslations(const wxString&) const override
-    {
-        wxArrayString langs;
-        langs.Add("de");
-        return langs;
-    }
-
-private:
-    // A GNU .mo file with the empty header entry and one message.
-    static std::string mo()
-    {
-        const std::string ids[] = {"", "Color"};
-        const std::string strs[] = {"Content-Type: text/plain; charset=UTF-8\n", "Farbe"};
-        std::string out;
-        auto u32 = [&](std::uint32_t v) { putLe32(out, v); };
-        const std::uint32_t n = 2, idTable = 28, strTable = idTable + 8 * n, data = strTable + 8 * n;
-        u32(0x950412de);
-        u32(0);
-        u32(n);
-        u32(idTable);
-        u32(strTable);
-        u32(0);
-        u32(data);
-        std::string blob;
-        std::vector<std::uint32_t> offsets;
-        for (const auto* set : {ids, strs})
-            for (std::uint32_t i = 0; i < n; ++i) {
-                offsets.push_back(static_cast<std::uint32_t>(blob.size()));
-                blob += set[i];
-                blob.push_back('\0');
-            }
-        for (std::uint32_t i = 0; i < 2 * n; ++i) {
-            u32(static_cast<std::uint32_t>((i < n ? ids[i] : strs[i - n]).size()));
-            u32(data + offsets[i]);
-        }
-        return out + blob;
-    }
-    std::string m_mo = mo();
-};
-
 TEST(PlotStyleTableInterop, DefaultBaseNameIsTranslated)
 {
-    auto* translations = new wxTranslations;
-    translations->SetLoader(new GermanLoader);
-    translations->SetLanguage("de");
-    wxTranslations::Set(translations);
-    ASSERT_TRUE(translations->AddCatalog("davaraz"));
+    std::unique_ptr<wxtest::ScopedCatalog> german = std::make_unique<wxtest::ScopedCatalog>("Color", "Farbe");
+    ASSERT_TRUE(german->loaded());
     Table t(CPlotStyleTable::create(true, nullptr));
     Table pen(CPlotStyleTable::create(true, L"Pen"));
-    wxTranslations::Set(nullptr);
+    german.reset();
 
     EXPECT_STREQ(L"Farbe_1", t->style(0)->name());
     EXPECT_STREQ(L"Farbe 255", t->style(254)->locName());
