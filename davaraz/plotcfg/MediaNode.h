@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+class wxPrinterDC;
+
 class CMediaNode {
 public:
     class CSizeNode {
@@ -135,6 +137,8 @@ public:
     // relative to the printable origin); margins are taken as equal on both sides. True when
     // a printable or media bound changed.
     bool setBounds(int ppiX, int ppiY, int paperX, int paperY, int paperWidth, int paperHeight);
+    // The same from a printer device context; false (nothing changed) without one.
+    bool setBounds(const wxPrinterDC* dc);
     // Exchanges x and y of every bound (orientation flip).
     void swapBounds();
     // Selects a paper given by name, units (0 inches, 1 mm), size and margins; changed becomes

@@ -1,8 +1,10 @@
 // Reading and writing plotter configuration documents, and their plot model parameters.
 #include "davaraz/plotcfg/PlotCfg3.h"
+#include "davaraz/gui/Log.h"
 #include "davaraz/pia/PIAFileOut.h"
 #include "davaraz/pia/PIAParser.h"
 #include "davaraz/plotcfg/SectionIo.h"
+#include "davaraz/print/Printers.h"
 #include "platform/tvutils/FileName.h"
 
 CPlotCfg3::CPlotCfg3(const CPlotCfg3& o)
@@ -51,6 +53,18 @@ CPlotCfg3* CPlotCfg3::read(const wchar_t* path, bool& changed)
         doc.reset(new CPlotCfg3);
         if (!doc->init(parser, changed))
             return nullptr;
+    }
+    if (!doc->pdfExport && doc->meta.defaultSystemCfg.value_or(false)) {
+        // Such a file stands for whatever printer is the default now.
+        changed = false;
+        doc.reset();
+        const OdString printer = wut::getDefaultSystemPrinter(true);
+        doc.reset(create(printer.c_str()));
+        if (!doc) {
+            wut::logError(wut::translate(L"Failed to create plot configuration for default printer %ls.").wc_str(),
+                          printer.c_str());
+            return nullptr;
+        }
     }
     // The PMP usually travels with its configuration, so the file's own folder is searched too.
     OdArray<OdString> altPaths;

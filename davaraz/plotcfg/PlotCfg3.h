@@ -15,6 +15,9 @@
 
 class CPIAParser;
 class CPlotCfg3TestAccess;
+namespace wut {
+class PrintData;
+}
 
 class CPlotCfg3 {
 public:
@@ -22,7 +25,12 @@ public:
     // (assigned only on success) tells whether the Windows device was re-resolved by driver.
     // The PMP is looked for at its recorded path, then beside the file; not finding it is no
     // failure. The caller owns the result.
+    // A configuration that follows the default system printer is recreated for the current
+    // default printer (null, with an error logged, when that fails).
     static CPlotCfg3* read(const wchar_t* path, bool& changed);
+    // A new configuration for a system printer from its default settings, or the built-in PDF
+    // output for "Print As PDF" (any letter case); null, with a warning logged, on failure.
+    static CPlotCfg3* create(const wchar_t* printerName);
 
     // Copies own duplicates of the custom section and the PMP.
     CPlotCfg3(const CPlotCfg3& other);
@@ -30,6 +38,18 @@ public:
     CPlotCfg3(CPlotCfg3&&) noexcept = default;
     CPlotCfg3& operator=(CPlotCfg3&&) noexcept = default;
     ~CPlotCfg3();
+
+    // Takes the printer's current default settings; true only when that changed something.
+    bool setToDefault();
+
+    // Takes the settings of print data for the configuration's own printer (deviceName must
+    // match "win_device_name", letter case ignored); initialize fills a new configuration's
+    // identification and may create custom entries, otherwise a missing entry fails.
+    // changed tells whether a stored value changed. Changes made before a failure stay.
+    bool fromPrintData(wut::PrintData& printData, const std::wstring& deviceName, bool initialize, bool& changed);
+    // Sets print data up from the configuration; the private driver bytes go along only when
+    // the driver's settings still have the size they had when stored.
+    bool toPrintData(wut::PrintData& printData) const;
 
     // False for a null path, a section that refuses to write or a failed file write.
     bool write(const wchar_t* path) const;

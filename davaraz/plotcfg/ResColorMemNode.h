@@ -6,6 +6,11 @@
 #include <optional>
 #include <string>
 
+class wxDC;
+namespace wut {
+class PrintData;
+}
+
 class CResColorMemNode {
 public:
     class CResolutionNode {
@@ -34,6 +39,11 @@ public:
             std::optional<short> yResolution;
         };
         PrintResolution printResolution() const;
+
+        // The same two conversions on print data whose native data is the library's; dc gives
+        // the dots per inch behind a symbolic quality and may be null.
+        bool set(const wut::PrintData& data, const wxDC* dc);
+        void get(wut::PrintData& data) const;
 
         std::wstring name;
         double physResolutionX = 1.0;

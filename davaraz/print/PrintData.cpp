@@ -3,6 +3,7 @@
 #include "davaraz/print/DevModeCodes.h"
 #include "davaraz/print/DmPaperIds.h"
 #include "davaraz/print/GlobalLockGuard.h"
+#include "davaraz/print/PrinterDC.h"
 #include "davaraz/print/Printers.h"
 #include "davaraz/print/WindowsPrintNativeData.h"
 #include "platform/win32/gdi.h"
@@ -15,6 +16,7 @@
 #include <cmath>
 #include <cstdint>
 #include <memory>
+#include <type_traits>
 #include <utility>
 
 namespace wut {
@@ -59,6 +61,25 @@ PrintData::PrintData(PrintData&& other) : PrintData(static_cast<const PrintData&
 
 PrintData& PrintData::operator=(PrintData&& other) { return *this = static_cast<const PrintData&>(other); }
 
+namespace {
+
+struct HdcDeleter {
+    void operator()(HDC dc) const { DeleteDC(dc); }
+};
+using ScopedHdc = std::unique_ptr<std::remove_pointer_t<HDC>, HdcDeleter>;
+
+// The wxWidgets DC of this port has no Win32 device context to ask the driver through; one
+// is made for the same printer and settings.
+ScopedHdc win32Dc(const PrintData& data)
+{
+    const WindowsPrintNativeData* native = WindowsPrintNativeData::GetNativeData(data);
+    GlobalLockGuard<DEVMODEW> dm(native ? native->GetDevMode() : nullptr);
+    const std::u16string device = win32::toUtf16(data.GetPrinterName().ToStdWstring());
+    return ScopedHdc(CreateDCW(u"winspool", device.c_str(), nullptr, dm.get()));
+}
+
+} // namespace
+
 bool PrintData::initializeNative(const wxString& printerName)
 {
     WindowsPrintNativeData* native = WindowsPrintNativeData::GetNativeData(*this);
@@ -75,7 +96,18 @@ wxPrinterDC* PrintData::createPrinterDC()
     if (WindowsPrintNativeData::GetNativeData(*this) &&
         !dynamic_cast<wxNativePrintFactory*>(wxPrintFactory::GetFactory()))
         return nullptr;
-    return new wxPrinterDC(*this);
+    // The driver knows the unprintable border; the wxWidgets DC of this port does not.
+    double borderX = 0;
+    double borderY = 0;
+    if (const ScopedHdc hdc = win32Dc(*this)) {
+        const int dpiX = GetDeviceCaps(hdc.get(), LOGPIXELSX);
+        const int dpiY = GetDeviceCaps(hdc.get(), LOGPIXELSY);
+        if (dpiX > 0 && dpiY > 0) {
+            borderX = double(GetDeviceCaps(hdc.get(), PHYSICALOFFSETX)) / dpiX;
+            borderY = double(GetDeviceCaps(hdc.get(), PHYSICALOFFSETY)) / dpiY;
+        }
+    }
+    return new PrinterDC(*this, borderX, borderY);
 }
 
 bool PrintData::isPostScript()
@@ -83,18 +115,11 @@ bool PrintData::isPostScript()
     std::unique_ptr<wxPrinterDC> dc(createPrinterDC());
     if (!dc)
         return false;
-    // The wxWidgets DC of this port has no Win32 device context to ask the driver through;
-    // one is made for the same printer and settings to send the escape.
-    const WindowsPrintNativeData* native = WindowsPrintNativeData::GetNativeData(*this);
-    GlobalLockGuard<DEVMODEW> dm(native ? native->GetDevMode() : nullptr);
-    const std::u16string device = win32::toUtf16(GetPrinterName().ToStdWstring());
-    HDC hdc = CreateDCW(u"winspool", device.c_str(), nullptr, dm.get());
+    const ScopedHdc hdc = win32Dc(*this);
     if (!hdc)
         return false;
     const std::int32_t escape = POSTSCRIPT_IDENTIFY;
-    const int result = ExtEscape(hdc, QUERYESCSUPPORT, sizeof(escape), reinterpret_cast<LPCSTR>(&escape), 0, nullptr);
-    DeleteDC(hdc);
-    return result > 0;
+    return ExtEscape(hdc.get(), QUERYESCSUPPORT, sizeof(escape), reinterpret_cast<LPCSTR>(&escape), 0, nullptr) > 0;
 }
 
 bool PrintData::ResolveConflicts()

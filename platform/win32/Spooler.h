@@ -37,6 +37,7 @@ struct Capabilities {
     bool collate = false;
     int maxCopies = 1;
     std::vector<POINT> resolutions; // dots per inch, x and y
+    LONG margin = 0;                // unprintable border on every side, tenths of a millimetre
 };
 
 // Every function gets the backend's context first. Printer names are compared ignoring case.

@@ -140,6 +140,7 @@ bool capabilities(void*, const std::wstring& printer, const DEVMODEW*, win32::sp
     out.collate = true;
     out.maxCopies = p->maxCopies;
     out.resolutions = p->resolutions;
+    out.margin = p->margin;
     return true;
 }
 

@@ -53,6 +53,7 @@ struct Printer {
     bool color = true;
     bool duplex = false;
     short maxCopies = 99;
+    LONG margin = 42; // unprintable border on every side, tenths of a millimetre
     std::vector<POINT> resolutions{{600, 600}};
     std::vector<Paper> papers;
     Defaults defaults;

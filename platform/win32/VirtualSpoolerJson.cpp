@@ -151,6 +151,7 @@ Printer readPrinter(const json& j, const std::string& where)
     readBool(j, where, "duplex", p.duplex);
     readInt(j, where, "driver_version", p.driverVersion, 0, 0xFFFF);
     readInt(j, where, "max_copies", p.maxCopies, 1, kShortMax);
+    readInt(j, where, "margin", p.margin, 0, 1000);
     readInt(j, where, "private_bytes", p.privateBytes, 0, 0xFFFF - sizeof(DEVMODEW));
     readInt(j, where, "private_version", p.privateVersion, 0, 0xFFFF);
     if (p.privateBytes > 0 && p.privateBytes < kPrivateHeader)

@@ -78,6 +78,34 @@ int ExtEscape(HDC hdc, int iEscape, int cjInput, LPCSTR lpInData, int, LPSTR)
     return b.supportsEscape(b.context, hdc->printer, asked) ? 1 : 0;
 }
 
+int GetDeviceCaps(HDC hdc, int index)
+{
+    if (!isLive(hdc) || hdc->devMode.size() < sizeof(DEVMODEW))
+        return 0;
+    DEVMODEW dm;
+    std::memcpy(&dm, hdc->devMode.data(), sizeof dm);
+    const auto& b = win32::spool::backend();
+    win32::spool::Capabilities caps;
+    if (!b.capabilities(b.context, hdc->printer, &dm, caps))
+        return 0;
+    const POINT fallback = caps.resolutions.empty() ? POINT{300, 300} : caps.resolutions.front();
+    const int dpiX = dm.dmPrintQuality > 0 ? dm.dmPrintQuality : static_cast<int>(fallback.x);
+    const int dpiY = dm.dmYResolution > 0 ? dm.dmYResolution : dm.dmPrintQuality > 0 ? dpiX : static_cast<int>(fallback.y);
+    const auto toDots = [&](int dpi) { return static_cast<int>((caps.margin * dpi + 127) / 254); };
+    switch (index) {
+    case LOGPIXELSX:
+        return dpiX;
+    case LOGPIXELSY:
+        return dpiY;
+    case PHYSICALOFFSETX:
+        return toDots(dpiX);
+    case PHYSICALOFFSETY:
+        return toDots(dpiY);
+    default:
+        return 0;
+    }
+}
+
 namespace win32 {
 std::size_t openDeviceContexts() { return liveDcs().size(); }
 } // namespace win32

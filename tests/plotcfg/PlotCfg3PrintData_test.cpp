@@ -1,0 +1,377 @@
+// Plotter configurations against the virtual printers: created from a printer's defaults,
+// written and read back, turned into print data and refreshed when the printer changes.
+#include "../print/WxTestApp.h"
+#include "PlotCfg3Test.h"
+#include "davaraz/plotcfg/HexText.h"
+#include "davaraz/print/DevModeRaii.h"
+#include "davaraz/print/PrintData.h"
+#include "davaraz/print/Printers.h"
+#include "davaraz/print/WindowsPrintNativeData.h"
+#include "platform/win32/wstr.h"
+#include "support/WxCapture.h"
+
+#include <wx/dcprint.h>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+using Cfg = std::unique_ptr<CPlotCfg3>;
+
+const wchar_t kOffice[] = L"Office Colour MFP";
+const wchar_t kPlotter[] = L"Large Format Plotter";
+
+// What toPrintData hands to the application, compared as a whole.
+struct Settings {
+    std::wstring printer, driver, formName;
+    int orientation, copies, duplex, quality, paperId, bin, media;
+    bool colour, collate;
+    wxSize paperSize;
+    std::vector<char> priv;
+    int size, spec, driverVersion, scale, ttOption, customPaper;
+
+    static Settings of(const wut::PrintData& d)
+    {
+        const auto* n = wut::WindowsPrintNativeData::GetNativeData(d);
+        return {d.GetPrinterName().ToStdWstring(),
+                d.getDriverName().ToStdWstring(),
+                n->GetFormName().ToStdWstring(),
+                d.GetOrientation(),
+                d.GetNoCopies(),
+                d.GetDuplex(),
+                d.GetQuality(),
+                d.GetPaperId(),
+                d.GetBin(),
+                d.GetMedia(),
+                d.GetColour(),
+                d.GetCollate(),
+                d.GetPaperSize(),
+                std::vector<char>(d.GetPrivData(), d.GetPrivData() + d.GetPrivDataLen()),
+                n->GetSize(),
+                n->GetSpecVersion(),
+                n->GetDriverVersion(),
+                n->GetScale(),
+                n->GetTTOption(),
+                n->GetCustomPaperId()};
+    }
+    bool operator==(const Settings& o) const
+    {
+        return printer == o.printer && driver == o.driver && formName == o.formName && orientation == o.orientation &&
+               copies == o.copies && duplex == o.duplex && quality == o.quality && paperId == o.paperId &&
+               bin == o.bin && media == o.media && colour == o.colour && collate == o.collate &&
+               paperSize == o.paperSize && priv == o.priv && size == o.size && spec == o.spec &&
+               driverVersion == o.driverVersion && scale == o.scale && ttOption == o.ttOption &&
+               customPaper == o.customPaper;
+    }
+};
+
+class PlotCfg3PrintData : public pc3test::PlotCfg3Test {
+protected:
+    void SetUp() override
+    {
+        PlotCfg3Test::SetUp();
+        ASSERT_TRUE(wxtest::start());
+        wut::registerPrintFactory();
+    }
+    void TearDown() override
+    {
+        wut::unRegisterPrintFactory();
+        PlotCfg3Test::TearDown();
+    }
+
+    static Cfg create(const wchar_t* printer) { return Cfg(CPlotCfg3::create(printer)); }
+    Cfg writeAndRead(const CPlotCfg3& cfg, bool& changed)
+    {
+        const std::string path = m_dir.path("cfg.pc3").string();
+        EXPECT_TRUE(cfg.write(ut::fromNativePath(path).c_str()));
+        return read(path, changed);
+    }
+    static std::wstring customBin(const CPlotCfg3& cfg, const wchar_t* key)
+    {
+        std::wstring text;
+        EXPECT_TRUE(cfg.custom->getBin(text, key)) << key;
+        return text;
+    }
+};
+
+TEST_F(PlotCfg3PrintData, EveryPrinterSurvivesCreateWriteReadAndToPrintData)
+{
+    OdArray<OdString> printers;
+    wut::getSystemPrinters(printers);
+    ASSERT_GE(printers.size(), 3u);
+    for (const OdString& name : printers) {
+        SCOPED_TRACE(name.str());
+        const Cfg created = create(name.c_str());
+        ASSERT_TRUE(created);
+        EXPECT_EQ(created->meta.winDeviceName, name.str());
+        EXPECT_EQ(created->meta.canonicalModelName, L"System");
+        EXPECT_FALSE(created->isPdfExport());
+        EXPECT_FALSE(created->media.emptyBounds());
+
+        bool changed = true;
+        const Cfg back = writeAndRead(*created, changed);
+        ASSERT_TRUE(back);
+        EXPECT_FALSE(changed);
+        EXPECT_EQ(back->duplex, 1); // print data values that no file keeps
+        EXPECT_EQ(back->dmFields, 0u);
+        back->duplex = created->duplex;
+        back->ditherType = created->ditherType;
+
+        wut::PrintData fromCreated, fromRead;
+        ASSERT_TRUE(created->toPrintData(fromCreated));
+        ASSERT_TRUE(back->toPrintData(fromRead));
+        const Settings a = Settings::of(fromCreated), b = Settings::of(fromRead);
+        EXPECT_TRUE(a == b);
+
+        // The driver's own defaults come back, private bytes included.
+        const wut::PrintData defaults(name.c_str());
+        const Settings want = Settings::of(defaults), got = Settings::of(fromRead);
+        EXPECT_EQ(got.priv, want.priv);
+        EXPECT_EQ(got.paperId, want.paperId);
+        EXPECT_EQ(got.orientation, want.orientation);
+        EXPECT_EQ(got.colour, want.colour);
+        EXPECT_EQ(got.quality, want.quality);
+        EXPECT_EQ(got.bin, want.bin);
+        EXPECT_EQ(got.size, want.size);
+    }
+}
+
+TEST_F(PlotCfg3PrintData, PrivateBytesTravelAsUppercaseHex)
+{
+    const unsigned char bytes[] = {0x00, 0xAB, 0x0A};
+    EXPECT_EQ(plotcfg::toHexText(bytes, 3), L"00AB0A");
+    const struct {
+        const wchar_t* text;
+        std::vector<unsigned char> bytes;
+    } cases[] = {{L"00AB0A", {0x00, 0xAB, 0x0A}}, {L"00ab", {0x00, 0xAB}}, {L"0G", {0x00}}, {L"F", {}}};
+    for (const auto& c : cases)
+        EXPECT_EQ(plotcfg::fromHexText(c.text), c.bytes) << std::wstring(c.text);
+
+    const Cfg cfg = create(kPlotter);
+    ASSERT_TRUE(cfg);
+    const std::wstring text = customBin(*cfg, L"RawPrivateDeviceData");
+    const wut::PrintData defaults(kPlotter);
+    ASSERT_EQ(text.size(), 2u * defaults.GetPrivDataLen());
+    EXPECT_EQ(text, plotcfg::toHexText(reinterpret_cast<const unsigned char*>(defaults.GetPrivData()),
+                                       defaults.GetPrivDataLen()));
+}
+
+TEST_F(PlotCfg3PrintData, StalePrivateBytesAreDroppedAndTheDriverResolvesTheRest)
+{
+    const Cfg cfg = create(kPlotter);
+    ASSERT_TRUE(cfg);
+    ASSERT_TRUE(vspool::changePrinter(kPlotter, [](vspool::Printer& p) { p.privateBytes = 96; }));
+
+    // The driver's own fresh bytes come back from resolving, not the 320 stored ones.
+    wut::PrintData data;
+    ASSERT_TRUE(cfg->toPrintData(data));
+    const wut::PrintData defaults(kPlotter);
+    ASSERT_EQ(data.GetPrivDataLen(), 96);
+    EXPECT_EQ(Settings::of(data).priv, Settings::of(defaults).priv);
+
+    // Bytes of the right size but a wrong length of text are refused, not guessed.
+    ASSERT_TRUE(vspool::changePrinter(kPlotter, [](vspool::Printer& p) { p.privateBytes = 320; }));
+    cfg->custom->setBin(L"00", L"RawPrivateDeviceData", false);
+    wut::PrintData refused;
+    EXPECT_FALSE(cfg->toPrintData(refused));
+}
+
+TEST_F(PlotCfg3PrintData, SetToDefaultReportsOnlyRealChanges)
+{
+    const Cfg cfg = create(kOffice);
+    ASSERT_TRUE(cfg);
+    EXPECT_FALSE(cfg->setToDefault());
+
+    ASSERT_TRUE(vspool::changePrinter(kOffice, [](vspool::Printer& p) {
+        p.defaults.copies = 3;
+        p.defaults.orientation = DMORIENT_LANDSCAPE;
+    }));
+    const double width = cfg->media.size.mediaDescription.mediaBounds.urx;
+    EXPECT_TRUE(cfg->setToDefault());
+    EXPECT_EQ(cfg->media.numberOfCopies, 3);
+    EXPECT_EQ(cfg->media.dmOrientation, 2);
+    EXPECT_EQ(cfg->media.size.mediaDescription.mediaBounds.ury, width);
+    EXPECT_FALSE(cfg->setToDefault());
+
+    // A media type the configuration was created without has no entry to update.
+    ASSERT_TRUE(vspool::changePrinter(kOffice, [](vspool::Printer& p) { p.defaults.mediaType = 2; }));
+    EXPECT_FALSE(cfg->setToDefault());
+
+    vspool::removePrinter(kOffice);
+    EXPECT_FALSE(cfg->setToDefault());
+}
+
+TEST_F(PlotCfg3PrintData, FromPrintDataNeedsTheSamePrinterAndACustomSection)
+{
+    const Cfg cfg = create(kOffice);
+    ASSERT_TRUE(cfg);
+    wut::PrintData data(kOffice);
+    bool changed = true;
+    EXPECT_TRUE(cfg->fromPrintData(data, L"OFFICE colour mfp", false, changed));
+    EXPECT_FALSE(changed);
+    changed = true;
+    EXPECT_FALSE(cfg->fromPrintData(data, kPlotter, false, changed));
+    EXPECT_FALSE(changed);
+    cfg->custom.reset();
+    EXPECT_FALSE(cfg->fromPrintData(data, kOffice, false, changed));
+    wut::PrintData out;
+    EXPECT_FALSE(cfg->toPrintData(out));
+}
+
+TEST_F(PlotCfg3PrintData, PaperNameFromPrintData)
+{
+    const Cfg cfg = create(kOffice);
+    ASSERT_TRUE(cfg);
+    EXPECT_EQ(cfg->media.size.name, L"A4");
+    bool changed = false;
+
+    // Unknown to the database, with a size and no custom number: the generic custom paper.
+    wut::PrintData custom(kOffice);
+    custom.SetPaperId(wxPAPER_NONE);
+    custom.SetPaperSize(wxSize(100, 150));
+    wut::WindowsPrintNativeData::GetNativeData(custom)->SetCustomPaperId(0);
+    EXPECT_TRUE(cfg->fromPrintData(custom, kOffice, false, changed));
+    EXPECT_EQ(cfg->media.size.name, L"User256");
+    EXPECT_TRUE(changed);
+
+    wut::PrintData letter(kOffice);
+    letter.setDmPaperSize(DMPAPER_LETTER, static_cast<const wxSize*>(nullptr));
+    EXPECT_TRUE(cfg->fromPrintData(letter, kOffice, false, changed));
+    EXPECT_EQ(cfg->media.size.name, L"Letter");
+
+    // A standard paper this printer does not list cannot be named.
+    wut::PrintData a2(kOffice);
+    a2.setDmPaperSize(66, static_cast<const wxSize*>(nullptr));
+    EXPECT_FALSE(cfg->fromPrintData(a2, kOffice, false, changed));
+}
+
+TEST_F(PlotCfg3PrintData, ToPrintDataSetsThePaperAsTheFieldMaskAllows)
+{
+    const Cfg cfg = create(kOffice);
+    ASSERT_TRUE(cfg);
+    cfg->media.size.name = L"a3";
+    const struct {
+        std::uint32_t fields;
+        const wchar_t* form;
+    } cases[] = {{0, L"A3"}, {DM_PAPERSIZE, L""}};
+    for (const auto& c : cases) {
+        cfg->dmFields = c.fields;
+        wut::PrintData data;
+        ASSERT_TRUE(cfg->toPrintData(data));
+        short dmPaper = 0;
+        EXPECT_TRUE(data.getDmPaperSize(dmPaper));
+        EXPECT_EQ(dmPaper, 8 /* A3 */);
+        EXPECT_EQ(wut::WindowsPrintNativeData::GetNativeData(data)->GetFormName(), c.form);
+    }
+    cfg->media.size.name = L"User300";
+    cfg->dmFields = DM_PAPERSIZE;
+    wut::PrintData data;
+    ASSERT_TRUE(cfg->toPrintData(data));
+    EXPECT_EQ(wut::WindowsPrintNativeData::GetNativeData(data)->GetCustomPaperId(), 300);
+}
+
+TEST_F(PlotCfg3PrintData, CollateDestinationAndColourDepth)
+{
+    const Cfg cfg = create(kOffice);
+    ASSERT_TRUE(cfg);
+    ASSERT_TRUE(cfg->media.destination);
+    EXPECT_EQ(cfg->media.destination->name, L"Default");
+    EXPECT_GE(cfg->resColorMem.colorDepth, 1);
+    if (cfg->resColorMem.colorDepth < 31) {
+        EXPECT_EQ(cfg->resColorMem.numColors, 1 << cfg->resColorMem.colorDepth);
+    }
+    EXPECT_EQ(cfg->resColorMem.dmColor, 2);
+    EXPECT_EQ(cfg->resColorMem.linesOverwrite, std::optional<bool>(true));
+
+    cfg->media.destination.reset();
+    wut::PrintData data(kOffice);
+    data.SetCollate(false);
+    ASSERT_TRUE(cfg->toPrintData(data));
+    EXPECT_TRUE(data.GetCollate());
+
+    bool changed = false;
+    data.SetCollate(false);
+    ASSERT_TRUE(cfg->fromPrintData(data, kOffice, false, changed));
+    EXPECT_TRUE(changed);
+    ASSERT_TRUE(cfg->media.destination);
+    EXPECT_EQ(cfg->media.destination->name, L"Default");
+    EXPECT_EQ(cfg->media.destination->collatingType, 0);
+}
+
+TEST_F(PlotCfg3PrintData, ResolutionAndBoundsFromAPrinterDC)
+{
+    wut::PrintData data(kOffice);
+    std::unique_ptr<wxPrinterDC> dc(data.createPrinterDC());
+    ASSERT_TRUE(dc);
+    const int ppi = dc->GetPPI().x;
+
+    CResColorMemNode::CResolutionNode res;
+    data.SetQuality(wxPRINT_QUALITY_HIGH);
+    EXPECT_FALSE(res.set(data, nullptr));
+    EXPECT_TRUE(res.set(data, dc.get()));
+    EXPECT_EQ(res.name, L"DMRES_HIGH_None");
+    EXPECT_EQ(res.physResolutionX, ppi);
+
+    data.SetQuality(300);
+    wut::WindowsPrintNativeData::GetNativeData(data)->SetYResolution(150);
+    EXPECT_TRUE(res.set(data, nullptr));
+    EXPECT_EQ(res.name, L"300x150_None");
+    wut::PrintData out;
+    res.get(out);
+    EXPECT_EQ(out.GetQuality(), 300);
+    EXPECT_EQ(wut::WindowsPrintNativeData::GetNativeData(out)->GetYResolution(), 150);
+
+    CMediaNode media;
+    EXPECT_FALSE(media.setBounds(static_cast<const wxPrinterDC*>(nullptr)));
+    EXPECT_TRUE(media.emptyBounds());
+    EXPECT_TRUE(media.setBounds(dc.get()));
+    const wxRect paper = dc->GetPaperRect();
+    EXPECT_DOUBLE_EQ(media.size.mediaDescription.mediaBounds.urx, paper.width * 25.4 / ppi);
+    EXPECT_FALSE(media.setBounds(dc.get()));
+}
+
+TEST_F(PlotCfg3PrintData, FileFollowingTheDefaultPrinterIsRecreatedForIt)
+{
+    const std::string path = file("follow.pc3", pc3test::withValue(pc3test::laserText(), "default_system_cfg", "TRUE"));
+    bool changed = true;
+    Cfg cfg = read(path, changed);
+    ASSERT_TRUE(cfg);
+    EXPECT_FALSE(changed);
+    EXPECT_EQ(cfg->meta.winDeviceName, kOffice);
+    EXPECT_FALSE(cfg->meta.defaultSystemCfg.value_or(false));
+
+    ASSERT_TRUE(SetDefaultPrinterW(win32::WideArg(kPlotter)));
+    cfg = read(path, changed);
+    ASSERT_TRUE(cfg);
+    EXPECT_EQ(cfg->meta.winDeviceName, kPlotter);
+
+    vspool::setPrinters({}, L"");
+    wxtest::LogCapture log;
+    cfg = read(path, changed);
+    EXPECT_FALSE(cfg);
+    ASSERT_FALSE(log.records().empty());
+    EXPECT_EQ(log.records().back().level, wxLOG_Error);
+    EXPECT_EQ(log.records().back().text, L"Failed to create plot configuration for default printer .");
+}
+
+TEST_F(PlotCfg3PrintData, CreateForPdfOutputOrAMissingPrinter)
+{
+    const Cfg pdf = create(L"print as pdf");
+    ASSERT_TRUE(pdf);
+    EXPECT_TRUE(pdf->isPdfExport());
+    EXPECT_EQ(pdf->meta.localizedModelName, L"print as pdf");
+    bool changed = true;
+    const Cfg back = writeAndRead(*pdf, changed);
+    ASSERT_TRUE(back);
+    EXPECT_TRUE(back->isPdfExport());
+    EXPECT_FALSE(changed);
+
+    wxtest::LogCapture log;
+    EXPECT_FALSE(create(L"No Such Printer"));
+    ASSERT_EQ(log.records().size(), 1u);
+    EXPECT_EQ(log.records()[0].level, wxLOG_Warning);
+    EXPECT_EQ(log.records()[0].text, L"Failed to open No Such Printer.");
+}
+
+} // namespace
