@@ -28,6 +28,7 @@
 #include "davaraz/gui/Log.h"
 
 #include "davaraz/print/ChangeDefaultPrinter.h"
+#include "davaraz/print/CustomPapers.h"
 #include "davaraz/print/DevModeDump.h"
 #include "davaraz/print/PaperSizeCache.h"
 #include "davaraz/print/PaperSizeGetter.h"
