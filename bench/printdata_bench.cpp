@@ -3,30 +3,13 @@
 // and the wxWidgets paper database on every call.
 #include "davaraz/print/DevModeRaii.h"
 #include "davaraz/print/PrintData.h"
-#include "davaraz/print/PrintFactory.h"
-#include "platform/win32/VirtualSpooler.h"
+#include "PrintSetup.h"
 
 #include <benchmark/benchmark.h>
-#include <wx/init.h>
 
 namespace {
 
-// wxWidgets without GUI (the paper database is a module) and the library's factory.
-struct PrintSetup {
-    PrintSetup()
-    {
-        vspool::loadText(vspool::embeddedDescription(), "embedded");
-        wxInitialize();
-        wut::registerPrintFactory();
-    }
-    ~PrintSetup()
-    {
-        wut::unRegisterPrintFactory();
-        wxUninitialize();
-    }
-};
-
-void setup() { static PrintSetup once; }
+void setup() { benchsetup::print(); }
 
 void BM_PrintDataForPrinter(benchmark::State& state)
 {

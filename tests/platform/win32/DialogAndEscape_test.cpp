@@ -131,4 +131,36 @@ TEST_F(Escape, DeviceContextsOnlyForKnownPrinters)
     EXPECT_EQ(GetLastError(), ERROR_NOT_SUPPORTED);
 }
 
+TEST_F(Escape, DeviceCapsGiveResolutionAndPrintableOffsetOfTheSettings)
+{
+    ASSERT_TRUE(vspool::changePrinter(L"Large Format Plotter", [](vspool::Printer& p) { p.margin = 127; }));
+    DEVMODEW dm{};
+    dm.dmSize = sizeof dm;
+    dm.dmFields = DM_PRINTQUALITY | DM_YRESOLUTION;
+    const struct {
+        short quality, yResolution;
+        int dpiX, dpiY;
+    } cases[] = {{300, 300, 300, 300}, {600, 0, 600, 600}, {DMRES_HIGH, 0, 0, 0}};
+    for (const auto& c : cases) {
+        dm.dmPrintQuality = c.quality;
+        dm.dmYResolution = c.yResolution;
+        HDC dc = CreateDCW(nullptr, u"Large Format Plotter", nullptr, &dm);
+        ASSERT_NE(dc, nullptr);
+        const int x = GetDeviceCaps(dc, LOGPIXELSX);
+        const int y = GetDeviceCaps(dc, LOGPIXELSY);
+        if (c.dpiX) { // a symbolic quality is whatever the driver makes of it
+            EXPECT_EQ(x, c.dpiX);
+            EXPECT_EQ(y, c.dpiY);
+        }
+        ASSERT_GT(x, 0);
+        EXPECT_EQ(GetDeviceCaps(dc, PHYSICALOFFSETX), x / 2); // 12.7 mm is half an inch
+        EXPECT_EQ(GetDeviceCaps(dc, PHYSICALOFFSETY), y / 2);
+        EXPECT_EQ(GetDeviceCaps(dc, 0), 0);
+        EXPECT_TRUE(DeleteDC(dc));
+        poison();
+        EXPECT_EQ(GetDeviceCaps(dc, LOGPIXELSX), 0);
+        EXPECT_EQ(GetLastError(), kPoison);
+    }
+}
+
 } // namespace
