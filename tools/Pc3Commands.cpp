@@ -20,19 +20,23 @@ namespace {
 
 constexpr char kPc3Usage[] = "new PRINTER OUT | show FILE | print FILE OUT.ps";
 
-// The file's own "default_system_cfg", before read replaces such a configuration by one for
-// the current default printer.
-bool followsDefaultPrinter(const std::string& path)
+// The meta section as the file has it, before read repairs the device or replaces a
+// configuration that follows the default printer; defaults when it does not read.
+CMetaNode fileMeta(const std::string& path)
 {
+    CMetaNode meta;
     CPIAParser parser;
     if (parser.open(widen(path).c_str()) != 0)
-        return false;
+        return meta;
     const bool parsed = parser.parse();
     parser.file().close();
     const CPItem* block = parsed && parser.root() ? parser.root()->find(L"meta", PI_BLOCK) : nullptr;
-    CMetaNode meta;
-    return block && meta.init(static_cast<const CPBlock&>(*block)) && meta.defaultSystemCfg.value_or(false);
+    if (!block || !meta.init(static_cast<const CPBlock&>(*block)))
+        return CMetaNode();
+    return meta;
 }
+
+bool followsDefaultPrinter(const CMetaNode& meta) { return meta.defaultSystemCfg.value_or(false); }
 
 std::unique_ptr<CPlotCfg3> load(const std::string& path, bool& changed)
 {
@@ -55,7 +59,7 @@ const char* yesNo(bool b) { return b ? "yes" : "no"; }
 
 int runShow(const std::string& path)
 {
-    const bool followsDefault = followsDefaultPrinter(path);
+    const CMetaNode stored = fileMeta(path);
     bool changed = false;
     const auto cfg = load(path, changed);
     if (!cfg)
@@ -65,8 +69,12 @@ int runShow(const std::string& path)
     std::printf("file: %s\n", path.c_str());
     std::printf("printer: %s\n", narrow(cfg->isPdfExport() ? cfg->meta.localizedModelName : cfg->meta.winDeviceName).c_str());
     std::printf("driver: %s\n", narrow(cfg->meta.winDriverName).c_str());
-    std::printf("device re-resolved by driver: %s\n", yesNo(changed));
-    std::printf("follows the default printer: %s\n", yesNo(followsDefault));
+    if (changed)
+        std::printf("device re-resolved by driver: yes (the file names \"%s\")\n", narrow(stored.winDeviceName).c_str());
+    else
+        std::printf("device re-resolved by driver: no\n");
+    std::printf("follows the default printer: %s\n",
+                followsDefaultPrinter(stored) ? "yes (shown for the current default printer)" : "no");
     std::printf("paper: %s\n", narrow(size.name).c_str());
     std::printf("paper size: %.1f x %.1f mm\n", bounds.urx, bounds.ury);
     std::printf("orientation: %s\n", cfg->media.dmOrientation == 2 ? "landscape" : "portrait");
@@ -154,7 +162,7 @@ int runPmp(const Args& args)
     const WxSession wx;
     if (!wx.started())
         return kFailed;
-    const bool followsDefault = followsDefaultPrinter(pc3);
+    const bool followsDefault = followsDefaultPrinter(fileMeta(pc3));
     bool changed = false;
     const auto cfg = load(pc3, changed);
     if (!cfg)
