@@ -68,7 +68,7 @@ int runShow(const std::string& path)
     const auto& bounds = size.mediaDescription.mediaBounds;
     std::printf("file: %s\n", path.c_str());
     std::printf("printer: %s\n", narrow(cfg->isPdfExport() ? cfg->meta.localizedModelName : cfg->meta.winDeviceName).c_str());
-    std::printf("driver: %s\n", narrow(cfg->meta.winDriverName).c_str());
+    std::printf("driver: %s\n", cfg->meta.winDriverName.empty() ? "none" : narrow(cfg->meta.winDriverName).c_str());
     if (changed)
         std::printf("device re-resolved by driver: yes (the file names \"%s\")\n", narrow(stored.winDeviceName).c_str());
     else
