@@ -34,5 +34,6 @@ void addPiaCommands(std::vector<Command>& table);
 void addPlotStyleCommands(std::vector<Command>& table);
 void addPrintCommands(std::vector<Command>& table);
 void addPaperCommands(std::vector<Command>& table);
+void addPc3Commands(std::vector<Command>& table);
 
 } // namespace cli

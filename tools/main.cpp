@@ -14,6 +14,7 @@ std::vector<cli::Command> commandTable()
     cli::addPlotStyleCommands(table);
     cli::addPrintCommands(table);
     cli::addPaperCommands(table);
+    cli::addPc3Commands(table);
     return table;
 }
 

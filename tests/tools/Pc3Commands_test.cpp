@@ -1,0 +1,126 @@
+// The pc3 and pmp commands, run as a script would run them, on the small-office printers.
+#include "TestUtil.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+using testutil::TempDir;
+using testutil::ToolResult;
+
+// DAVARAZ_PRINTERS for the tool runs of one test.
+class PrinterDescription {
+public:
+    explicit PrinterDescription(const std::string& path) { setenv("DAVARAZ_PRINTERS", path.c_str(), 1); }
+    ~PrinterDescription() { unsetenv("DAVARAZ_PRINTERS"); }
+    PrinterDescription(const PrinterDescription&) = delete;
+    PrinterDescription& operator=(const PrinterDescription&) = delete;
+};
+
+const std::string kOffice = testutil::dataPath("printers/small-office.json");
+
+std::string quoted(const testutil::fs::path& p) { return "'" + p.string() + "'"; }
+
+bool has(const std::string& text, const std::string& line) { return text.find(line) != std::string::npos; }
+
+TEST(Pc3Commands, NewThenShowForTheDefaultPrinter)
+{
+    const TempDir dir;
+    const PrinterDescription office(kOffice);
+    const auto pc3 = dir.path("reception.pc3");
+    const ToolResult made = testutil::runTool("pc3 new 'Reception Laser' " + quoted(pc3), dir);
+    ASSERT_EQ(made.exitCode, 0) << made.err;
+    EXPECT_EQ(made.out + made.err, "");
+
+    const ToolResult r = testutil::runTool("pc3 show " + quoted(pc3), dir);
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_TRUE(has(r.out, "\nprinter: Reception Laser\ndriver: Test Laser Driver\n")) << r.out;
+    EXPECT_TRUE(has(r.out, "\ndevice re-resolved by driver: no\nfollows the default printer: no\n")) << r.out;
+    EXPECT_TRUE(has(r.out, "\ncopies: 2\n")) << r.out;
+    EXPECT_TRUE(has(r.out, "\nPDF output: no\nPMP: none\nprint settings:\ndmDeviceName = Reception Laser\n")) << r.out;
+    // The driver's default paper and private bytes come back through the stored settings.
+    EXPECT_TRUE(has(r.out, "\ndmPaperSize = 520\n")) << r.out;
+    EXPECT_TRUE(has(r.out, "\ndmDriverExtra = 20\n")) << r.out;
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(dir.tempCount(), 0u);
+}
+
+TEST(Pc3Commands, NewThenShowForThePdfOutput)
+{
+    const TempDir dir;
+    const PrinterDescription office(kOffice);
+    const auto pc3 = dir.path("pdf.pc3");
+    ASSERT_EQ(testutil::runTool("pc3 new 'print as pdf' " + quoted(pc3), dir).exitCode, 0);
+    const ToolResult r = testutil::runTool("pc3 show " + quoted(pc3), dir);
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_TRUE(has(r.out, "\nprinter: print as pdf\n")) << r.out;
+    EXPECT_TRUE(has(r.out, "\nPDF output: yes\nPMP: none\nprint settings: none")) << r.out;
+    EXPECT_FALSE(has(r.out, "dmDeviceName")) << r.out;
+
+    // No printer to print on.
+    const ToolResult p = testutil::runTool("pc3 print " + quoted(pc3) + " " + quoted(dir.path("pdf.ps")), dir);
+    EXPECT_EQ(p.exitCode, 1);
+    EXPECT_TRUE(has(p.err, "pdf.pc3: the PDF output has no printer")) << p.err;
+    EXPECT_FALSE(testutil::fs::exists(dir.path("pdf.ps")));
+    EXPECT_EQ(dir.tempCount(), 0u);
+}
+
+TEST(Pc3Commands, UnknownPrinterFailsWithTheLibraryWarning)
+{
+    const TempDir dir;
+    const PrinterDescription office(kOffice);
+    const ToolResult r = testutil::runTool("pc3 new Nobody " + quoted(dir.path("x.pc3")), dir);
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, "davaraz: warning: Failed to open Nobody.\n"
+                     "davaraz: Nobody: no configuration can be made for this printer\n");
+    EXPECT_FALSE(testutil::fs::exists(dir.path("x.pc3")));
+    EXPECT_EQ(testutil::runTool("pc3 show " + quoted(dir.path("x.pc3")), dir).exitCode, 1);
+    EXPECT_EQ(testutil::runTool("pc3 new Nobody", dir).exitCode, 2);
+}
+
+TEST(Pc3Commands, PrintWritesAPostScriptTestSheet)
+{
+    const TempDir dir;
+    const PrinterDescription office(kOffice);
+    const auto pc3 = dir.path("plans.pc3");
+    const auto ps = dir.path("plans.ps");
+    ASSERT_EQ(testutil::runTool("pc3 new '\\\\server\\Plans' " + quoted(pc3), dir).exitCode, 0);
+    // No display needed: the printer DC is the PostScript DC.
+    const ToolResult r = testutil::runTool("pc3 print " + quoted(pc3) + " " + quoted(ps), dir);
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    const std::string sheet = testutil::readBytes(ps);
+    EXPECT_EQ(sheet.rfind("%!PS", 0), 0u);
+    EXPECT_TRUE(has(sheet, "%%DocumentPaperSizes: A3\n"));
+    // The caption, backslashes escaped as PostScript wants them.
+    EXPECT_TRUE(has(sheet, R"x((plans.pc3 - \\\\server\\Plans))x"));
+    EXPECT_TRUE(has(sheet, "showpage"));
+    EXPECT_EQ(dir.tempCount(), 0u);
+}
+
+TEST(Pc3Commands, PmpNewIsAttachedOnTheNextRead)
+{
+    const TempDir dir;
+    const PrinterDescription office(kOffice);
+    const auto pc3 = dir.path("reception.pc3");
+    const auto pmp = dir.path("reception.pmp");
+    ASSERT_EQ(testutil::runTool("pc3 new 'Reception Laser' " + quoted(pc3), dir).exitCode, 0);
+    const ToolResult made = testutil::runTool("pmp new " + quoted(pc3) + " " + quoted(pmp), dir);
+    ASSERT_EQ(made.exitCode, 0) << made.err;
+
+    const ToolResult r = testutil::runTool("pc3 show " + quoted(pc3), dir);
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_TRUE(has(r.out, "\nPMP: " + pmp.string() + "\n")) << r.out;
+    // The PMP carries the configuration's meta section, naming its own file.
+    const ToolResult dump = testutil::runTool("dump " + quoted(pmp), dir);
+    EXPECT_EQ(dump.out.rfind("meta{\n user_defined_model_pathname=\"" + pmp.string() + "\n", 0), 0u) << dump.out;
+    EXPECT_TRUE(has(dump.out, "\n win_device_name=\"Reception Laser\n")) << dump.out;
+
+    EXPECT_EQ(testutil::runTool("pmp new " + quoted(pc3) + " " + quoted(dir.path("no/such/dir/x.pmp")), dir).exitCode, 1);
+    EXPECT_EQ(dir.tempCount(), 0u);
+}
+
+} // namespace

@@ -1,0 +1,196 @@
+// pc3 new, pc3 show, pc3 print and pmp new: plotter configurations from the command line.
+#include "Command.h"
+#include "TestSheet.h"
+#include "WxSession.h"
+#include "davaraz/pia/PIAParser.h"
+#include "davaraz/plotcfg/PlotCfg3.h"
+#include "davaraz/print/DevModeDump.h"
+#include "davaraz/print/DevModeRaii.h"
+#include "davaraz/print/PrintData.h"
+
+#include <wx/dcprint.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+namespace cli {
+namespace {
+
+constexpr char kPc3Usage[] = "new PRINTER OUT | show FILE | print FILE OUT.ps";
+
+// The meta section as the file has it, before read repairs the device or replaces a
+// configuration that follows the default printer; defaults when it does not read.
+CMetaNode fileMeta(const std::string& path)
+{
+    CMetaNode meta;
+    CPIAParser parser;
+    if (parser.open(widen(path).c_str()) != 0)
+        return meta;
+    const bool parsed = parser.parse();
+    parser.file().close();
+    const CPItem* block = parsed && parser.root() ? parser.root()->find(L"meta", PI_BLOCK) : nullptr;
+    if (!block || !meta.init(static_cast<const CPBlock&>(*block)))
+        return CMetaNode();
+    return meta;
+}
+
+bool followsDefaultPrinter(const CMetaNode& meta) { return meta.defaultSystemCfg.value_or(false); }
+
+std::unique_ptr<CPlotCfg3> load(const std::string& path, bool& changed)
+{
+    changed = false;
+    std::unique_ptr<CPlotCfg3> cfg(CPlotCfg3::read(widen(path).c_str(), changed));
+    if (!cfg)
+        fail(path, "not a readable plotter configuration (davaraz info names the fault)");
+    return cfg;
+}
+
+int runNew(const std::string& printer, const std::string& out)
+{
+    std::unique_ptr<CPlotCfg3> cfg(CPlotCfg3::create(widen(printer).c_str()));
+    if (!cfg)
+        return fail(printer, "no configuration can be made for this printer");
+    return cfg->write(widen(out).c_str()) ? kOk : fail(out, "cannot write the file");
+}
+
+const char* yesNo(bool b) { return b ? "yes" : "no"; }
+
+int runShow(const std::string& path)
+{
+    const CMetaNode stored = fileMeta(path);
+    bool changed = false;
+    const auto cfg = load(path, changed);
+    if (!cfg)
+        return kFailed;
+    const auto& size = cfg->media.size;
+    const auto& bounds = size.mediaDescription.mediaBounds;
+    std::printf("file: %s\n", path.c_str());
+    std::printf("printer: %s\n", narrow(cfg->isPdfExport() ? cfg->meta.localizedModelName : cfg->meta.winDeviceName).c_str());
+    std::printf("driver: %s\n", cfg->meta.winDriverName.empty() ? "none" : narrow(cfg->meta.winDriverName).c_str());
+    if (changed)
+        std::printf("device re-resolved by driver: yes (the file names \"%s\")\n", narrow(stored.winDeviceName).c_str());
+    else
+        std::printf("device re-resolved by driver: no\n");
+    std::printf("follows the default printer: %s\n",
+                followsDefaultPrinter(stored) ? "yes (shown for the current default printer)" : "no");
+    std::printf("paper: %s\n", narrow(size.name).c_str());
+    std::printf("paper size: %.1f x %.1f mm\n", bounds.urx, bounds.ury);
+    std::printf("orientation: %s\n", cfg->media.dmOrientation == 2 ? "landscape" : "portrait");
+    std::printf("copies: %d\n", cfg->media.numberOfCopies);
+    std::printf("colour: %s\n", cfg->resColorMem.dmColor == 2 ? "colour" : "monochrome");
+    std::printf("resolution: %s\n", narrow(cfg->resColorMem.resolution.name).c_str());
+    std::printf("PDF output: %s\n", yesNo(cfg->isPdfExport()));
+    std::printf("PMP: %s\n", cfg->pmp ? narrow(cfg->pmp->path().str()).c_str() : "none");
+    if (cfg->isPdfExport()) {
+        std::printf("print settings: none (the PDF output has no printer and no DEVMODE)\n");
+        return std::fflush(stdout) == 0 ? kOk : fail("stdout", "write error");
+    }
+    wut::PrintData data;
+    if (!cfg->toPrintData(data))
+        return fail(path, "no print settings can be made: the printer cannot be opened or the custom section lacks entries");
+    wut::DEVMODE_RAII dm(data);
+    if (!dm)
+        return fail(path, "the print settings hold no DEVMODE");
+    OdString text;
+    wut::dumpDevMode(*dm.get(), text);
+    std::printf("print settings:\n%s", narrow(text.str()).c_str());
+    return std::fflush(stdout) == 0 ? kOk : fail("stdout", "write error");
+}
+
+bool startsWithPostScript(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    char head[4] = {};
+    return in.read(head, sizeof head) && std::string(head, sizeof head) == "%!PS";
+}
+
+int runPrint(const std::string& path, const std::string& out)
+{
+    bool changed = false;
+    const auto cfg = load(path, changed);
+    if (!cfg)
+        return kFailed;
+    if (cfg->isPdfExport())
+        return fail(path, "the PDF output has no printer to print a test sheet on");
+    wut::PrintData data;
+    if (!cfg->toPrintData(data))
+        return fail(path, "no print settings can be made: the printer cannot be opened or the custom section lacks entries");
+    // This port's printer DC is the PostScript DC: it writes to the file named in the data.
+    data.SetFilename(wxString::FromUTF8(out));
+    data.SetPrintMode(wxPRINT_MODE_FILE);
+    const std::unique_ptr<wxPrinterDC> dc(data.createPrinterDC());
+    if (!dc || !dc->IsOk())
+        return fail(path, "no printer device context for " + narrow(cfg->meta.winDeviceName));
+    const wxString caption = wxString::FromUTF8(std::filesystem::path(path).filename().string()) + " - " +
+                             wxString(cfg->meta.winDeviceName);
+    if (!dc->StartDoc(caption))
+        return fail(out, "the print job cannot be started");
+    dc->StartPage();
+    drawTestSheet(*dc, caption);
+    dc->EndPage();
+    dc->EndDoc();
+    if (!startsWithPostScript(out))
+        return fail(out, "no PostScript file was written");
+    return kOk;
+}
+
+int runPc3(const Args& args)
+{
+    const std::string& sub = args[0];
+    const std::size_t want = sub == "show" ? 2 : (sub == "new" || sub == "print") ? 3 : 0;
+    if (want == 0 || args.size() != want)
+        return usageError(std::string("usage: davaraz pc3 ") + kPc3Usage);
+    const WxSession wx;
+    if (!wx.started())
+        return kFailed;
+    if (sub == "new")
+        return runNew(args[1], args[2]);
+    if (sub == "show")
+        return runShow(args[1]);
+    return runPrint(args[1], args[2]);
+}
+
+// A PMP carrying the configuration's meta section, named in the configuration so that reading
+// it attaches the PMP.
+int runPmp(const Args& args)
+{
+    if (args[0] != "new")
+        return usageError("usage: davaraz pmp new PC3 OUT.pmp");
+    const std::string& pc3 = args[1];
+    const WxSession wx;
+    if (!wx.started())
+        return kFailed;
+    const bool followsDefault = followsDefaultPrinter(fileMeta(pc3));
+    bool changed = false;
+    const auto cfg = load(pc3, changed);
+    if (!cfg)
+        return kFailed;
+    std::error_code ec;
+    const std::filesystem::path outPath = std::filesystem::absolute(args[2], ec);
+    if (ec)
+        return fail(args[2], "no absolute path: " + ec.message());
+    const std::wstring out = widen(outPath.string());
+    // The PMP's meta is a copy of the configuration's, so it names its own file too.
+    cfg->meta.userDefinedModelPathname = out;
+    const std::unique_ptr<PlotModelParam> pmp(PlotModelParam::create(cfg->meta));
+    if (!pmp->write(out.c_str()))
+        return fail(args[2], "cannot write the file");
+    if (!cfg->attachPMP(OdString(out)))
+        return fail(args[2], "the written PMP does not read back");
+    // Written back as read, repairs included, but still following the default printer.
+    if (followsDefault)
+        cfg->meta.defaultSystemCfg = true;
+    return cfg->write(widen(pc3).c_str()) ? kOk : fail(pc3, "cannot write the file");
+}
+
+} // namespace
+
+void addPc3Commands(std::vector<Command>& table)
+{
+    table.push_back({"pc3", kPc3Usage, 2, 3, runPc3});
+    table.push_back({"pmp", "new PC3 OUT.pmp", 3, 3, runPmp});
+}
+
+} // namespace cli
