@@ -1,6 +1,5 @@
 // The utility library's string helpers.
 #include "platform/tvutils/StringUtils.h"
-#include "platform/win32/errors.h"
 
 #include "TestUtil.h"
 
@@ -77,12 +76,4 @@ TEST(StringUtils, ConvertToAnsiReportsLoss)
     EXPECT_TRUE(lossy);
     EXPECT_EQ(ut::convertToAnsi(L"\u0416", 65001, &lossy).str(), "\xD0\x96");
     EXPECT_FALSE(lossy);
-}
-
-TEST(StringUtils, SysErrorCodeIsTheLastError)
-{
-    SetLastError(ERROR_NO_UNICODE_TRANSLATION);
-    EXPECT_EQ(ut::sysErrorCode(), 1113u);
-    ut::Config::setRegProduct(L"Product X");
-    EXPECT_EQ(ut::Config::regProduct(), L"Product X");
 }

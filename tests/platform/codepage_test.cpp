@@ -1,13 +1,10 @@
 // Conformance of the code-page calls: result and last error asserted together after poisoning.
 #include "platform/win32/codepage.h"
-#include "platform/win32/errors.h"
+#include "win32/LastError.h"
 
-#include <gtest/gtest.h>
 #include <string>
 
 namespace {
-
-constexpr DWORD kPoison = 0xDEADBEEF;
 
 struct AnsiScope {
     explicit AnsiScope(UINT cp) : old(GetACP()) { EXPECT_TRUE(win32::setAnsiCodePage(cp)); }
@@ -64,21 +61,20 @@ INSTANTIATE_TEST_SUITE_P(
         DecodeCase{"unknown_code_page", 12345, 0, "a", L"", ERROR_INVALID_PARAMETER}),
     [](const auto& info) { return std::string(info.param.label); });
 
-TEST(MultiByteToWideChar, MinusOneConvertsTheTerminatorToo)
+TEST(MultiByteToWideChar, MinusOneCountsTheTerminatorAndBuffersOneShortFail)
 {
-    SetLastError(kPoison);
     wchar_t out[8];
-    EXPECT_EQ(MultiByteToWideChar(CP_UTF8, 0, "abc", -1, out, 8), 4);
+    EXPECT_TRUE(givesWithError([&] { return MultiByteToWideChar(CP_UTF8, 0, "abc", -1, out, 8); }, 4, kPoison));
     EXPECT_EQ(std::wstring(out), L"abc");
-    EXPECT_EQ(GetLastError(), kPoison);
-}
-
-TEST(MultiByteToWideChar, BufferOneShortFailsWithInsufficientBuffer)
-{
-    wchar_t out[3];
-    SetLastError(kPoison);
-    EXPECT_EQ(MultiByteToWideChar(CP_UTF8, 0, "abc", -1, out, 3), 0);
-    EXPECT_EQ(GetLastError(), ERROR_INSUFFICIENT_BUFFER);
+    EXPECT_TRUE(givesWithError([&] { return MultiByteToWideChar(CP_UTF8, 0, "abc", -1, out, 3); }, 0,
+                               ERROR_INSUFFICIENT_BUFFER));
+    // UTF-16 output: one character, two units.
+    WCHAR units[4] = {};
+    EXPECT_EQ(MultiByteToWideChar(CP_UTF8, 0, "\xF0\x9F\x98\x80", 4, units, 4), 2);
+    EXPECT_EQ(units[0], 0xD83D);
+    EXPECT_EQ(units[1], 0xDE00);
+    EXPECT_TRUE(givesWithError([&] { return MultiByteToWideChar(CP_UTF8, 0, "\xF0\x9F\x98\x80", 4, units, 1); }, 0,
+                               ERROR_INSUFFICIENT_BUFFER));
 }
 
 TEST(MultiByteToWideChar, RejectsBadParameters)
@@ -90,22 +86,11 @@ TEST(MultiByteToWideChar, RejectsBadParameters)
         wchar_t* dst;
         int dstChars;
     } cases[] = {{"a", 0, out, 4}, {nullptr, 1, out, 4}, {"a", -2, out, 4}, {"a", 1, nullptr, 4}, {"a", 1, out, -1}};
-    for (const auto& c : cases) {
-        SetLastError(kPoison);
-        EXPECT_EQ(MultiByteToWideChar(CP_UTF8, 0, c.src, c.srcBytes, c.dst, c.dstChars), 0);
-        EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
-    }
-}
-
-TEST(MultiByteToWideChar, Utf16OutputUsesSurrogatePairs)
-{
-    WCHAR out[4] = {};
-    SetLastError(kPoison);
-    EXPECT_EQ(MultiByteToWideChar(CP_UTF8, 0, "\xF0\x9F\x98\x80", 4, out, 4), 2);
-    EXPECT_EQ(out[0], 0xD83D);
-    EXPECT_EQ(out[1], 0xDE00);
-    EXPECT_EQ(MultiByteToWideChar(CP_UTF8, 0, "\xF0\x9F\x98\x80", 4, out, 1), 0);
-    EXPECT_EQ(GetLastError(), ERROR_INSUFFICIENT_BUFFER);
+    for (const auto& c : cases)
+        EXPECT_TRUE(givesWithError(
+            [&] { return MultiByteToWideChar(CP_UTF8, 0, c.src, c.srcBytes, c.dst, c.dstChars); }, 0,
+            ERROR_INVALID_PARAMETER))
+            << "case " << &c - cases;
 }
 
 TEST(WideCharToMultiByte, UnmappableCharacterBecomesTheDefaultCharacter)
@@ -121,25 +106,19 @@ TEST(WideCharToMultiByte, UnmappableCharacterBecomesTheDefaultCharacter)
     EXPECT_EQ(WideCharToMultiByte(1251, 0, L"\u0416x", 2, out, 8, "#", &used), 2);
     EXPECT_EQ(std::string(out, 2), "\xC6x");
     EXPECT_EQ(GetLastError(), kPoison);
+    // UTF-8 has no default character to use.
+    EXPECT_TRUE(givesWithError([&] { return WideCharToMultiByte(CP_UTF8, 0, L"a", 1, out, 8, nullptr, &used); }, 0,
+                               ERROR_INVALID_PARAMETER));
 }
 
-TEST(WideCharToMultiByte, Utf8RefusesADefaultCharacter)
+TEST(WideCharToMultiByte, SizeQueryOneShortBufferAndLoneSurrogate)
 {
-    char out[8];
-    BOOL used;
-    SetLastError(kPoison);
-    EXPECT_EQ(WideCharToMultiByte(CP_UTF8, 0, L"a", 1, out, 8, nullptr, &used), 0);
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
-}
-
-TEST(WideCharToMultiByte, SizeQueryAndOneShortBuffer)
-{
-    SetLastError(kPoison);
     const int need = WideCharToMultiByte(CP_UTF8, 0, L"\u00E9\u20AC", -1, nullptr, 0, nullptr, nullptr);
     EXPECT_EQ(need, 2 + 3 + 1);
     char out[8];
-    EXPECT_EQ(WideCharToMultiByte(CP_UTF8, 0, L"\u00E9\u20AC", -1, out, need - 1, nullptr, nullptr), 0);
-    EXPECT_EQ(GetLastError(), ERROR_INSUFFICIENT_BUFFER);
+    EXPECT_TRUE(givesWithError(
+        [&] { return WideCharToMultiByte(CP_UTF8, 0, L"\u00E9\u20AC", -1, out, need - 1, nullptr, nullptr); }, 0,
+        ERROR_INSUFFICIENT_BUFFER));
     const WCHAR lone[] = {0xD800, u'a', 0};
     EXPECT_EQ(WideCharToMultiByte(CP_UTF8, 0, lone, 2, out, 8, nullptr, nullptr), 4);
     EXPECT_EQ(std::string(out, 4), "\xEF\xBF\xBD" "a");

@@ -189,7 +189,6 @@ TEST_F(CustomPapersTest, SavedPapersSurviveWritingAndReading)
     ASSERT_EQ(again->media.customPapers->size(), 2u);
     EXPECT_EQ(stored(*again, 0).globalName, L"Poster_500x700");
     EXPECT_EQ(stored(*again, 0).localName, L"Poster (edited)");
-    EXPECT_EQ(stored(*again, 1).units, kIn);
     EXPECT_DOUBLE_EQ(stored(*again, 1).bottom, 0.5);
 
     wut::CustomPapers reread(again.get());

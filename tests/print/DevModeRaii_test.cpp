@@ -70,19 +70,15 @@ TEST_F(PrintDataTest, UpdateLetsTheDriverCorrectAndThePrintDataFollow)
     EXPECT_EQ(data.GetNoCopies(), 9);
     EXPECT_EQ(WindowsPrintNativeData::GetNativeData(data)->GetScale(), 80);
     EXPECT_EQ(locks(data), 1u);
-}
 
-TEST_F(PrintDataTest, UpdateWhileUnlockedDoesNothing)
-{
-    PrintData data(L"Office Colour MFP");
-    DEVMODE_RAII dm(data);
-    dm.release();
+    dm.release(); // unlocked, an update does nothing
     data.SetNoCopies(3);
     dm.updatePrintData();
     EXPECT_EQ(data.GetNoCopies(), 3);
 }
 
-TEST_F(PrintDataTest, RaiiWithoutDevModeIsNull)
+// Without a DEVMODE, or on another native data, the guard is null and an update does nothing.
+TEST_F(PrintDataTest, RaiiWithoutOurDevModeIsNull)
 {
     vspool::setPrinters({}, L"");
     PrintData data;
@@ -90,15 +86,12 @@ TEST_F(PrintDataTest, RaiiWithoutDevModeIsNull)
     EXPECT_FALSE(static_cast<bool>(dm));
     EXPECT_EQ(dm.get(), nullptr);
     dm.updatePrintData();
-}
 
-TEST_F(PrintDataTest, RaiiOnForeignNativeDataIsNull)
-{
     wut::unRegisterPrintFactory();
-    PrintData data;
-    DEVMODE_RAII dm(data);
-    EXPECT_FALSE(static_cast<bool>(dm));
-    EXPECT_EQ(static_cast<DEVMODEW*>(dm), nullptr);
+    PrintData foreign;
+    DEVMODE_RAII other(foreign);
+    EXPECT_FALSE(static_cast<bool>(other));
+    EXPECT_EQ(static_cast<DEVMODEW*>(other), nullptr);
 }
 
 // A default-constructed print data gets its DEVMODE from the first get().

@@ -45,21 +45,6 @@ std::wstring underscored(std::wstring s)
     return s;
 }
 
-void expectCommonRules(const PaperSizeInfo* table, std::uint64_t count)
-{
-    std::set<std::wstring> names;
-    for (std::uint64_t i = 0; i < count; ++i) {
-        const PaperSizeInfo& row = table[i];
-        SCOPED_TRACE(row.displayName);
-        EXPECT_EQ(row.mediaName, underscored(row.displayName));
-        EXPECT_TRUE(names.insert(row.displayName).second) << "display names are unique";
-        EXPECT_GT(row.width, 0);
-        EXPECT_GT(row.height, 0);
-        EXPECT_LT(row.leftMargin + row.rightMargin, row.width);
-        EXPECT_LT(row.bottomMargin + row.topMargin, row.height);
-    }
-}
-
 void expectSizeFromName(const PaperSizeInfo& row)
 {
     NamedSize named;
@@ -99,13 +84,29 @@ NamedSize seriesSheet(double firstShort, double firstLong, int steps, bool halvi
     return {s, l, OdDbPlotSettings::kMillimeters};
 }
 
-TEST(PdfPapers, RowCountsAreExported)
+// Both tables: their exported row counts (media are addressed by row), media names made from
+// display names, unique names, and margins that leave room on the sheet.
+TEST(PaperTables, CommonRules)
 {
-    EXPECT_EQ(wut::cPdfPapersCount, 115u);
-    EXPECT_EQ(wut::cNonePapersCount, 40u);
+    const struct {
+        const PaperSizeInfo* table;
+        std::uint64_t count, expected;
+    } tables[] = {{wut::cPdfPapers, wut::cPdfPapersCount, 115}, {wut::cNonePapers, wut::cNonePapersCount, 40}};
+    for (const auto& t : tables) {
+        EXPECT_EQ(t.count, t.expected);
+        std::set<std::wstring> names;
+        for (std::uint64_t i = 0; i < t.count; ++i) {
+            const PaperSizeInfo& row = t.table[i];
+            SCOPED_TRACE(row.displayName);
+            EXPECT_EQ(row.mediaName, underscored(row.displayName));
+            EXPECT_TRUE(names.insert(row.displayName).second) << "display names are unique";
+            EXPECT_GT(row.width, 0);
+            EXPECT_GT(row.height, 0);
+            EXPECT_LT(row.leftMargin + row.rightMargin, row.width);
+            EXPECT_LT(row.bottomMargin + row.topMargin, row.height);
+        }
+    }
 }
-
-TEST(PdfPapers, CommonRules) { expectCommonRules(wut::cPdfPapers, wut::cPdfPapersCount); }
 
 TEST(PdfPapers, BorderlessSheetsFollowTheirSeries)
 {
@@ -129,8 +130,11 @@ TEST(PdfPapers, BorderlessSheetsFollowTheirSeries)
     }
 }
 
-TEST(PdfPapers, NamedRowsCarrySizeUnitsAndMarginsOfTheirKind)
+// Named rows carry their size and units in the name, margins by their kind, and are the
+// borderless sheet of their name in one of its orientations ("ISO full bleed A3 (...)" is "A3").
+TEST(PdfPapers, NamedRowsFollowTheirNameAndTheirBorderlessSheet)
 {
+    int matched = 0;
     for (std::uint64_t i = 22; i < wut::cPdfPapersCount; ++i) {
         const PaperSizeInfo& row = wut::cPdfPapers[i];
         SCOPED_TRACE(row.displayName);
@@ -141,15 +145,7 @@ TEST(PdfPapers, NamedRowsCarrySizeUnitsAndMarginsOfTheirKind)
             expectMargins(row, 5.79375, 10.79375, 0.00005);
         else
             expectMargins(row, 5.79375, 17.79375, 0.00005);
-    }
-}
 
-// "ISO full bleed A3 (...)" is the borderless "A3" sheet in one of its orientations.
-TEST(PdfPapers, NamedRowsMatchTheBorderlessSheetOfTheirName)
-{
-    int matched = 0;
-    for (std::uint64_t i = 22; i < wut::cPdfPapersCount; ++i) {
-        const PaperSizeInfo& row = wut::cPdfPapers[i];
         std::wstring name = row.displayName;
         name = name.substr(0, name.rfind(L" ("));
         std::wstring sheet = name.substr(name.rfind(L' ') + 1);
@@ -162,7 +158,6 @@ TEST(PdfPapers, NamedRowsMatchTheBorderlessSheetOfTheirName)
             if (sheet != base.displayName)
                 continue;
             ++matched;
-            SCOPED_TRACE(row.displayName);
             EXPECT_EQ(row.units, base.units);
             EXPECT_EQ(std::min(row.width, row.height), base.width);
             EXPECT_EQ(std::max(row.width, row.height), base.height);
@@ -179,8 +174,6 @@ TEST(PdfPapers, RowAddressedByMediaSections)
     EXPECT_EQ(row.width, 210);
     EXPECT_EQ(row.height, 297);
 }
-
-TEST(NonePapers, CommonRules) { expectCommonRules(wut::cNonePapers, wut::cNonePapersCount); }
 
 // US office sheets keep a quarter inch all round, ANSI and ARCH sheets three quarters at bottom
 // and top, ISO sheets 7.5 mm at the sides and 20 mm at bottom and top.

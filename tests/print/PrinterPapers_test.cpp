@@ -60,7 +60,7 @@ TEST_F(PrinterPaperLists, PaperNameDoesNotLoadAndChecksItsIndex)
     EXPECT_THROW(papers.paperName(count), OdError_InvalidIndex);
 }
 
-TEST_F(PrinterPaperLists, FailedLoadIsTriedAgain)
+TEST_F(PrinterPaperLists, FailedLoadIsTriedAgainAndUnknownPrintersHaveNoPapers)
 {
     vspool::changePrinter(kPlotter, [](vspool::Printer& p) { p.papers.clear(); });
     PrinterPapers papers(kPlotter);
@@ -70,15 +70,12 @@ TEST_F(PrinterPaperLists, FailedLoadIsTriedAgain)
     vspool::changePrinter(kPlotter, [](vspool::Printer& p) { p.papers = {{9, L"A4", 2100, 2970}}; });
     EXPECT_EQ(papers.findPaperById(9), 0);
     EXPECT_TRUE(papers.isLoaded());
-}
 
-TEST_F(PrinterPaperLists, UnknownPrinterHasNoPapers)
-{
-    PrinterPapers papers(L"Nobody");
-    EXPECT_FALSE(papers.isValid());
-    EXPECT_EQ(papers.findPaperByName(L"A4"), -1);
-    EXPECT_EQ(papers.findPaperById(9), -1);
-    EXPECT_FALSE(papers.isLoaded());
+    PrinterPapers nobody(L"Nobody");
+    EXPECT_FALSE(nobody.isValid());
+    EXPECT_EQ(nobody.findPaperByName(L"A4"), -1);
+    EXPECT_EQ(nobody.findPaperById(9), -1);
+    EXPECT_FALSE(nobody.isLoaded());
 }
 
 } // namespace

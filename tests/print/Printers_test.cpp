@@ -24,31 +24,22 @@ std::vector<std::wstring> systemPrinters()
     return names;
 }
 
-TEST_F(LibraryPrinters, NoPrintersLeaveTheListEmpty)
+TEST_F(LibraryPrinters, LocalPrintersFirstAndTheDefaultWithAndWithoutFallback)
 {
-    vspool::setPrinters({}, L"");
-    EXPECT_TRUE(systemPrinters().empty());
-    EXPECT_TRUE(wut::getDefaultSystemPrinter(true).isEmpty());
-    EXPECT_TRUE(wut::getDefaultSystemPrinter(false).isEmpty());
-}
-
-TEST_F(LibraryPrinters, LocalPrintersComeBeforeConnections)
-{
+    EXPECT_EQ(wut::getDefaultSystemPrinter(false), L"Office Colour MFP");
     vspool::setPrinters({printer(L"Net One", true), printer(L"Local One"), printer(L"Net Two", true),
                          printer(L"Local Two")},
                         L"");
     EXPECT_EQ(systemPrinters(), (std::vector<std::wstring>{L"Local One", L"Local Two", L"Net One", L"Net Two"}));
-}
-
-TEST_F(LibraryPrinters, DefaultPrinterWithAndWithoutFallback)
-{
-    EXPECT_EQ(wut::getDefaultSystemPrinter(false), L"Office Colour MFP");
-    vspool::setPrinters({printer(L"Net", true), printer(L"First Local"), printer(L"Second Local")}, L"");
     EXPECT_TRUE(wut::getDefaultSystemPrinter(false).isEmpty());
-    EXPECT_EQ(wut::getDefaultSystemPrinter(true), L"First Local");
+    EXPECT_EQ(wut::getDefaultSystemPrinter(true), L"Local One");
     // A name outside the Basic Multilingual Plane survives the UTF-16 round trip.
     vspool::setPrinters({printer(L"Plotter \U0001F5A8")}, L"Plotter \U0001F5A8");
     EXPECT_EQ(wut::getDefaultSystemPrinter(false), L"Plotter \U0001F5A8");
+
+    vspool::setPrinters({}, L"");
+    EXPECT_TRUE(systemPrinters().empty());
+    EXPECT_TRUE(wut::getDefaultSystemPrinter(true).isEmpty());
 }
 
 TEST_F(LibraryPrinters, ChangeDefaultPrinterRestoresTheEarlierDefault)
@@ -68,15 +59,12 @@ TEST_F(LibraryPrinters, ChangeDefaultPrinterRestoresTheEarlierDefault)
         EXPECT_EQ(wut::getDefaultSystemPrinter(false), L"Office Colour MFP");
     }
     EXPECT_EQ(wut::getDefaultSystemPrinter(false), L"Office Colour MFP");
-}
 
-TEST_F(LibraryPrinters, ChangeMadeWithoutADefaultRestoresNothing)
-{
+    // Made without a default, the change has nothing to restore.
     vspool::setPrinters({printer(L"A"), printer(L"B")}, L"");
     {
         wut::ChangeDefaultPrinter change(L"B");
         EXPECT_TRUE(change.oldDefaultPrinter().isEmpty());
-        EXPECT_EQ(wut::getDefaultSystemPrinter(false), L"B");
     }
     EXPECT_EQ(wut::getDefaultSystemPrinter(false), L"B");
 }
@@ -142,22 +130,19 @@ TEST_F(LibraryPrinters, PrnHelperForwardsToItsPrinter)
     EXPECT_TRUE(helper.getPorts(ports));
     EXPECT_EQ(ports, L"FILE:");
 
+    // Moved from, or made for an unknown printer, a helper gives nothing and empties the outputs.
     CPrnHelper moved(std::move(helper));
     EXPECT_FALSE(helper.isValid());
     EXPECT_TRUE(moved.isValid());
-    EXPECT_FALSE(helper.getPorts(ports));
-    EXPECT_TRUE(ports.empty());
-}
-
-TEST_F(LibraryPrinters, InvalidPrnHelperGivesNothing)
-{
-    CPrnHelper helper(L"No Such Printer");
-    EXPECT_FALSE(helper.isValid());
-    std::wstring driver = L"stale", ports = L"stale";
-    EXPECT_FALSE(helper.getPrinterDriver(driver));
-    EXPECT_TRUE(driver.empty());
-    EXPECT_FALSE(helper.getPorts(ports));
-    EXPECT_TRUE(ports.empty());
+    CPrnHelper unknown(L"No Such Printer");
+    EXPECT_FALSE(unknown.isValid());
+    for (CPrnHelper* h : {&helper, &unknown}) {
+        driver = L"stale", ports = L"stale";
+        EXPECT_FALSE(h->getPrinterDriver(driver));
+        EXPECT_TRUE(driver.empty());
+        EXPECT_FALSE(h->getPorts(ports));
+        EXPECT_TRUE(ports.empty());
+    }
 }
 
 TEST_F(LibraryPrinters, DriverChangedWhileRunningIsSeenByTheNextQuery)

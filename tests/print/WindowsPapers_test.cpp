@@ -22,8 +22,6 @@ std::wstring withCase(const wchar_t* s, wint_t (*change)(wint_t))
 
 TEST(WindowsPapers, EveryStandardNameRoundTripsInAnyCase)
 {
-    EXPECT_EQ(cWindowsPapers[0].name, std::wstring());
-    EXPECT_EQ(cWindowsPapers[0].metric, 0);
     for (short n = 1; n <= kLastWindowsPaper; ++n) {
         const OdString name = wut::getCanonicalPSname(n);
         ASSERT_FALSE(name.isEmpty()) << n;
@@ -33,6 +31,8 @@ TEST(WindowsPapers, EveryStandardNameRoundTripsInAnyCase)
     }
 }
 
+// Outside the table a number is a driver's paper with a "User<n>" name; above the table it is
+// metric, and 0 (no paper) is not.
 TEST(WindowsPapers, NumbersOutsideTheTableBecomeUserNames)
 {
     for (const short n : {short(0), short(-5), short(119), short(256), short(32767), short(-32768)}) {
@@ -40,48 +40,34 @@ TEST(WindowsPapers, NumbersOutsideTheTableBecomeUserNames)
         EXPECT_EQ(name, OdString(L"User" + std::to_wstring(n)));
         EXPECT_EQ(wut::getPSnumber(name), n) << name.str();
     }
+    EXPECT_EQ(wut::getUnitsForDevice(119), OdDbPlotSettings::kMillimeters);
+    EXPECT_EQ(wut::getUnitsForDevice(500), OdDbPlotSettings::kMillimeters);
+    EXPECT_EQ(wut::getUnitsForDevice(0), OdDbPlotSettings::kInches);
 }
 
-TEST(WindowsPapers, PaperNumbersOfNames)
+// getPSnumber reads standard names and "User<n>" names; isCustomPaperSize takes only the latter
+// and writes the number only then (kNone: left as it was).
+TEST(WindowsPapers, PaperNumbersAndCustomNames)
 {
+    constexpr int kNone = 12345;
     const struct {
         const wchar_t* name;
         short number;
+        int custom;
     } cases[] = {
-        {nullptr, 0},         {L"", 0},           {L"User", 0},        {L"Custom", 0},
-        {L"A4 ", 0},          {L"Userx", 0},      {L"user300", 300},   {L"USER12x", 12},
-        {L"User -7", -7},     {L"User+8", 8},     {L"a4", 9},          {L"b5 (jis)", 13},
-        {L"User70000", 4464}, // cut to 16 bits
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(wut::getPSnumber(c.name), c.number) << (c.name ? c.name : L"(null)");
-}
-
-TEST(WindowsPapers, CustomPaperNames)
-{
-    const struct {
-        const wchar_t* name;
-        bool custom;
-        int number;
-    } cases[] = {
-        {L"User", false, 0},    {L"USER12x", true, 12}, {L"user-3", true, -3}, {L"User 40", true, 40},
-        {L"User x", false, 0},  {L"Use12", false, 0},   {L"Letter", false, 0}, {nullptr, false, 0},
+        {nullptr, 0, kNone},     {L"", 0, kNone},          {L"User", 0, kNone},     {L"Custom", 0, kNone},
+        {L"A4 ", 0, kNone},      {L"Userx", 0, kNone},     {L"User x", 0, kNone},   {L"Use12", 0, kNone},
+        {L"a4", 9, kNone},       {L"b5 (jis)", 13, kNone}, {L"user300", 300, 300},  {L"USER12x", 12, 12},
+        {L"User -7", -7, -7},    {L"User+8", 8, 8},        {L"User 40", 40, 40},
+        {L"User70000", 4464, 70000}, // cut to 16 bits as a paper number
     };
     for (const auto& c : cases) {
-        int number = 12345;
-        EXPECT_EQ(wut::isCustomPaperSize(number, c.name), c.custom) << (c.name ? c.name : L"(null)");
-        EXPECT_EQ(number, c.custom ? c.number : 12345) << "the number is written only on success";
+        SCOPED_TRACE(c.name ? c.name : L"(null)");
+        EXPECT_EQ(wut::getPSnumber(c.name), c.number);
+        int number = kNone;
+        EXPECT_EQ(wut::isCustomPaperSize(number, c.name), c.custom != kNone);
+        EXPECT_EQ(number, c.custom);
     }
-}
-
-TEST(WindowsPapers, UnitsForDevice)
-{
-    EXPECT_EQ(wut::getUnitsForDevice(9), OdDbPlotSettings::kMillimeters);
-    EXPECT_EQ(wut::getUnitsForDevice(1), OdDbPlotSettings::kInches);
-    EXPECT_EQ(wut::getUnitsForDevice(0), OdDbPlotSettings::kInches);
-    EXPECT_EQ(wut::getUnitsForDevice(118), OdDbPlotSettings::kMillimeters);
-    EXPECT_EQ(wut::getUnitsForDevice(119), OdDbPlotSettings::kMillimeters);
-    EXPECT_EQ(wut::getUnitsForDevice(500), OdDbPlotSettings::kMillimeters);
 }
 
 // The unit follows from the kind of paper: ISO, JIS and Chinese sizes are metric; US sizes,

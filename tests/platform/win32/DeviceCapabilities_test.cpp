@@ -61,10 +61,9 @@ TEST_F(DeviceCapabilities, ScalarAnswersFollowThePrinter)
         {u"Draft Mono Printer", DC_MINEXTENT, (2794 << 16) | 2100},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.cap);
-        poison();
-        EXPECT_EQ(DeviceCapabilitiesW(c.printer, nullptr, c.cap, nullptr, nullptr), c.expected);
-        EXPECT_EQ(GetLastError(), kPoison);
+        EXPECT_TRUE(givesWithError([&] { return DeviceCapabilitiesW(c.printer, nullptr, c.cap, nullptr, nullptr); },
+                                   c.expected, kPoison))
+            << c.cap;
     }
     LONG res[6] = {};
     ASSERT_EQ(DeviceCapabilitiesW(u"Office Colour MFP", nullptr, DC_ENUMRESOLUTIONS, reinterpret_cast<LPWSTR>(res),
@@ -79,15 +78,12 @@ TEST_F(DeviceCapabilities, ScalarAnswersFollowThePrinter)
 
 TEST_F(DeviceCapabilities, UnknownPrinterAndUnsupportedCapability)
 {
-    poison();
-    EXPECT_EQ(DeviceCapabilitiesW(u"No Such Printer", nullptr, DC_PAPERS, nullptr, nullptr), -1);
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_PRINTER_NAME);
-    poison();
-    EXPECT_EQ(DeviceCapabilitiesW(nullptr, nullptr, DC_PAPERS, nullptr, nullptr), -1);
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_PRINTER_NAME);
-    poison();
-    EXPECT_EQ(DeviceCapabilitiesW(u"Office Colour MFP", nullptr, 6 /* DC_BINS */, nullptr, nullptr), -1);
-    EXPECT_EQ(GetLastError(), ERROR_NOT_SUPPORTED);
+    const auto ask = [](const char16_t* printer, WORD cap) {
+        return [=] { return DeviceCapabilitiesW(printer, nullptr, cap, nullptr, nullptr); };
+    };
+    EXPECT_TRUE(givesWithError(ask(u"No Such Printer", DC_PAPERS), -1, ERROR_INVALID_PRINTER_NAME));
+    EXPECT_TRUE(givesWithError(ask(nullptr, DC_PAPERS), -1, ERROR_INVALID_PRINTER_NAME));
+    EXPECT_TRUE(givesWithError(ask(u"Office Colour MFP", 6 /* DC_BINS */), -1, ERROR_NOT_SUPPORTED));
 }
 
 TEST_F(DeviceCapabilities, QueriesAreCountedAndPaperChangesShowAtOnce)

@@ -71,85 +71,77 @@ TEST_F(DocumentProperties, OutBufferGivesTheDriversDefaults)
     EXPECT_EQ(std::memcmp(devModePrivate(&d), priv.data(), priv.size()), 0);
 }
 
-TEST_F(DocumentProperties, DriverValidatesWhatItIsHanded)
+// The driver's defaults of `printer` with `set` applied and only `fields` flagged, after the
+// driver has validated them.
+template <class Set>
+std::vector<BYTE> validated(const wchar_t* printer, DWORD fields, Set set)
 {
-    struct Case {
+    Opened p(printer);
+    std::vector<BYTE> buf = defaults(p);
+    dm(buf).dmFields = fields;
+    set(dm(buf));
+    merge(p, buf);
+    return buf;
+}
+
+const wchar_t* const kMfp = L"Office Colour MFP";
+const wchar_t* const kMono = L"Draft Mono Printer";
+
+TEST_F(DocumentProperties, DriverTakesOrCorrectsOneMember)
+{
+    const struct {
         const wchar_t* printer;
-        DWORD fields;
-        void (*set)(DEVMODEW&);
-        void (*check)(const DEVMODEW&);
+        DWORD field;
+        short DEVMODEW::*member;
+        short in, out;
+    } cases[] = {
+        {kMono, DM_PAPERSIZE, &DEVMODEW::dmPaperSize, 8, 9}, // an unlisted paper: the default
+        {kMono, DM_COPIES, &DEVMODEW::dmCopies, 50, 9},      // copies clamped to the driver's range
+        {kMfp, DM_COPIES, &DEVMODEW::dmCopies, -3, 1},
+        {kMono, DM_COLOR, &DEVMODEW::dmColor, DMCOLOR_COLOR, DMCOLOR_MONOCHROME},
+        {L"Large Format Plotter", DM_DUPLEX, &DEVMODEW::dmDuplex, DMDUP_VERTICAL, DMDUP_SIMPLEX}, // no duplex unit
+        {kMfp, DM_DUPLEX, &DEVMODEW::dmDuplex, DMDUP_HORIZONTAL, DMDUP_HORIZONTAL},
+        {kMfp, DM_PRINTQUALITY, &DEVMODEW::dmPrintQuality, 720, 600}, // unsupported: the default
     };
-    const Case cases[] = {
-        // a listed paper is taken, with its size and form name
-        {L"Office Colour MFP", DM_PAPERSIZE, [](DEVMODEW& d) { d.dmPaperSize = 8; },
-         [](const DEVMODEW& d) {
-             EXPECT_EQ(d.dmPaperSize, 8);
-             EXPECT_EQ(d.dmPaperWidth, 2970);
-             EXPECT_EQ(win32::fromUtf16(d.dmFormName), L"A3");
-         }},
-        // an unlisted paper falls back to the default
-        {L"Draft Mono Printer", DM_PAPERSIZE, [](DEVMODEW& d) { d.dmPaperSize = 8; },
-         [](const DEVMODEW& d) { EXPECT_EQ(d.dmPaperSize, 9); }},
-        // copies are clamped to the driver's range
-        {L"Draft Mono Printer", DM_COPIES, [](DEVMODEW& d) { d.dmCopies = 50; },
-         [](const DEVMODEW& d) { EXPECT_EQ(d.dmCopies, 9); }},
-        {L"Office Colour MFP", DM_COPIES, [](DEVMODEW& d) { d.dmCopies = -3; },
-         [](const DEVMODEW& d) { EXPECT_EQ(d.dmCopies, 1); }},
-        // colour on a monochrome printer becomes monochrome
-        {L"Draft Mono Printer", DM_COLOR, [](DEVMODEW& d) { d.dmColor = DMCOLOR_COLOR; },
-         [](const DEVMODEW& d) { EXPECT_EQ(d.dmColor, DMCOLOR_MONOCHROME); }},
-        // duplex without a duplex unit stays simplex; with one it is taken
-        {L"Large Format Plotter", DM_DUPLEX, [](DEVMODEW& d) { d.dmDuplex = DMDUP_VERTICAL; },
-         [](const DEVMODEW& d) { EXPECT_EQ(d.dmDuplex, DMDUP_SIMPLEX); }},
-        {L"Office Colour MFP", DM_DUPLEX, [](DEVMODEW& d) { d.dmDuplex = DMDUP_HORIZONTAL; },
-         [](const DEVMODEW& d) { EXPECT_EQ(d.dmDuplex, DMDUP_HORIZONTAL); }},
-        // a known form name selects its paper; an unknown one is cleared
-        {L"Office Colour MFP", DM_FORMNAME,
-         [](DEVMODEW& d) { win32::copyToField(d.dmFormName, CCHFORMNAME, u"letter"); },
-         [](const DEVMODEW& d) {
-             EXPECT_EQ(d.dmPaperSize, 1);
-             EXPECT_EQ(win32::fromUtf16(d.dmFormName), L"Letter");
-         }},
-        {L"Office Colour MFP", DM_FORMNAME,
-         [](DEVMODEW& d) { win32::copyToField(d.dmFormName, CCHFORMNAME, u"Poster 70x100"); },
-         [](const DEVMODEW& d) {
-             EXPECT_EQ(d.dmFormName[0], 0);
-             EXPECT_EQ(d.dmFields & DM_FORMNAME, 0u);
-             EXPECT_EQ(d.dmPaperSize, 9);
-         }},
-        // an unsupported resolution keeps the default; a supported one brings its Y resolution
-        {L"Office Colour MFP", DM_PRINTQUALITY, [](DEVMODEW& d) { d.dmPrintQuality = 720; },
-         [](const DEVMODEW& d) { EXPECT_EQ(d.dmPrintQuality, 600); }},
-        {L"Office Colour MFP", DM_PRINTQUALITY, [](DEVMODEW& d) { d.dmPrintQuality = 1200; },
-         [](const DEVMODEW& d) {
-             EXPECT_EQ(d.dmPrintQuality, 1200);
-             EXPECT_EQ(d.dmYResolution, 1200);
-         }},
-        // members not flagged in dmFields are not read
-        {L"Office Colour MFP", DM_ORIENTATION,
-         [](DEVMODEW& d) {
-             d.dmOrientation = DMORIENT_LANDSCAPE;
-             d.dmCopies = 5;
-         },
-         [](const DEVMODEW& d) {
-             EXPECT_EQ(d.dmOrientation, DMORIENT_LANDSCAPE);
-             EXPECT_EQ(d.dmCopies, 1);
-         }},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.printer);
-        Opened p(c.printer);
-        std::vector<BYTE> buf = defaults(p);
-        dm(buf).dmFields = c.fields;
-        c.set(dm(buf));
-        merge(p, buf);
-        c.check(dm(buf));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        std::vector<BYTE> buf = validated(c.printer, c.field, [&](DEVMODEW& d) { d.*c.member = c.in; });
+        EXPECT_EQ(dm(buf).*c.member, c.out);
     }
+}
+
+TEST_F(DocumentProperties, DriverCompletesPapersFormsAndResolutions)
+{
+    // A listed paper is taken with its size and form name.
+    std::vector<BYTE> buf = validated(kMfp, DM_PAPERSIZE, [](DEVMODEW& d) { d.dmPaperSize = 8; });
+    EXPECT_EQ(dm(buf).dmPaperSize, 8);
+    EXPECT_EQ(dm(buf).dmPaperWidth, 2970);
+    EXPECT_EQ(win32::fromUtf16(dm(buf).dmFormName), L"A3");
+    // A known form name selects its paper; an unknown one is cleared.
+    buf = validated(kMfp, DM_FORMNAME, [](DEVMODEW& d) { win32::copyToField(d.dmFormName, CCHFORMNAME, u"letter"); });
+    EXPECT_EQ(dm(buf).dmPaperSize, 1);
+    EXPECT_EQ(win32::fromUtf16(dm(buf).dmFormName), L"Letter");
+    buf = validated(kMfp, DM_FORMNAME,
+                    [](DEVMODEW& d) { win32::copyToField(d.dmFormName, CCHFORMNAME, u"Poster 70x100"); });
+    EXPECT_EQ(dm(buf).dmFormName[0], 0);
+    EXPECT_EQ(dm(buf).dmFields & DM_FORMNAME, 0u);
+    EXPECT_EQ(dm(buf).dmPaperSize, 9);
+    // A supported resolution brings its Y resolution.
+    buf = validated(kMfp, DM_PRINTQUALITY, [](DEVMODEW& d) { d.dmPrintQuality = 1200; });
+    EXPECT_EQ(dm(buf).dmPrintQuality, 1200);
+    EXPECT_EQ(dm(buf).dmYResolution, 1200);
+    // Members not flagged in dmFields are not read.
+    buf = validated(kMfp, DM_ORIENTATION, [](DEVMODEW& d) {
+        d.dmOrientation = DMORIENT_LANDSCAPE;
+        d.dmCopies = 5;
+    });
+    EXPECT_EQ(dm(buf).dmOrientation, DMORIENT_LANDSCAPE);
+    EXPECT_EQ(dm(buf).dmCopies, 1);
 }
 
 TEST_F(DocumentProperties, StalePrivateBytesAreRepairedAndValidOnesKept)
 {
-    Opened p(L"Office Colour MFP");
+    Opened p(kMfp);
     std::vector<BYTE> buf = defaults(p);
     const std::vector<BYTE> good(buf.begin() + 220, buf.end());
 
@@ -169,32 +161,31 @@ TEST_F(DocumentProperties, StalePrivateBytesAreRepairedAndValidOnesKept)
     EXPECT_EQ(buf, current);
 }
 
-TEST_F(DocumentProperties, PrivateBytesOfAnotherLengthAreReplaced)
+// Settings of another shape: private bytes of another length are replaced by the driver's, and
+// an older, shorter public part is read only up to its dmSize.
+TEST_F(DocumentProperties, InputOfAnotherShapeIsReadAsFarAsItGoes)
 {
     Opened p(L"Office Colour MFP");
-    std::vector<BYTE> in(220 + 8, 0xAB);
+    std::vector<BYTE> in(220 + 8, 0xAB), out(220 + 64);
     std::memset(in.data(), 0, 220);
     dm(in).dmSize = 220;
     dm(in).dmDriverExtra = 8;
     dm(in).dmFields = DM_COPIES;
     dm(in).dmCopies = 3;
-    std::vector<BYTE> out(220 + 64);
-    ASSERT_EQ(DocumentPropertiesW(nullptr, p.h, p.name.c_str(), &dm(out), &dm(in), DM_IN_BUFFER | DM_OUT_BUFFER), IDOK);
+    const auto mergeInto = [&] {
+        return DocumentPropertiesW(nullptr, p.h, p.name.c_str(), &dm(out), &dm(in), DM_IN_BUFFER | DM_OUT_BUFFER);
+    };
+    ASSERT_EQ(mergeInto(), IDOK);
     EXPECT_EQ(dm(out).dmCopies, 3);
     EXPECT_EQ(dm(out).dmDriverExtra, 64);
     EXPECT_EQ(std::vector<BYTE>(out.begin() + 220, out.end()), vspool::privateData(vspool::printers()[0]));
-}
 
-TEST_F(DocumentProperties, AShorterOldDevModeIsReadOnlyUpToItsSize)
-{
-    Opened p(L"Office Colour MFP");
-    std::vector<BYTE> in(220, 0);
     dm(in).dmSize = offsetof(DEVMODEW, dmFormName); // a version without form name and later members
+    dm(in).dmDriverExtra = 0;
     dm(in).dmFields = DM_COPIES | DM_MEDIATYPE;
     dm(in).dmCopies = 2;
     dm(in).dmMediaType = 77;
-    std::vector<BYTE> out(284);
-    ASSERT_EQ(DocumentPropertiesW(nullptr, p.h, p.name.c_str(), &dm(out), &dm(in), DM_IN_BUFFER | DM_OUT_BUFFER), IDOK);
+    ASSERT_EQ(mergeInto(), IDOK);
     EXPECT_EQ(dm(out).dmCopies, 2);
     EXPECT_EQ(dm(out).dmMediaType, 0u);
     EXPECT_EQ(dm(out).dmSize, 220);
@@ -202,25 +193,22 @@ TEST_F(DocumentProperties, AShorterOldDevModeIsReadOnlyUpToItsSize)
 
 TEST_F(DocumentProperties, FailuresReturnMinusOneWithTheirError)
 {
-    Opened p(L"Office Colour MFP");
-    poison();
-    EXPECT_EQ(DocumentPropertiesW(nullptr, nullptr, u"No Such Printer", nullptr, nullptr, 0), -1);
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_PRINTER_NAME);
+    Opened p(kMfp);
     int bogus = 0;
-    poison();
-    EXPECT_EQ(DocumentPropertiesW(nullptr, &bogus, u"Office Colour MFP", nullptr, nullptr, 0), -1);
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
-    poison();
-    EXPECT_EQ(DocumentPropertiesW(nullptr, p.h, p.name.c_str(), nullptr, nullptr, DM_OUT_BUFFER), -1);
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
     std::vector<BYTE> tiny(300, 0);
-    dm(tiny).dmSize = 40;
-    poison();
-    EXPECT_EQ(DocumentPropertiesW(nullptr, p.h, p.name.c_str(), &dm(tiny), &dm(tiny), DM_IN_BUFFER | DM_OUT_BUFFER), -1);
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
+    dm(tiny).dmSize = 40; // shorter than any DEVMODE ever was
+    const auto call = [&](HANDLE h, LPCWSTR name, DEVMODEW* out, DWORD mode) {
+        return [=] { return DocumentPropertiesW(nullptr, h, name, out, out, mode); };
+    };
+    EXPECT_TRUE(givesWithError(call(nullptr, u"No Such Printer", nullptr, 0), -1, ERROR_INVALID_PRINTER_NAME));
+    EXPECT_TRUE(givesWithError(call(&bogus, p.name.c_str(), nullptr, 0), -1, ERROR_INVALID_HANDLE));
+    EXPECT_TRUE(givesWithError(call(p.h, p.name.c_str(), nullptr, DM_OUT_BUFFER), -1, ERROR_INVALID_PARAMETER));
+    EXPECT_TRUE(givesWithError(call(p.h, p.name.c_str(), &dm(tiny), DM_IN_BUFFER | DM_OUT_BUFFER), -1,
+                               ERROR_INVALID_PARAMETER));
 }
 
-TEST_F(DocumentProperties, EveryCallIsADriverQuery)
+// Nothing is cached below the library: every call asks the driver and sees run-time changes.
+TEST_F(DocumentProperties, EveryCallIsADriverQueryAndSeesChangedDefaults)
 {
     Opened p(L"Office Colour MFP");
     vspool::resetCounts();
@@ -228,17 +216,13 @@ TEST_F(DocumentProperties, EveryCallIsADriverQuery)
     merge(p, buf);
     EXPECT_EQ(vspool::counts().documentProperties, 3u);
     EXPECT_EQ(vspool::counts().deviceCapabilities, 0u);
-}
 
-TEST_F(DocumentProperties, DefaultsChangedAtRunTimeAreReportedAtOnce)
-{
     ASSERT_TRUE(vspool::changePrinter(L"Office Colour MFP", [](vspool::Printer& pr) {
         pr.defaults.paper = 1;
         pr.defaults.copies = 4;
         pr.driverVersion = 0x0700;
     }));
-    Opened p(L"Office Colour MFP");
-    std::vector<BYTE> buf = defaults(p);
+    buf = defaults(p);
     EXPECT_EQ(dm(buf).dmPaperSize, 1);
     EXPECT_EQ(dm(buf).dmCopies, 4);
     EXPECT_EQ(dm(buf).dmDriverVersion, 0x0700);

@@ -1,12 +1,8 @@
 // GlobalAlloc and friends as the DEVMODE hand-over uses them: nesting locks, error codes.
-#include "platform/win32/errors.h"
+#include "LastError.h"
 #include "platform/win32/globalmem.h"
 
-#include <gtest/gtest.h>
-
 namespace {
-
-constexpr DWORD kPoison = 0xDEADBEEF;
 
 TEST(GlobalMemory, MovableBlockIsZeroedAndLocksNest)
 {
@@ -23,29 +19,19 @@ TEST(GlobalMemory, MovableBlockIsZeroedAndLocksNest)
     EXPECT_EQ(GlobalLock(h), p);
     EXPECT_EQ(GlobalFlags(h) & GMEM_LOCKCOUNT, 2u);
 
-    SetLastError(kPoison);
-    EXPECT_EQ(GlobalUnlock(h), TRUE); // still locked once
-    EXPECT_EQ(GetLastError(), kPoison);
-    SetLastError(kPoison);
-    EXPECT_EQ(GlobalUnlock(h), FALSE); // now unlocked: FALSE with NO_ERROR
-    EXPECT_EQ(GetLastError(), ERROR_SUCCESS);
-    SetLastError(kPoison);
-    EXPECT_EQ(GlobalUnlock(h), FALSE);
-    EXPECT_EQ(GetLastError(), ERROR_NOT_LOCKED);
-
+    const auto unlock = [h] { return GlobalUnlock(h); };
+    EXPECT_TRUE(givesWithError(unlock, TRUE, kPoison));       // still locked once
+    EXPECT_TRUE(givesWithError(unlock, FALSE, ERROR_SUCCESS)); // now unlocked: FALSE with NO_ERROR
+    EXPECT_TRUE(givesWithError(unlock, FALSE, ERROR_NOT_LOCKED));
     EXPECT_EQ(GlobalFree(h), nullptr);
     EXPECT_EQ(win32::globalBlocksInUse(), before);
-}
 
-TEST(GlobalMemory, FixedBlockIsItsAddressAndHasNoLockCount)
-{
-    HGLOBAL h = GlobalAlloc(GPTR, 16);
+    // A fixed block is its own address and has no lock count.
+    h = GlobalAlloc(GPTR, 16);
     ASSERT_NE(h, nullptr);
     EXPECT_EQ(GlobalLock(h), h);
     EXPECT_EQ(GlobalFlags(h) & GMEM_LOCKCOUNT, 0u);
-    SetLastError(kPoison);
-    EXPECT_EQ(GlobalUnlock(h), FALSE);
-    EXPECT_EQ(GetLastError(), ERROR_NOT_LOCKED);
+    EXPECT_TRUE(givesWithError([h] { return GlobalUnlock(h); }, FALSE, ERROR_NOT_LOCKED));
     EXPECT_EQ(GlobalFree(h), nullptr);
 }
 
@@ -55,23 +41,16 @@ TEST(GlobalMemory, StaleAndForeignHandlesFailCleanly)
     ASSERT_EQ(GlobalFree(h), nullptr);
     int local = 0;
     for (HGLOBAL bad : {h, static_cast<HGLOBAL>(&local)}) {
-        SetLastError(kPoison);
-        EXPECT_EQ(GlobalLock(bad), nullptr);
-        EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
-        SetLastError(kPoison);
-        EXPECT_EQ(GlobalUnlock(bad), FALSE);
-        EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
-        SetLastError(kPoison);
-        EXPECT_EQ(GlobalSize(bad), 0u);
-        EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
-        SetLastError(kPoison);
-        EXPECT_EQ(GlobalFree(bad), bad); // the handle comes back on failure
-        EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
+        EXPECT_TRUE(givesWithError([bad] { return GlobalLock(bad); }, nullptr, ERROR_INVALID_HANDLE));
+        EXPECT_TRUE(givesWithError([bad] { return GlobalUnlock(bad); }, FALSE, ERROR_INVALID_HANDLE));
+        EXPECT_TRUE(givesWithError([bad] { return GlobalSize(bad); }, 0u, ERROR_INVALID_HANDLE));
+        // The handle comes back on failure.
+        EXPECT_TRUE(givesWithError([bad] { return GlobalFree(bad); }, bad, ERROR_INVALID_HANDLE));
         EXPECT_EQ(GlobalFlags(bad), GMEM_INVALID_HANDLE);
     }
-    SetLastError(kPoison);
-    EXPECT_EQ(GlobalFree(nullptr), nullptr);
-    EXPECT_EQ(GetLastError(), kPoison);
+    EXPECT_TRUE(givesWithError([] { return GlobalFree(nullptr); }, nullptr, kPoison));
+    EXPECT_TRUE(givesWithError([] { return GlobalAlloc(0x0100 /* GMEM_DISCARDABLE */, 8); }, nullptr,
+                               ERROR_INVALID_PARAMETER));
 }
 
 TEST(GlobalMemory, FreeingALockedBlockSucceedsAndZeroBytesAreAllowed)
@@ -81,13 +60,6 @@ TEST(GlobalMemory, FreeingALockedBlockSucceedsAndZeroBytesAreAllowed)
     EXPECT_EQ(GlobalSize(h), 0u);
     ASSERT_NE(GlobalLock(h), nullptr);
     EXPECT_EQ(GlobalFree(h), nullptr);
-}
-
-TEST(GlobalMemory, UnknownFlagsAreRefused)
-{
-    SetLastError(kPoison);
-    EXPECT_EQ(GlobalAlloc(0x0100 /* GMEM_DISCARDABLE */, 8), nullptr);
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
 }
 
 } // namespace

@@ -17,63 +17,48 @@ HANDLE open(const wchar_t* name)
     return h;
 }
 
-TEST_F(Printers, OpenFindsNamesIgnoringCaseAndRefusesUnknownOnes)
+// The two-call protocol: a size query, a buffer one byte short, then the exact size.
+// `call(buffer, size, &needed)` says whether the call succeeded; returns the filled buffer.
+template <class Call>
+std::vector<BYTE> fetch(Call call)
 {
-    HANDLE h = reinterpret_cast<HANDLE>(1);
-    poison();
-    ASSERT_TRUE(OpenPrinterW(u"office colour mfp", &h, nullptr));
-    EXPECT_EQ(GetLastError(), kPoison);
-    EXPECT_EQ(win32::printerNameOfHandle(h), L"Office Colour MFP");
-    EXPECT_TRUE(ClosePrinter(h));
-
-    for (LPCWSTR bad : {static_cast<LPCWSTR>(u"No Such Printer"), static_cast<LPCWSTR>(u""),
-                        static_cast<LPCWSTR>(nullptr)}) {
-        h = reinterpret_cast<HANDLE>(1);
-        poison();
-        EXPECT_FALSE(OpenPrinterW(bad, &h, nullptr));
-        EXPECT_EQ(GetLastError(), ERROR_INVALID_PRINTER_NAME);
-        EXPECT_EQ(h, nullptr);
-    }
-    poison();
-    EXPECT_FALSE(OpenPrinterW(u"Office Colour MFP", nullptr, nullptr));
-    EXPECT_EQ(GetLastError(), RPC_X_NULL_REF_POINTER);
+    DWORD needed = 0, again = 0;
+    EXPECT_TRUE(givesWithError([&] { return call(nullptr, 0, &needed); }, false, ERROR_INSUFFICIENT_BUFFER));
+    std::vector<BYTE> buf(needed);
+    EXPECT_TRUE(givesWithError([&] { return call(buf.data(), needed - 1, &again); }, false, ERROR_INSUFFICIENT_BUFFER));
+    EXPECT_EQ(again, needed);
+    EXPECT_TRUE(givesWithError([&] { return call(buf.data(), needed, &again); }, true, kPoison));
+    return buf;
 }
 
-TEST_F(Printers, CloseTwiceFailsWithInvalidHandle)
-{
-    HANDLE h = open(L"Draft Mono Printer");
-    EXPECT_TRUE(ClosePrinter(h));
-    poison();
-    EXPECT_FALSE(ClosePrinter(h));
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
-    poison();
-    EXPECT_FALSE(ClosePrinter(nullptr));
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
-}
-
-// Size query, one byte short, then the exact size; returns the filled buffer.
 std::vector<BYTE> fetchPrinter(HANDLE h, DWORD level)
 {
-    DWORD needed = 0;
-    SetLastError(kPoison);
-    EXPECT_FALSE(GetPrinterW(h, level, nullptr, 0, &needed));
-    EXPECT_EQ(GetLastError(), ERROR_INSUFFICIENT_BUFFER);
-    std::vector<BYTE> buf(needed);
-    DWORD again = 0;
-    SetLastError(kPoison);
-    EXPECT_FALSE(GetPrinterW(h, level, buf.data(), needed - 1, &again));
-    EXPECT_EQ(GetLastError(), ERROR_INSUFFICIENT_BUFFER);
-    EXPECT_EQ(again, needed);
-    SetLastError(kPoison);
-    EXPECT_TRUE(GetPrinterW(h, level, buf.data(), needed, &again));
-    EXPECT_EQ(GetLastError(), kPoison);
-    return buf;
+    return fetch([&](BYTE* b, DWORD n, DWORD* need) { return GetPrinterW(h, level, b, n, need) != FALSE; });
 }
 
 bool inside(const std::vector<BYTE>& buf, const void* p)
 {
     const auto* b = static_cast<const BYTE*>(p);
     return b >= buf.data() && b < buf.data() + buf.size();
+}
+
+TEST_F(Printers, OpenFindsNamesIgnoringCaseAndRefusesUnknownOnes)
+{
+    HANDLE h = reinterpret_cast<HANDLE>(1);
+    ASSERT_TRUE(givesWithError([&] { return OpenPrinterW(u"office colour mfp", &h, nullptr); }, TRUE, kPoison));
+    EXPECT_EQ(win32::printerNameOfHandle(h), L"Office Colour MFP");
+    EXPECT_TRUE(ClosePrinter(h));
+    EXPECT_TRUE(givesWithError([&] { return ClosePrinter(h); }, FALSE, ERROR_INVALID_HANDLE)) << "closed twice";
+    EXPECT_TRUE(givesWithError([&] { return ClosePrinter(nullptr); }, FALSE, ERROR_INVALID_HANDLE));
+
+    for (LPCWSTR bad : {static_cast<LPCWSTR>(u"No Such Printer"), static_cast<LPCWSTR>(u""),
+                        static_cast<LPCWSTR>(nullptr)}) {
+        h = reinterpret_cast<HANDLE>(1);
+        EXPECT_TRUE(givesWithError([&] { return OpenPrinterW(bad, &h, nullptr); }, FALSE, ERROR_INVALID_PRINTER_NAME));
+        EXPECT_EQ(h, nullptr);
+    }
+    EXPECT_TRUE(givesWithError([] { return OpenPrinterW(u"Office Colour MFP", nullptr, nullptr); }, FALSE,
+                               RPC_X_NULL_REF_POINTER));
 }
 
 TEST_F(Printers, GetPrinterLevelFiveGivesNameAndPortInsideTheBuffer)
@@ -105,76 +90,43 @@ TEST_F(Printers, GetPrinterLevelTwoCarriesCommentAndTheDriversDevMode)
     ClosePrinter(h);
 }
 
-TEST_F(Printers, GetPrinterRefusesBadLevelsHandlesAndPointers)
-{
-    HANDLE h = open(L"Office Colour MFP");
-    DWORD needed = 0;
-    poison();
-    EXPECT_FALSE(GetPrinterW(h, 3, nullptr, 0, &needed));
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_LEVEL);
-    poison();
-    EXPECT_FALSE(GetPrinterW(h, 5, nullptr, 0, nullptr));
-    EXPECT_EQ(GetLastError(), RPC_X_NULL_REF_POINTER);
-    ClosePrinter(h);
-    poison();
-    EXPECT_FALSE(GetPrinterW(h, 5, nullptr, 0, &needed));
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
-}
-
-TEST_F(Printers, AHandleOfAPrinterRemovedMeanwhileReportsAnInvalidPrinter)
-{
-    HANDLE h = open(L"Draft Mono Printer");
-    ASSERT_TRUE(vspool::removePrinter(L"Draft Mono Printer"));
-    DWORD needed = 0;
-    poison();
-    EXPECT_FALSE(GetPrinterW(h, 5, nullptr, 0, &needed));
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_PRINTER_NAME);
-    EXPECT_TRUE(ClosePrinter(h));
-}
-
 TEST_F(Printers, GetPrinterDriverLevelOne)
 {
     HANDLE h = open(L"Office Colour MFP");
-    DWORD needed = 0;
-    poison();
-    EXPECT_FALSE(GetPrinterDriverW(h, nullptr, 1, nullptr, 0, &needed));
-    EXPECT_EQ(GetLastError(), ERROR_INSUFFICIENT_BUFFER);
-    std::vector<BYTE> buf(needed);
-    poison();
-    EXPECT_FALSE(GetPrinterDriverW(h, nullptr, 1, buf.data(), needed - 1, &needed));
-    EXPECT_EQ(GetLastError(), ERROR_INSUFFICIENT_BUFFER);
-    poison();
-    ASSERT_TRUE(GetPrinterDriverW(h, u"Windows x64", 1, buf.data(), needed, &needed));
-    EXPECT_EQ(GetLastError(), kPoison);
-    EXPECT_EQ(fromUtf16(reinterpret_cast<DRIVER_INFO_1W*>(buf.data())->pName), L"Virtual Colour Laser PS");
-
-    poison();
-    EXPECT_FALSE(GetPrinterDriverW(h, nullptr, 2, nullptr, 0, &needed));
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_LEVEL);
-    poison();
-    EXPECT_FALSE(GetPrinterDriverW(h, u"Windows 4.0", 1, nullptr, 0, &needed));
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_ENVIRONMENT);
+    const std::vector<BYTE> buf = fetch([&](BYTE* b, DWORD n, DWORD* need) {
+        return GetPrinterDriverW(h, n ? u"Windows x64" : nullptr, 1, b, n, need) != FALSE;
+    });
+    EXPECT_EQ(fromUtf16(reinterpret_cast<const DRIVER_INFO_1W*>(buf.data())->pName), L"Virtual Colour Laser PS");
     ClosePrinter(h);
+}
+
+TEST_F(Printers, BadLevelsHandlesPointersAndEnvironmentsAreRefused)
+{
+    HANDLE h = open(L"Office Colour MFP");
+    DWORD needed = 0;
+    EXPECT_TRUE(givesWithError([&] { return GetPrinterW(h, 3, nullptr, 0, &needed); }, FALSE, ERROR_INVALID_LEVEL));
+    EXPECT_TRUE(givesWithError([&] { return GetPrinterW(h, 5, nullptr, 0, nullptr); }, FALSE, RPC_X_NULL_REF_POINTER));
+    EXPECT_TRUE(givesWithError([&] { return GetPrinterDriverW(h, nullptr, 2, nullptr, 0, &needed); }, FALSE,
+                               ERROR_INVALID_LEVEL));
+    EXPECT_TRUE(givesWithError([&] { return GetPrinterDriverW(h, u"Windows 4.0", 1, nullptr, 0, &needed); }, FALSE,
+                               ERROR_INVALID_ENVIRONMENT));
+    ClosePrinter(h);
+    EXPECT_TRUE(givesWithError([&] { return GetPrinterW(h, 5, nullptr, 0, &needed); }, FALSE, ERROR_INVALID_HANDLE));
+
+    // A handle whose printer was removed meanwhile still closes, but reports an invalid printer.
+    h = open(L"Draft Mono Printer");
+    ASSERT_TRUE(vspool::removePrinter(L"Draft Mono Printer"));
+    EXPECT_TRUE(
+        givesWithError([&] { return GetPrinterW(h, 5, nullptr, 0, &needed); }, FALSE, ERROR_INVALID_PRINTER_NAME));
+    EXPECT_TRUE(ClosePrinter(h));
 }
 
 std::vector<std::wstring> enumNames(DWORD flags)
 {
-    DWORD needed = 0, returned = 7;
-    SetLastError(kPoison);
-    if (EnumPrintersW(flags, nullptr, 4, nullptr, 0, &needed, &returned)) {
-        EXPECT_EQ(needed, 0u);
-        EXPECT_EQ(returned, 0u);
-        return {};
-    }
-    EXPECT_EQ(GetLastError(), ERROR_INSUFFICIENT_BUFFER);
-    EXPECT_EQ(returned, 0u);
-    std::vector<BYTE> buf(needed);
-    SetLastError(kPoison);
-    EXPECT_FALSE(EnumPrintersW(flags, nullptr, 4, buf.data(), needed - 1, &needed, &returned));
-    EXPECT_EQ(GetLastError(), ERROR_INSUFFICIENT_BUFFER);
-    SetLastError(kPoison);
-    EXPECT_TRUE(EnumPrintersW(flags, nullptr, 4, buf.data(), needed, &needed, &returned));
-    EXPECT_EQ(GetLastError(), kPoison);
+    DWORD returned = 0;
+    const std::vector<BYTE> buf = fetch([&](BYTE* b, DWORD n, DWORD* need) {
+        return EnumPrintersW(flags, nullptr, 4, b, n, need, &returned) != FALSE;
+    });
     std::vector<std::wstring> names;
     const auto* info = reinterpret_cast<const PRINTER_INFO_4W*>(buf.data());
     for (DWORD i = 0; i < returned; ++i)
@@ -189,104 +141,86 @@ TEST_F(Printers, EnumLevelFourSeparatesLocalPrintersAndConnections)
     EXPECT_EQ(enumNames(PRINTER_ENUM_CONNECTIONS), (std::vector<std::wstring>{L"Net A"}));
     EXPECT_EQ(enumNames(PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS),
               (std::vector<std::wstring>{L"Local B", L"Local C", L"Net A"}));
-    EXPECT_TRUE(enumNames(PRINTER_ENUM_NETWORK | PRINTER_ENUM_SHARED).empty());
 }
 
-TEST_F(Printers, EnumLevelFourRecordsCarryServerAndAttributes)
+TEST_F(Printers, EnumWithNothingToListSucceedsWithNothing)
 {
-    DWORD needed = 0, returned = 0;
-    EnumPrintersW(PRINTER_ENUM_CONNECTIONS, nullptr, 4, nullptr, 0, &needed, &returned);
-    std::vector<BYTE> buf(needed);
-    ASSERT_TRUE(EnumPrintersW(PRINTER_ENUM_CONNECTIONS, nullptr, 4, buf.data(), needed, &needed, &returned));
-    ASSERT_EQ(returned, 1u);
-    const auto* info = reinterpret_cast<const PRINTER_INFO_4W*>(buf.data());
-    EXPECT_EQ(fromUtf16(info->pServerName), L"\\\\printhost");
-    EXPECT_EQ(info->Attributes & PRINTER_ATTRIBUTE_NETWORK, PRINTER_ATTRIBUTE_NETWORK);
-}
-
-TEST_F(Printers, EnumWithoutPrintersSucceedsWithNothing)
-{
-    vspool::setPrinters({}, L"");
-    DWORD needed = 5, returned = 5;
-    poison();
-    EXPECT_TRUE(EnumPrintersW(PRINTER_ENUM_LOCAL, nullptr, 4, nullptr, 0, &needed, &returned));
-    EXPECT_EQ(needed, 0u);
-    EXPECT_EQ(returned, 0u);
-    EXPECT_EQ(GetLastError(), kPoison);
+    for (const bool none : {false, true}) {
+        if (none)
+            vspool::setPrinters({}, L"");
+        const DWORD flags = none ? PRINTER_ENUM_LOCAL : PRINTER_ENUM_NETWORK | PRINTER_ENUM_SHARED;
+        DWORD needed = 5, returned = 5;
+        EXPECT_TRUE(givesWithError([&] { return EnumPrintersW(flags, nullptr, 4, nullptr, 0, &needed, &returned); },
+                                   TRUE, kPoison));
+        EXPECT_EQ(needed, 0u);
+        EXPECT_EQ(returned, 0u);
+    }
 }
 
 TEST_F(Printers, EnumRefusesLevelsServersAndMissingOutputs)
 {
-    DWORD needed = 0, returned = 0;
-    poison();
-    EXPECT_FALSE(EnumPrintersW(PRINTER_ENUM_LOCAL, nullptr, 1, nullptr, 0, &needed, &returned));
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_LEVEL);
+    DWORD needed = 0, returned = 7;
     std::u16string server = u"\\\\elsewhere";
-    poison();
-    EXPECT_FALSE(EnumPrintersW(PRINTER_ENUM_LOCAL, &server[0], 4, nullptr, 0, &needed, &returned));
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_NAME);
-    poison();
-    EXPECT_FALSE(EnumPrintersW(PRINTER_ENUM_LOCAL, nullptr, 4, nullptr, 0, &needed, nullptr));
-    EXPECT_EQ(GetLastError(), RPC_X_NULL_REF_POINTER);
+    const auto enumLocal = [&](LPWSTR name, DWORD level, DWORD* count) {
+        return [=, &needed] { return EnumPrintersW(PRINTER_ENUM_LOCAL, name, level, nullptr, 0, &needed, count); };
+    };
+    EXPECT_TRUE(givesWithError(enumLocal(nullptr, 4, &returned), FALSE, ERROR_INSUFFICIENT_BUFFER));
+    EXPECT_EQ(returned, 0u);
+    EXPECT_TRUE(givesWithError(enumLocal(nullptr, 1, &returned), FALSE, ERROR_INVALID_LEVEL));
+    EXPECT_TRUE(givesWithError(enumLocal(&server[0], 4, &returned), FALSE, ERROR_INVALID_NAME));
+    EXPECT_TRUE(givesWithError(enumLocal(nullptr, 4, nullptr), FALSE, RPC_X_NULL_REF_POINTER));
 }
 
-TEST_F(Printers, EnumLevelTwoAndFiveMatchGetPrinter)
+// Records of every level carry what GetPrinterW gives: network server, port, the DEVMODE.
+TEST_F(Printers, EnumRecordsMatchGetPrinter)
 {
-    for (DWORD level : {2u, 5u}) {
+    for (DWORD level : {2u, 4u, 5u}) {
+        SCOPED_TRACE(level);
+        const DWORD flags = level == 4 ? PRINTER_ENUM_CONNECTIONS : PRINTER_ENUM_LOCAL;
         DWORD needed = 0, returned = 0;
-        EnumPrintersW(PRINTER_ENUM_LOCAL, nullptr, level, nullptr, 0, &needed, &returned);
+        EnumPrintersW(flags, nullptr, level, nullptr, 0, &needed, &returned);
         std::vector<BYTE> buf(needed);
-        ASSERT_TRUE(EnumPrintersW(PRINTER_ENUM_LOCAL, nullptr, level, buf.data(), needed, &needed, &returned));
-        ASSERT_EQ(returned, 3u);
-        if (level == 5)
+        ASSERT_TRUE(EnumPrintersW(flags, nullptr, level, buf.data(), needed, &needed, &returned));
+        ASSERT_EQ(returned, level == 4 ? 1u : 3u);
+        if (level == 4) {
+            const auto* info = reinterpret_cast<const PRINTER_INFO_4W*>(buf.data());
+            EXPECT_EQ(fromUtf16(info->pServerName), L"\\\\printhost");
+            EXPECT_EQ(info->Attributes & PRINTER_ATTRIBUTE_NETWORK, PRINTER_ATTRIBUTE_NETWORK);
+        } else if (level == 5) {
             EXPECT_EQ(fromUtf16(reinterpret_cast<PRINTER_INFO_5W*>(buf.data())[2].pPortName), L"FILE:");
-        else
+        } else {
             EXPECT_EQ(reinterpret_cast<PRINTER_INFO_2W*>(buf.data())[1].pDevMode->dmDriverExtra, 320);
+        }
     }
 }
 
 TEST_F(Printers, GetDefaultPrinterSizeQueryAndFetch)
 {
     DWORD chars = 0;
-    poison();
-    EXPECT_FALSE(GetDefaultPrinterW(nullptr, &chars));
-    EXPECT_EQ(GetLastError(), ERROR_INSUFFICIENT_BUFFER);
+    EXPECT_TRUE(givesWithError([&] { return GetDefaultPrinterW(nullptr, &chars); }, FALSE, ERROR_INSUFFICIENT_BUFFER));
     EXPECT_EQ(chars, 18u); // "Office Colour MFP" and its terminator
     std::vector<WCHAR> buf(chars, u'x');
     DWORD shorter = chars - 1;
-    poison();
-    EXPECT_FALSE(GetDefaultPrinterW(buf.data(), &shorter));
-    EXPECT_EQ(GetLastError(), ERROR_INSUFFICIENT_BUFFER);
+    EXPECT_TRUE(
+        givesWithError([&] { return GetDefaultPrinterW(buf.data(), &shorter); }, FALSE, ERROR_INSUFFICIENT_BUFFER));
     EXPECT_EQ(shorter, chars);
-    poison();
-    ASSERT_TRUE(GetDefaultPrinterW(buf.data(), &chars));
-    EXPECT_EQ(GetLastError(), kPoison);
+    ASSERT_TRUE(givesWithError([&] { return GetDefaultPrinterW(buf.data(), &chars); }, TRUE, kPoison));
     EXPECT_EQ(chars, 18u);
     EXPECT_EQ(fromUtf16(buf.data()), L"Office Colour MFP");
-    poison();
-    EXPECT_FALSE(GetDefaultPrinterW(buf.data(), nullptr));
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
-}
+    EXPECT_TRUE(
+        givesWithError([&] { return GetDefaultPrinterW(buf.data(), nullptr); }, FALSE, ERROR_INVALID_PARAMETER));
 
-TEST_F(Printers, NoDefaultPrinterIsFileNotFound)
-{
     vspool::setPrinters({printer(L"Only")}, L"");
-    DWORD chars = 77;
-    poison();
-    EXPECT_FALSE(GetDefaultPrinterW(nullptr, &chars));
-    EXPECT_EQ(GetLastError(), ERROR_FILE_NOT_FOUND);
+    chars = 77;
+    EXPECT_TRUE(givesWithError([&] { return GetDefaultPrinterW(nullptr, &chars); }, FALSE, ERROR_FILE_NOT_FOUND));
     EXPECT_EQ(chars, 77u);
 }
 
 TEST_F(Printers, SetDefaultPrinter)
 {
-    poison();
-    EXPECT_TRUE(SetDefaultPrinterW(u"draft mono printer"));
-    EXPECT_EQ(GetLastError(), kPoison);
+    EXPECT_TRUE(givesWithError([] { return SetDefaultPrinterW(u"draft mono printer"); }, TRUE, kPoison));
     EXPECT_EQ(vspool::defaultPrinter(), L"Draft Mono Printer");
-    poison();
-    EXPECT_FALSE(SetDefaultPrinterW(u"Nobody"));
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_PRINTER_NAME);
+    EXPECT_TRUE(givesWithError([] { return SetDefaultPrinterW(u"Nobody"); }, FALSE, ERROR_INVALID_PRINTER_NAME));
     EXPECT_EQ(vspool::defaultPrinter(), L"Draft Mono Printer");
     // An empty name keeps an existing default ...
     EXPECT_TRUE(SetDefaultPrinterW(u""));
@@ -296,9 +230,7 @@ TEST_F(Printers, SetDefaultPrinter)
     EXPECT_TRUE(SetDefaultPrinterW(nullptr));
     EXPECT_EQ(vspool::defaultPrinter(), L"First");
     vspool::setPrinters({}, L"");
-    poison();
-    EXPECT_FALSE(SetDefaultPrinterW(nullptr));
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_PRINTER_NAME);
+    EXPECT_TRUE(givesWithError([] { return SetDefaultPrinterW(nullptr); }, FALSE, ERROR_INVALID_PRINTER_NAME));
 }
 
 } // namespace

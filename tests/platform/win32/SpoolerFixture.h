@@ -1,15 +1,11 @@
 // Test fixture for code that talks to the spooler: the embedded printers before each test, and
 // after it no open printer handle, device context or global block left behind.
 #pragma once
+#include "LastError.h"
 #include "platform/win32/VirtualSpooler.h"
-#include "platform/win32/errors.h"
 #include "platform/win32/gdi.h"
 #include "platform/win32/globalmem.h"
 #include "platform/win32/winspool.h"
-
-#include <gtest/gtest.h>
-
-constexpr DWORD kPoison = 0xDEADBEEF;
 
 class SpoolerTest : public ::testing::Test {
 protected:

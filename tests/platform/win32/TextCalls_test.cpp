@@ -1,15 +1,11 @@
 // CompareStringW and the UTF-16 helpers that carry names across the Win32 boundary.
-#include "platform/win32/errors.h"
+#include "LastError.h"
 #include "platform/win32/nls.h"
 #include "platform/win32/wstr.h"
 
-#include <gtest/gtest.h>
-
 namespace {
 
-constexpr DWORD kPoison = 0xDEADBEEF;
-
-TEST(CompareString, OrderAndCaseFolding)
+TEST(CompareString, OrderCaseFoldingAndBadArguments)
 {
     struct Case {
         const char16_t* a;
@@ -18,6 +14,7 @@ TEST(CompareString, OrderAndCaseFolding)
         int nb;
         DWORD flags;
         int expected;
+        DWORD error = kPoison; // a comparison leaves the last error alone
     };
     const Case cases[] = {
         {u"Letter", -1, u"LETTER", -1, NORM_IGNORECASE, CSTR_EQUAL},
@@ -27,26 +24,15 @@ TEST(CompareString, OrderAndCaseFolding)
         {u"A4 Extra", 2, u"a4", -1, NORM_IGNORECASE, CSTR_EQUAL}, // counted length
         {u"", -1, u"", 0, 0, CSTR_EQUAL},
         {u"\u00C9tiquette", -1, u"\u00E9TIQUETTE", -1, NORM_IGNORECASE, CSTR_EQUAL},
+        // no string, a negative length other than -1, unknown flags
+        {nullptr, -1, u"x", -1, NORM_IGNORECASE, 0, ERROR_INVALID_PARAMETER},
+        {u"x", -2, u"x", -1, 0, 0, ERROR_INVALID_PARAMETER},
+        {u"x", -1, u"x", -1, 0x40000000, 0, ERROR_INVALID_FLAGS},
     };
-    for (const Case& c : cases) {
-        SetLastError(kPoison);
-        EXPECT_EQ(CompareStringW(0, c.flags, c.a, c.na, c.b, c.nb), c.expected)
-            << win32::fromUtf16(c.a).size() << " " << c.flags;
-        EXPECT_EQ(GetLastError(), kPoison);
-    }
-}
-
-TEST(CompareString, BadArguments)
-{
-    SetLastError(kPoison);
-    EXPECT_EQ(CompareStringW(0, NORM_IGNORECASE, nullptr, -1, u"x", -1), 0);
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
-    SetLastError(kPoison);
-    EXPECT_EQ(CompareStringW(0, 0, u"x", -2, u"x", -1), 0);
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
-    SetLastError(kPoison);
-    EXPECT_EQ(CompareStringW(0, 0x40000000, u"x", -1, u"x", -1), 0);
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_FLAGS);
+    for (const Case& c : cases)
+        EXPECT_TRUE(
+            givesWithError([&] { return CompareStringW(0, c.flags, c.a, c.na, c.b, c.nb); }, c.expected, c.error))
+            << "case " << &c - cases;
 }
 
 TEST(Utf16, RoundTripIncludingSurrogatePairs)

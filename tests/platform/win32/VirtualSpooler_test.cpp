@@ -2,40 +2,17 @@
 // bad description gives (no printers, one message naming file and problem).
 #include "SpoolerFixture.h"
 
+#include "TestUtil.h"
 #include "platform/win32/Spooler.h"
 
-#include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
 using VirtualSpooler = SpoolerTest;
 
 const std::string kData = DAVARAZ_TEST_DATA;
-
-// A description file in the temporary folder, removed when the object dies.
-class TempFile {
-public:
-    explicit TempFile(const std::string& text)
-    {
-        char name[] = "/tmp/davaraz-printers-XXXXXX";
-        const int fd = ::mkstemp(name);
-        m_path = name;
-        if (fd >= 0) {
-            const ssize_t written = ::write(fd, text.data(), text.size());
-            (void)written;
-            ::close(fd);
-        }
-    }
-    ~TempFile() { std::remove(m_path.c_str()); }
-    const std::string& path() const { return m_path; }
-
-private:
-    std::string m_path;
-};
 
 // Sets or clears an environment variable for one scope.
 class ScopedEnv {
@@ -53,27 +30,6 @@ private:
     std::string m_old;
     bool m_had = false;
 };
-
-TEST_F(VirtualSpooler, EmbeddedSetCoversOfficePlotterAndFilePrinter)
-{
-    const auto printers = vspool::printers();
-    ASSERT_EQ(printers.size(), 4u);
-    EXPECT_EQ(vspool::defaultPrinter(), L"Office Colour MFP");
-    const vspool::Printer& office = printers[0];
-    EXPECT_TRUE(office.postscript && office.color && office.duplex);
-    const vspool::Printer& plotter = printers[1];
-    EXPECT_GE(plotter.privateBytes, 256);
-    bool driverDefined = false, longName = false;
-    for (const auto& p : plotter.papers) {
-        driverDefined |= p.id > 255;
-        longName |= p.name.size() == 64;
-    }
-    EXPECT_TRUE(driverDefined && longName);
-    EXPECT_EQ(printers[2].port, L"FILE:");
-    EXPECT_FALSE(printers[2].color);
-    EXPECT_TRUE(printers[3].network);
-    EXPECT_TRUE(vspool::lastMessage().empty());
-}
 
 TEST_F(VirtualSpooler, DescriptionFileReplacesThePrinters)
 {
@@ -131,16 +87,18 @@ TEST_F(VirtualSpooler, BadDescriptionsGiveNoPrintersAndOneMessage)
          "printers[0]: a network printer needs a 'server'"},
         {R"({"default": "Q", "printers": []})", "top level: 'default' names no printer of the list"},
     };
+    testutil::TempDir dir;
+    const std::string path = dir.path("printers.json").string();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.problem);
-        TempFile file(c.text);
+        testutil::writeBytes(path, c.text);
         ::testing::internal::CaptureStderr();
-        EXPECT_FALSE(vspool::loadFile(file.path()));
+        EXPECT_FALSE(vspool::loadFile(path));
         const std::string err = ::testing::internal::GetCapturedStderr();
         EXPECT_TRUE(vspool::printers().empty());
         EXPECT_TRUE(vspool::defaultPrinter().empty());
         const std::string& msg = vspool::lastMessage();
-        EXPECT_NE(msg.find(file.path()), std::string::npos) << msg;
+        EXPECT_NE(msg.find(path), std::string::npos) << msg;
         EXPECT_NE(msg.find(c.problem), std::string::npos) << msg;
         EXPECT_EQ(err, msg + "\n"); // once, on stderr
         ASSERT_TRUE(vspool::loadText(vspool::embeddedDescription(), "embedded"));
