@@ -54,17 +54,10 @@ TEST(PlotStyleTableFile, ColorDependentFileForm)
     Table t(CPlotStyleTable::create(true, nullptr));
     ASSERT_TRUE(t->write(dir.file("a.ctb").c_str()));
     const std::string payload = payloadOf(dir.file("a.ctb"));
-    // Top-level keys in order, with the line weights last.
-    const auto l = lines(payload);
-    EXPECT_EQ("description=\"", l[0]);
-    EXPECT_EQ("aci_table_available=TRUE", l[1]);
-    EXPECT_EQ("scale_factor=1.000000", l[2]);
-    EXPECT_EQ("apply_factor=FALSE", l[3]);
-    EXPECT_EQ("custom_lineweight_display_units=0", l[4]);
-    EXPECT_EQ("aci_table{", l[5]);
-    EXPECT_EQ(" 0=\"Color_1", l[6]);
-    EXPECT_EQ(" 254=\"Color_255", l[260]);
-    EXPECT_EQ("}", l[261]);
+    // Top-level keys in order: settings, mapping, styles, and the line weights last.
+    EXPECT_EQ(0u, payload.find("description=\"\naci_table_available=TRUE\nscale_factor=1.000000\napply_factor=FALSE\n"
+                               "custom_lineweight_display_units=0\naci_table{\n 0=\"Color_1\n"));
+    EXPECT_NE(std::string::npos, payload.find("\n 254=\"Color_255\n}\nplot_style{\n 0{\n"));
     // The first style block: default values, which the reader tests' table text has too.
     const auto firstStyle = [](const std::string& t) {
         const size_t at = t.find("plot_style{\n");
@@ -73,6 +66,7 @@ TEST(PlotStyleTableFile, ColorDependentFileForm)
     const std::string named = replaceLine(tableText(1, true, false), "name=", "  name=\"Color_1");
     EXPECT_EQ(firstStyle(replaceLine(named, "localized_name=", "  localized_name=\"Color 1")), firstStyle(payload));
     // 27 line weights at default precision, in index order.
+    const auto l = lines(payload);
     const size_t clw = std::find(l.begin(), l.end(), "custom_lineweight_table{") - l.begin();
     ASSERT_EQ(l.size(), clw + 29);
     EXPECT_EQ(" 0=0.000000", l[clw + 1]);
