@@ -53,20 +53,6 @@ std::unique_ptr<PlotModelParam> readPmp(const std::string& path, const std::vect
 
 } // namespace
 
-TEST_F(PlotModelParamTest, ReadsAFileAndRecordsWhereItWasFound)
-{
-    const std::string path = m_files + "/laser.pmp";
-    writePia(sectiontest::dataFile("plotcfg/laser.pmp.txt"), path);
-    const auto doc = readPmp(path, {m_files + "/nowhere/"});
-    ASSERT_TRUE(doc);
-    EXPECT_EQ(doc->path(), od(path));
-    EXPECT_EQ(doc->meta.userDefinedModelPathname, od(path).str());
-    ASSERT_TRUE(doc->hidden);
-    EXPECT_EQ(doc->hidden->media.size.size(), 3u);
-    EXPECT_EQ(doc->udm.calibration.x, 1.0025);
-    EXPECT_EQ(doc->meta.defaultSystemCfg, std::optional<bool>(true));
-}
-
 TEST_F(PlotModelParamTest, MissingFileIsSearchedInAlternativeFoldersInOrder)
 {
     const std::string root = m_files;
