@@ -250,21 +250,6 @@ TEST(PlotStyle, Color2RgbOfAciColorUnderPlainDither)
     }
 }
 
-TEST(PlotStyle, BlockFormOfANamedStyleReadsBackEqual)
-{
-    StyleProbe s;
-    s.updateName(L"Pen A");
-    CPBlock parent(L"plot_style");
-    s.write(parent, 5, true);
-    const auto* block = static_cast<const CPBlock*>(parent.find(L"5", PI_BLOCK));
-    ASSERT_TRUE(block);
-    EXPECT_EQ(L"0.500000", static_cast<const CPNum*>(block->find(L"linepattern_size", PI_NUM))->text());
-    EXPECT_EQ(L"Pen_A", static_cast<const CPStr*>(block->find(L"name", PI_STR))->text());
-    StyleProbe back;
-    ASSERT_TRUE(back.init(*block));
-    EXPECT_TRUE(back.isEqual(s, true));
-}
-
 TEST(PlotStyle, BinaryRecordRoundTripAndTruncation)
 {
     CPlotStyle s;
