@@ -53,6 +53,7 @@ TEST(PlotStyleTableFile, ColorDependentFileForm)
     TempDir dir;
     Table t(CPlotStyleTable::create(true, nullptr));
     ASSERT_TRUE(t->write(dir.file("a.ctb").c_str()));
+    EXPECT_EQ(0, readBytes(dir.path() / "a.ctb").compare(0, 35, "PIAFILEVERSION_2.0,CTBVER1,compress"));
     const std::string payload = payloadOf(dir.file("a.ctb"));
     // Top-level keys in order: settings, mapping, styles, and the line weights last.
     EXPECT_EQ(0u, payload.find("description=\"\naci_table_available=TRUE\nscale_factor=1.000000\napply_factor=FALSE\n"

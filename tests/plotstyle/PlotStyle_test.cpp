@@ -82,6 +82,8 @@ TEST(PlotStyle, UpdateColorPolicyBits)
     EXPECT_EQ(7, t.color_policy());
     t.setDither(false);
     EXPECT_EQ(6, t.color_policy());
+    EXPECT_TRUE(t.isGrayScale());
+    EXPECT_FALSE(t.isDither());
 }
 
 TEST(PlotStyle, Color2Rgb)
