@@ -15,16 +15,21 @@ struct GrammarCase {
 
 void PrintTo(const GrammarCase& c, std::ostream* os) { *os << c.label; }
 
+// Parses payload text through a file, as the reader sees it.
+bool parse(const std::string& text, CPIAParser& p)
+{
+    testutil::TempDir dir;
+    testutil::writeBytes(dir.path("t.txt"), text);
+    return p.openText(dir.path("t.txt").wstring().c_str()) == 0 && p.parse();
+}
+
 class Grammar : public ::testing::TestWithParam<GrammarCase> {};
 
 TEST_P(Grammar, ParsesOrFailsAtTheRightLine)
 {
     const GrammarCase& c = GetParam();
-    testutil::TempDir dir;
-    testutil::writeBytes(dir.path("t.txt"), c.text);
     CPIAParser p;
-    ASSERT_EQ(p.openText(dir.path("t.txt").wstring().c_str()), 0);
-    const bool ok = p.parse();
+    const bool ok = parse(c.text, p);
     if (!c.tree) {
         EXPECT_FALSE(ok);
         EXPECT_EQ(p.errorLine(), c.errorLine);
@@ -67,33 +72,24 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Parser, FailureKeepsWhatWasCompleteAndDropsOpenBlocks)
 {
-    testutil::TempDir dir;
-    testutil::writeBytes(dir.path("t.txt"), "ok=1\nA{\n n=1\n B{\n  bad line\n");
     CPIAParser p;
-    ASSERT_EQ(p.openText(dir.path("t.txt").wstring().c_str()), 0);
-    EXPECT_FALSE(p.parse());
+    EXPECT_FALSE(parse("ok=1\nA{\n n=1\n B{\n  bad line\n", p));
     EXPECT_EQ(piatest::dumpTree(p.root()), L"N ok=1\n");
 }
 
 // A string line longer than one read arrives in two pieces; the tail has no "=" and fails.
 TEST(Parser, OverlongStringLineFails)
 {
-    testutil::TempDir dir;
-    testutil::writeBytes(dir.path("t.txt"), "s=\"" + std::string(600, 'x') + "\n");
     CPIAParser p;
-    ASSERT_EQ(p.openText(dir.path("t.txt").wstring().c_str()), 0);
-    EXPECT_FALSE(p.parse());
+    EXPECT_FALSE(parse("s=\"" + std::string(600, 'x') + "\n", p));
 }
 
 // A line of exactly 511 bytes plus its line end still reads as one item.
 TEST(Parser, LineOfFiveHundredElevenBytesReads)
 {
-    testutil::TempDir dir;
     const std::string value(511 - 3, 'y');
-    testutil::writeBytes(dir.path("t.txt"), "s=\"" + value + "\r\nn=1\n");
     CPIAParser p;
-    ASSERT_EQ(p.openText(dir.path("t.txt").wstring().c_str()), 0);
-    ASSERT_TRUE(p.parse());
+    ASSERT_TRUE(parse("s=\"" + value + "\r\nn=1\n", p));
     EXPECT_EQ(static_cast<const CPStr*>(p.root()->find(L"s", PI_STR))->text(), std::wstring(value.begin(), value.end()));
     EXPECT_TRUE(p.root()->find(L"n", PI_NUM));
 }
@@ -101,14 +97,11 @@ TEST(Parser, LineOfFiveHundredElevenBytesReads)
 // A UTF-8 character cut by the 511-byte read must not turn into replacement characters.
 TEST(Parser, MultiByteCharacterAcrossReadsSurvives)
 {
-    testutil::TempDir dir;
     std::string value(509, 'a');
     for (int i = 0; i < 300; ++i)
         value += "\xC3\xA9"; // é
-    testutil::writeBytes(dir.path("t.txt"), "x=\\" + value + "\\\n");
     CPIAParser p;
-    ASSERT_EQ(p.openText(dir.path("t.txt").wstring().c_str()), 0);
-    ASSERT_TRUE(p.parse());
+    ASSERT_TRUE(parse("x=\\" + value + "\\\n", p));
     const std::wstring text = static_cast<const CPBin*>(p.root()->find(L"x", PI_BIN))->text();
     EXPECT_EQ(text, std::wstring(509, L'a') + std::wstring(300, L'\u00E9'));
 }

@@ -33,35 +33,32 @@ TEST(PItem, NumberTextIsFormattedInTheCLocale)
 
 TEST(PItem, ScanningFollowsTheScanFormats)
 {
-    CPBlock b(L"");
-    b.add(CPNum::fromText(L"half", L"2.5"));
-    b.add(CPNum::fromText(L"exp", L"1e3"));
-    b.add(CPNum::fromText(L"fixed", L"1.000000"));
-    b.add(CPNum::fromText(L"tail", L"12abc"));
-    b.add(CPNum::fromText(L"space", L" 7"));
-    b.add(CPNum::fromText(L"letters", L"abc"));
-    b.add(CPNum::fromText(L"empty", L""));
-    b.add(new CPStr(L"str", L"5"));
-    int i = -99;
-    double d = -99;
-    EXPECT_TRUE(b.getInt(i, L"half"));
-    EXPECT_EQ(i, 2);
-    EXPECT_TRUE(b.getDouble(d, L"exp"));
-    EXPECT_EQ(d, 1000.0);
-    EXPECT_TRUE(b.getInt(i, L"fixed"));
-    EXPECT_EQ(i, 1);
-    EXPECT_TRUE(b.getInt(i, L"tail"));
-    EXPECT_EQ(i, 12);
-    EXPECT_TRUE(b.getInt(i, L"space"));
-    EXPECT_EQ(i, 7);
-    i = 42;
-    d = 4.2;
-    for (const wchar_t* key : {L"letters", L"empty", L"str", L"missing"}) {
-        EXPECT_FALSE(b.getInt(i, key)) << key;
-        EXPECT_FALSE(b.getDouble(d, key)) << key;
+    struct {
+        const wchar_t* text;
+        bool ok;
+        int asInt;
+        double asDouble;
+    } const cases[] = {{L"2.5", true, 2, 2.5},     {L"1e3", true, 1, 1000.0},  {L"1.000000", true, 1, 1.0},
+                       {L"12abc", true, 12, 12.0}, {L" 7", true, 7, 7.0},      {L"abc", false, 42, 4.2},
+                       {L"", false, 42, 4.2}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::wstring(L"'") + c.text + L"'");
+        CPBlock b(L"");
+        b.add(CPNum::fromText(L"n", c.text));
+        int i = 42;
+        double d = 4.2;
+        EXPECT_EQ(b.getInt(i, L"n"), c.ok);
+        EXPECT_EQ(b.getDouble(d, L"n"), c.ok);
+        EXPECT_EQ(i, c.asInt) << "a failed scan leaves the target alone";
+        EXPECT_EQ(d, c.asDouble);
     }
+    // Another kind under the key, or no such key.
+    CPBlock b(L"");
+    b.add(new CPStr(L"str", L"5"));
+    int i = 42;
+    double d = 4.2;
+    EXPECT_FALSE(b.getInt(i, L"str") || b.getDouble(d, L"str") || b.getInt(i, L"missing") || b.getDouble(d, L"missing"));
     EXPECT_EQ(i, 42);
-    EXPECT_EQ(d, 4.2);
 }
 
 TEST(PItem, SameKeyAndKindIsRefusedOtherKindsCoexist)

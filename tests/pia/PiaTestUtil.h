@@ -43,30 +43,6 @@ inline std::string pack(const std::string& payload, const char* letters)
     return out + sizes + z;
 }
 
-// The payload of a PIA file, inflated from byte 60 to the end; false when it does not inflate.
-inline bool unpack(const std::string& file, std::string& payload)
-{
-    if (file.size() < 60)
-        return false;
-    z_stream zs{};
-    if (inflateInit(&zs) != Z_OK)
-        return false;
-    zs.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(file.data() + 60));
-    zs.avail_in = static_cast<uInt>(file.size() - 60);
-    payload.clear();
-    char buf[16384];
-    int rc;
-    do {
-        zs.next_out = reinterpret_cast<Bytef*>(buf);
-        zs.avail_out = sizeof buf;
-        rc = inflate(&zs, Z_NO_FLUSH);
-        payload.append(buf, sizeof buf - zs.avail_out);
-    } while (rc == Z_OK);
-    const bool whole = rc == Z_STREAM_END && zs.avail_in == 0;
-    inflateEnd(&zs);
-    return whole;
-}
-
 inline std::vector<std::string> lines(const std::string& text)
 {
     std::vector<std::string> out;
@@ -76,11 +52,27 @@ inline std::vector<std::string> lines(const std::string& text)
     return out;
 }
 
-// The payload of a PIA file, inflated with zlib alone; empty and ok=false when it fails.
+// The payload of a PIA file, inflated with zlib alone from byte 60 to the end; ok=false when it
+// does not inflate whole.
 inline std::string payload(const std::string& file, bool* ok = nullptr)
 {
     std::string out;
-    const bool whole = unpack(file, out);
+    z_stream zs{};
+    bool whole = file.size() >= 60 && inflateInit(&zs) == Z_OK;
+    if (whole) {
+        zs.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(file.data() + 60));
+        zs.avail_in = static_cast<uInt>(file.size() - 60);
+        char buf[16384];
+        int rc;
+        do {
+            zs.next_out = reinterpret_cast<Bytef*>(buf);
+            zs.avail_out = sizeof buf;
+            rc = inflate(&zs, Z_NO_FLUSH);
+            out.append(buf, sizeof buf - zs.avail_out);
+        } while (rc == Z_OK);
+        whole = rc == Z_STREAM_END && zs.avail_in == 0;
+        inflateEnd(&zs);
+    }
     if (ok)
         *ok = whole;
     return out;

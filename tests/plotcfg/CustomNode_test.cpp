@@ -49,7 +49,9 @@ e{
 )");
     ASSERT_TRUE(tree);
     CCustomNode node;
-    ASSERT_TRUE(node.init(*tree->root()));
+    std::wstring fault;
+    ASSERT_TRUE(node.init(*tree->root(), &fault));
+    EXPECT_TRUE(fault.empty()) << "a read that succeeds reports no fault";
     int size = 0;
     EXPECT_TRUE(node.get(size, L"dmSize"));
     EXPECT_EQ(size, 221); // a later entry of the same kind replaces the earlier one

@@ -9,47 +9,8 @@ using Paper = CMediaNode::CustomPapersNode::PaperSize;
 
 namespace {
 
-const char kMedia[] = R"(selection_method=2
-type="
-dm_orientation=1
-actual_printable_bounds_llx=1.000000
-actual_printable_bounds_lly=2.000000
-actual_printable_bounds_urx=3.000000
-actual_printable_bounds_ury=4.000000
-number_of_copies=1
-size{
- name="A4
- group=0
- landscape_mode=FALSE
- media_description{
-  printable_bounds_llx=5.000000
-  printable_bounds_lly=6.000000
-  printable_bounds_urx=7.000000
-  printable_bounds_ury=8.000000
-  printable_area=9.000000
-  dimensional=TRUE
-  media_bounds{
-   urx=10.000000
-   ury=11.000000
-  }
- }
-}
-)";
-
-Paper paper(const wchar_t* name, int units, double w, double h, double l, double b, double r, double t)
-{
-    Paper p;
-    p.globalName = name;
-    p.localName = name;
-    p.units = units;
-    p.width = w;
-    p.height = h;
-    p.left = l;
-    p.bottom = b;
-    p.right = r;
-    p.top = t;
-    return p;
-}
+// A media section whose eleven bounds all differ and are not zero.
+std::string mediaText() { return sectiontest::sectionText("media"); }
 
 std::vector<double> bounds(const CMediaNode& m)
 {
@@ -79,7 +40,7 @@ TEST(MediaNode, OptionalPartsReadDropAndWriteBack)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.extra);
-        const auto tree = sectiontest::parseText(std::string(kMedia) + c.extra);
+        const auto tree = sectiontest::parseText(mediaText() + c.extra);
         ASSERT_TRUE(tree);
         CMediaNode media;
         ASSERT_TRUE(media.init(*tree->root()));
@@ -113,7 +74,7 @@ TEST(MediaNode, CopiesOwnTheirDestinationAndPapers)
     a.destination = std::make_unique<CMediaNode::CDestinationNode>();
     a.destination->name = L"Tray";
     a.customPapers = std::make_unique<CMediaNode::CustomPapersNode>();
-    a.customPapers->push_back(paper(L"P", 1, 100, 200, 1, 2, 3, 4));
+    a.customPapers->push_back(Paper{L"P", L"P", 1, 100, 200, 1, 2, 3, 4});
 
     auto b = std::make_unique<CMediaNode>(a);
     b->destination->name = L"Other";
@@ -137,7 +98,7 @@ TEST(MediaNode, EmptyBoundsNeedsEveryBoundAndTheArea)
 {
     CMediaNode m;
     EXPECT_TRUE(m.emptyBounds());
-    const auto tree = sectiontest::parseText(kMedia);
+    const auto tree = sectiontest::parseText(mediaText());
     ASSERT_TRUE(m.init(*tree->root()));
     EXPECT_FALSE(m.emptyBounds());
     double* fields[] = {&m.actualPrintableBoundsLlx, &m.size.mediaDescription.printableBoundsUry,
@@ -171,7 +132,7 @@ TEST(MediaNode, BoundsFromPaperRectangleTakeEqualMargins)
 TEST(MediaNode, SwapExchangesAxesAndTwiceRestores)
 {
     CMediaNode m;
-    ASSERT_TRUE(m.init(*sectiontest::parseText(kMedia)->root()));
+    ASSERT_TRUE(m.init(*sectiontest::parseText(mediaText())->root()));
     const auto before = bounds(m);
     m.swapBounds();
     const auto once = bounds(m);
@@ -209,7 +170,7 @@ TEST(MediaNode, SelectingAPaperSetsNameBoundsAndOrientation)
     EXPECT_NEAR(d.printableBoundsUry, 10.5 * 25.4, 1e-9);
 
     m.customPapers = std::make_unique<CMediaNode::CustomPapersNode>();
-    m.customPapers->push_back(paper(L"Wide", 1, 300, 100, 0, 0, 0, 0));
+    m.customPapers->push_back(Paper{L"Wide", L"Wide", 1, 300, 100, 0, 0, 0, 0});
     changed = true;
     m.setCustomPaper(0, changed);
     EXPECT_TRUE(changed); // never reset
@@ -230,7 +191,7 @@ TEST(MediaNode, SetByNumberCoversCustomThenPdfPapers)
     EXPECT_FALSE(changed);
 
     m.customPapers = std::make_unique<CMediaNode::CustomPapersNode>();
-    m.customPapers->push_back(paper(L"Wide", 1, 300, 100, 0, 0, 0, 0));
+    m.customPapers->push_back(Paper{L"Wide", L"Wide", 1, 300, 100, 0, 0, 0, 0});
     m.set(0, changed);
     EXPECT_EQ(m.size.name, L"Wide");
     m.set(2, changed);
@@ -261,7 +222,7 @@ TEST(MediaNode, NameCollatingAndPaperEquality)
     EXPECT_EQ(dest.collatingName, L"None");
     EXPECT_FALSE(dest.setCollating(false));
 
-    const Paper p = paper(L"P", 1, 100, 200, 1, 2, 3, 4);
+    const Paper p = Paper{L"P", L"P", 1, 100, 200, 1, 2, 3, 4};
     Paper q = p;
     q.top += 0.5e-10;
     EXPECT_TRUE(p == q);

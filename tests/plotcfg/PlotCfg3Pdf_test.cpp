@@ -67,32 +67,26 @@ TEST_F(PlotCfg3Pdf, RecognisedByMetaNamesOrByTheCustomFlag)
         {"custom flag true, printer names", pdfFlagTrue, true},
         {"custom flag as a number", replaced(laserText(), "value=FALSE", "value=1"), false},
     };
+    // Only another printer with the configuration's driver: a printer configuration moves to it,
+    // a PDF one stays.
+    vspool::Printer somewhere = printer(L"Somewhere");
+    somewhere.driver = L"Laser Universal Driver";
+    vspool::setPrinters({somewhere}, L"");
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         vspool::resetCounts();
-        bool changed = true;
+        bool changed = c.pdf;
         const auto cfg = read(file("case.pc3", c.text), changed);
         ASSERT_TRUE(cfg);
         EXPECT_EQ(cfg->isPdfExport(), c.pdf);
-        EXPECT_FALSE(changed);
+        EXPECT_EQ(changed, !c.pdf);
+        EXPECT_EQ(cfg->meta.winDeviceName, c.pdf ? L"Laser 5 Office" : L"Somewhere");
         // The PDF output addresses no printer, so the spooler is never asked about it.
         if (c.pdf)
             EXPECT_EQ(vspool::counts().printerInfo, 0u);
         else
             EXPECT_GT(vspool::counts().printerInfo, 0u);
     }
-}
-
-TEST_F(PlotCfg3Pdf, PdfConfigurationIsNotMovedToAPrinterWithItsDriver)
-{
-    vspool::Printer p = printer(L"Somewhere");
-    p.driver = L"Laser Universal Driver";
-    vspool::setPrinters({p}, L"");
-    bool changed = true;
-    const auto cfg = read(file("pdf.pc3", replaced(laserText(), "value=FALSE", "value=TRUE")), changed);
-    ASSERT_TRUE(cfg);
-    EXPECT_FALSE(changed);
-    EXPECT_EQ(cfg->meta.winDeviceName, L"Laser 5 Office");
 }
 
 TEST_F(PlotCfg3Pdf, SetUpGivesFixedValuesAndDefaultOptions)

@@ -123,10 +123,11 @@ TEST(Ctb2Stb, ResultWritesAndReadsWithItsMapping)
         ctb->style(i)->setScreen(50);
     Table stb(ctb2stb(*ctb, nullptr));
     ASSERT_TRUE(stb->write(dir.file("out.stb").c_str()));
-    std::string payload;
-    ASSERT_TRUE(unpack(readBytes(dir.path() / "out.stb"), payload));
-    EXPECT_NE(std::string::npos, payload.find("aci_table_available=TRUE\n"));
-    EXPECT_NE(std::string::npos, payload.find("aci_table{\n 0=\"Style_1\n 1=\"Style_2\n 2=\"Style_1\n"));
+    bool ok = false;
+    const std::string text = payload(readBytes(dir.path() / "out.stb"), &ok);
+    ASSERT_TRUE(ok);
+    EXPECT_NE(std::string::npos, text.find("aci_table_available=TRUE\n"));
+    EXPECT_NE(std::string::npos, text.find("aci_table{\n 0=\"Style_1\n 1=\"Style_2\n 2=\"Style_1\n"));
     Table back(CPlotStyleTable::read(dir.file("out.stb").c_str()));
     ASSERT_TRUE(back);
     EXPECT_TRUE(back->useACI());

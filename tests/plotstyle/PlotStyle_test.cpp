@@ -1,8 +1,8 @@
-// CPlotStyle: defaults, colour encoding against the ACI palette, names, equality, block and
+// CPlotStyle: colour encoding against the ACI palette, names, equality, block and
 // binary forms.
 #include "davaraz/pia/PItem.h"
-#include "davaraz/plotstyle/AciPalette.h"
 #include "davaraz/plotstyle/PlotStyle.h"
+#include "pia/PiaTestUtil.h"
 #include "platform/tvutils/BinStream.h"
 
 #include <gtest/gtest.h>
@@ -18,43 +18,6 @@ struct StyleProbe : CPlotStyle {
 };
 
 constexpr int kAci(unsigned v) { return static_cast<int>(v); }
-
-TEST(PlotStyle, DefaultsAreThoseOfANewStyle)
-{
-    const CPlotStyle s;
-    EXPECT_STREQ(L"", s.name());
-    EXPECT_EQ(-1, s.color());
-    EXPECT_EQ(-1, s.mode_color());
-    EXPECT_EQ(1, s.color_policy());
-    EXPECT_EQ(0, s.pen());
-    EXPECT_EQ(0, s.virtualPen());
-    EXPECT_EQ(100, s.screen());
-    EXPECT_EQ(0.5, s.linepattern_size());
-    EXPECT_EQ(31, s.lineType());
-    EXPECT_TRUE(s.isAdaptiveLinetype());
-    EXPECT_EQ(0, s.lineWeight());
-    EXPECT_EQ(73, s.fillStyle());
-    EXPECT_EQ(4, s.endStyle());
-    EXPECT_EQ(5, s.joinStyle());
-    EXPECT_TRUE(s.isDither());
-    EXPECT_FALSE(s.isGrayScale());
-}
-
-TEST(PlotStyle, PaletteEntriesSpotChecked)
-{
-    struct {
-        int index;
-        unsigned rgb;
-    } const cases[] = {{1, 0xFF0000}, {7, 0x000000}, {10, 0xFF0101}, {46, 0x4C3900}, {130, 0x01FFFF},
-                       {171, 0x7F7FFF}, {250, 0x545454}, {255, 0xFCFCFC}};
-    for (const auto& c : cases) {
-        const AciPaletteEntry& e = aciPalette[static_cast<size_t>(c.index)];
-        EXPECT_EQ(c.rgb >> 16, e.red) << c.index;
-        EXPECT_EQ((c.rgb >> 8) & 0xFF, e.green) << c.index;
-        EXPECT_EQ(c.rgb & 0xFF, e.blue) << c.index;
-        EXPECT_EQ(0, e.reserved) << c.index;
-    }
-}
 
 TEST(PlotStyle, ExactPaletteHitKeepsColorRefOrder)
 {
@@ -112,6 +75,15 @@ TEST(PlotStyle, UpdateColorPolicyBits)
     EXPECT_EQ(kAci(0xC3FFFFFF), g.color());
     EXPECT_EQ(kAci(0xC3FFFFFF), g.mode_color());
     EXPECT_FALSE(g.updateColor(-1));
+
+    CPlotStyle t;
+    t.updateColor(0x0000FF); // 5
+    t.setGrayScale(true);    // 7
+    EXPECT_EQ(7, t.color_policy());
+    t.setDither(false);
+    EXPECT_EQ(6, t.color_policy());
+    EXPECT_TRUE(t.isGrayScale());
+    EXPECT_FALSE(t.isDither());
 }
 
 TEST(PlotStyle, Color2Rgb)
@@ -125,21 +97,6 @@ TEST(PlotStyle, Color2Rgb)
     s.setDither(false);
     s.setGrayScale(true);
     EXPECT_EQ(0x563412, s.color2rgb());
-}
-
-TEST(PlotStyle, PolicySetters)
-{
-    CPlotStyle s;
-    s.setGrayScale(true);
-    EXPECT_EQ(3, s.color_policy());
-    CPlotStyle t;
-    t.updateColor(0x0000FF); // 5
-    t.setGrayScale(true);    // 7
-    EXPECT_EQ(7, t.color_policy());
-    t.setDither(false);
-    EXPECT_EQ(6, t.color_policy());
-    EXPECT_TRUE(t.isGrayScale());
-    EXPECT_FALSE(t.isDither());
 }
 
 TEST(PlotStyle, UpdateNameReplacesWhiteSpace)
@@ -219,55 +176,47 @@ std::unique_ptr<CPBlock> styleBlock(std::initializer_list<const wchar_t*> withou
     return b;
 }
 
-TEST(PlotStyle, InitReadsEveryField)
+// The tree dump of a parent holding only this block.
+std::wstring asChild(std::unique_ptr<CPBlock> block)
+{
+    CPBlock parent(L"plot_style");
+    parent.add(block.release());
+    return piatest::dumpTree(&parent);
+}
+
+// What a block gives is written back in the same order and form, with and without the mode
+// colour; a block without it takes the colour. The getters on a read are checked against an
+// outside file in PlotStyleTableInterop.
+TEST(PlotStyle, BlockFormReadsAndWritesBackEveryKey)
 {
     StyleProbe s;
     ASSERT_TRUE(s.init(*styleBlock()));
-    EXPECT_STREQ(L"Thick_Red", s.name());
-    EXPECT_STREQ(L"Thick Red", s.locName());
-    EXPECT_STREQ(L"for walls", s.desc());
-    EXPECT_EQ(kAci(0xC30000FF), s.color());
     EXPECT_EQ(kAci(0xC2123456), s.mode_color());
-    EXPECT_EQ(5, s.color_policy());
-    EXPECT_EQ(2, s.pen());
-    EXPECT_EQ(3, s.virtualPen());
-    EXPECT_EQ(80, s.screen());
     EXPECT_EQ(1.25, s.linepattern_size());
-    EXPECT_EQ(7, s.lineType());
-    EXPECT_FALSE(s.isAdaptiveLinetype());
-    EXPECT_EQ(12, s.lineWeight());
-    EXPECT_EQ(65, s.fillStyle());
-    EXPECT_EQ(1, s.endStyle());
-    EXPECT_EQ(2, s.joinStyle());
+    CPBlock parent(L"plot_style");
+    ASSERT_TRUE(s.write(parent, 0, true));
+    EXPECT_EQ(piatest::dumpTree(&parent), asChild(styleBlock()));
+
+    StyleProbe noModeColor;
+    ASSERT_TRUE(noModeColor.init(*styleBlock({}, false)));
+    EXPECT_EQ(kAci(0xC30000FF), noModeColor.mode_color());
+    CPBlock without(L"plot_style");
+    ASSERT_TRUE(s.write(without, 0, false));
+    EXPECT_EQ(piatest::dumpTree(&without), asChild(styleBlock({}, false)));
 }
 
-TEST(PlotStyle, InitWithoutModeColorCopiesColor)
-{
-    StyleProbe s;
-    ASSERT_TRUE(s.init(*styleBlock({}, false)));
-    EXPECT_EQ(kAci(0xC30000FF), s.mode_color());
-}
-
-TEST(PlotStyle, InitFailsAtEachMissingRequiredKey)
-{
-    const wchar_t* required[] = {L"name", L"localized_name", L"description", L"color", L"color_policy",
-                                 L"physical_pen_number", L"virtual_pen_number", L"screen", L"linepattern_size",
-                                 L"linetype", L"adaptive_linetype", L"lineweight", L"fill_style", L"end_style",
-                                 L"join_style"};
-    for (const wchar_t* key : required) {
-        StyleProbe s;
-        const wchar_t* failed = nullptr;
-        EXPECT_FALSE(s.init(*styleBlock({key}), &failed)) << key;
-        EXPECT_STREQ(key, failed);
-    }
-}
-
-TEST(PlotStyle, InitRejectsWronglyTypedItems)
+// Each required key missing, or present with the wrong kind or an unreadable number.
+TEST(PlotStyle, InitFailsAtTheFirstBadKey)
 {
     struct {
         const wchar_t* key;
-        CPItem* item;
+        CPItem* item; // null: the key is left out
     } const cases[] = {
+        {L"name", nullptr}, {L"localized_name", nullptr}, {L"description", nullptr}, {L"color", nullptr},
+        {L"color_policy", nullptr}, {L"physical_pen_number", nullptr}, {L"virtual_pen_number", nullptr},
+        {L"screen", nullptr}, {L"linepattern_size", nullptr}, {L"linetype", nullptr},
+        {L"adaptive_linetype", nullptr}, {L"lineweight", nullptr}, {L"fill_style", nullptr},
+        {L"end_style", nullptr}, {L"join_style", nullptr},
         {L"name", new CPNum(L"name", 1)},
         {L"color", new CPStr(L"color", L"-1")},
         {L"color", CPNum::fromText(L"color", L"red")},
@@ -275,11 +224,13 @@ TEST(PlotStyle, InitRejectsWronglyTypedItems)
         {L"screen", CPNum::fromText(L"screen", L"")},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(std::wstring(c.key) + (c.item ? L" retyped" : L" missing"));
         auto block = styleBlock({c.key});
-        block->add(c.item);
+        if (c.item)
+            block->add(c.item);
         StyleProbe s;
         const wchar_t* failed = nullptr;
-        EXPECT_FALSE(s.init(*block, &failed)) << c.key;
+        EXPECT_FALSE(s.init(*block, &failed));
         EXPECT_STREQ(c.key, failed);
     }
 }
@@ -299,37 +250,6 @@ TEST(PlotStyle, Color2RgbOfAciColorUnderPlainDither)
         ASSERT_TRUE(s.init(*block));
         EXPECT_EQ(c.expected, s.color2rgb()) << std::hex << c.color;
     }
-}
-
-TEST(PlotStyle, BlockFormKeyOrderAndModeColorFlag)
-{
-    StyleProbe s;
-    s.updateName(L"Pen A");
-    CPBlock parent(L"plot_style");
-    s.write(parent, 4, false);
-    s.write(parent, 5, true);
-    ASSERT_EQ(2, parent.count());
-    const auto* without = static_cast<const CPBlock*>(parent.find(L"4", PI_BLOCK));
-    const auto* with = static_cast<const CPBlock*>(parent.find(L"5", PI_BLOCK));
-    ASSERT_TRUE(without && with);
-    const wchar_t* order[] = {L"name", L"localized_name", L"description", L"color", L"mode_color", L"color_policy",
-                              L"physical_pen_number", L"virtual_pen_number", L"screen", L"linepattern_size",
-                              L"linetype", L"adaptive_linetype", L"lineweight", L"fill_style", L"end_style",
-                              L"join_style"};
-    ASSERT_EQ(16, with->count());
-    ASSERT_EQ(15, without->count());
-    for (int i = 0, j = 0; i < 16; ++i) {
-        EXPECT_EQ(order[i], with->item(i)->name());
-        if (std::wstring(order[i]) != L"mode_color") {
-            EXPECT_EQ(order[i], without->item(j++)->name());
-        }
-    }
-    EXPECT_EQ(L"0.500000", static_cast<const CPNum*>(with->find(L"linepattern_size", PI_NUM))->text());
-    EXPECT_EQ(L"Pen_A", static_cast<const CPStr*>(with->find(L"name", PI_STR))->text());
-
-    StyleProbe back;
-    ASSERT_TRUE(back.init(*with));
-    EXPECT_TRUE(back.isEqual(s, true));
 }
 
 TEST(PlotStyle, BinaryRecordRoundTripAndTruncation)

@@ -2,6 +2,7 @@
 // dropped or retyped one at a time.
 #include "SectionContract.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace sectiontest {
@@ -53,10 +54,7 @@ std::string compose(const std::vector<Entry>& list, std::size_t skip, const std:
 {
     std::string text;
     for (std::size_t i = 0; i < list.size(); ++i) {
-        bool drop = false;
-        for (const auto& k : dropKeys)
-            drop = drop || k == list[i].key;
-        if (drop)
+        if (std::find(dropKeys.begin(), dropKeys.end(), list[i].key) != dropKeys.end())
             continue;
         if (i == skip) {
             text += replacement;
@@ -70,10 +68,7 @@ std::string compose(const std::vector<Entry>& list, std::size_t skip, const std:
 
 bool isOptional(const SectionCase& c, const std::string& key)
 {
-    for (const auto& k : c.optionalKeys)
-        if (k == key)
-            return true;
-    return false;
+    return std::find(c.optionalKeys.begin(), c.optionalKeys.end(), key) != c.optionalKeys.end();
 }
 
 // Another kind for the same key, so that a look-up by key and kind misses it.
