@@ -97,4 +97,23 @@ inline ToolResult runTool(const std::string& args, const TempDir& dir)
     return r;
 }
 
+// Sets or clears an environment variable for one scope.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const char* value) : m_name(name)
+    {
+        if (const char* old = std::getenv(name))
+            m_old = old, m_had = true;
+        value ? ::setenv(name, value, 1) : ::unsetenv(name);
+    }
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+    ~ScopedEnv() { m_had ? ::setenv(m_name, m_old.c_str(), 1) : ::unsetenv(m_name); }
+
+private:
+    const char* m_name;
+    std::string m_old;
+    bool m_had = false;
+};
+
 } // namespace testutil

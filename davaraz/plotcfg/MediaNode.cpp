@@ -7,20 +7,14 @@
 #include <cmath>
 #include <utility>
 
+using section::store;
+
 namespace {
 
 template <class T>
 std::unique_ptr<T> duplicate(const std::unique_ptr<T>& p)
 {
     return p ? std::make_unique<T>(*p) : nullptr;
-}
-
-void store(double& field, double value, bool& changed)
-{
-    if (field != value) {
-        field = value;
-        changed = true;
-    }
 }
 
 } // namespace

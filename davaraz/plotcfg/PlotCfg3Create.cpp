@@ -30,10 +30,9 @@ std::wstring initialPaperName(const wut::PrintData& printData, PrinterPapers& pr
     short dmPaper = 0;
     if (!printData.getDmPaperSize(dmPaper) || dmPaper < 0)
         return std::wstring();
-    const int index = printer.findPaperById(static_cast<unsigned short>(dmPaper));
-    if (index >= 0 && static_cast<unsigned>(index) < printer.paperNames().size())
-        return printer.paperName(static_cast<unsigned>(index)).str();
-    return L"User" + std::to_wstring(dmPaper);
+    std::wstring name;
+    return printer.nameOfPaper(static_cast<unsigned short>(dmPaper), name) ? name
+                                                                           : L"User" + std::to_wstring(dmPaper);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // driver's private bytes kept as hexadecimal text in the custom section.
 #include "davaraz/plotcfg/HexText.h"
 #include "davaraz/plotcfg/PlotCfg3.h"
+#include "davaraz/plotcfg/SectionIo.h"
 #include "davaraz/print/DevModeRaii.h"
 #include "davaraz/print/PrintData.h"
 #include "davaraz/print/PrinterPapers.h"
@@ -16,18 +17,11 @@
 #include <climits>
 #include <memory>
 
+using section::store;
+
 namespace {
 
 bool sameIgnoringCase(const std::wstring& a, const std::wstring& b) { return OdString(a).iCompare(b.c_str()) == 0; }
-
-template <class T, class U>
-void store(T& field, U value, bool& changed)
-{
-    if (field != static_cast<T>(value)) {
-        field = static_cast<T>(value);
-        changed = true;
-    }
-}
 
 // 2 to the power depth; depths past the signed 32-bit range give its largest value.
 int colorsForDepth(int depth) { return depth >= 31 ? INT_MAX : 1 << depth; }
@@ -50,12 +44,7 @@ bool paperName(const wut::PrintData& printData, PrinterPapers& printer, std::wst
         name = L"User" + std::to_wstring(dmPaper);
         return true;
     }
-    const int index = printer.findPaperById(static_cast<unsigned short>(dmPaper));
-    // A driver with fewer names than numbers has no name for this paper either.
-    if (index < 0 || static_cast<unsigned>(index) >= printer.paperNames().size())
-        return false;
-    name = printer.paperName(static_cast<unsigned>(index)).str();
-    return true;
+    return printer.nameOfPaper(static_cast<unsigned short>(dmPaper), name);
 }
 
 // One custom number that has no field elsewhere: when updating, a missing or different entry

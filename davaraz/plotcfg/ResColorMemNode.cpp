@@ -5,18 +5,11 @@
 
 #include <cwchar>
 
+using section::store;
+
 namespace {
 
 const wchar_t* const kQualityWords[] = {L"DMRES_HIGH", L"DMRES_MEDIUM", L"DMRES_LOW", L"DMRES_DRAFT"};
-
-template <class T>
-void store(T& field, T value, bool& changed)
-{
-    if (field != value) {
-        field = value;
-        changed = true;
-    }
-}
 
 std::wstring formatWide(const wchar_t* fmt, long a, long b)
 {

@@ -105,4 +105,15 @@ bool writeEntries(CPBlock& block, const std::vector<Entry>& entries)
     return true;
 }
 
+// Assigns a field and notes when its value changed (exact comparison), as the conversions from
+// devices and print data report their changes.
+template <class T, class U>
+void store(T& field, const U& value, bool& changed)
+{
+    if (field != static_cast<T>(value)) {
+        field = static_cast<T>(value);
+        changed = true;
+    }
+}
+
 } // namespace section

@@ -73,3 +73,12 @@ int PrinterPapers::findPaperById(unsigned short dmPaper)
     unsigned index = 0;
     return m_paperNumbers.find(dmPaper, index) ? static_cast<int>(index) : -1;
 }
+
+bool PrinterPapers::nameOfPaper(unsigned short dmPaper, std::wstring& name)
+{
+    const int index = findPaperById(dmPaper);
+    if (index < 0 || static_cast<unsigned>(index) >= m_paperNames.size())
+        return false;
+    name = paperName(static_cast<unsigned>(index)).str();
+    return true;
+}

@@ -34,6 +34,9 @@ public:
     int findPaperByName(const wchar_t* name);
     // Index of the first paper with that number, or -1; loads first.
     int findPaperById(unsigned short dmPaper);
+    // The driver's name for a paper number; false when the number is not listed or the name
+    // list is too short to name it. Loads first.
+    bool nameOfPaper(unsigned short dmPaper, std::wstring& name);
     const OdArray<unsigned short>& paperNumbers() const { return m_paperNumbers; }
     const OdArray<OdString>& paperNames() const { return m_paperNames; }
 

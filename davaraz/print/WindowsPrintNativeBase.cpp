@@ -57,17 +57,25 @@ void WindowsPrintNativeBase::InitializeDevMode(const wxString& printerName, void
         }
         return;
     }
+    if (HGLOBAL block = defaultDevMode(printerName)) {
+        adoptDevMode(block);
+        m_printerName = printerName;
+    }
+}
+
+HGLOBAL WindowsPrintNativeBase::defaultDevMode(const wxString& printerName)
+{
     const OdString name(printerName.ToStdWstring());
     const win32::WideArg wideName(name);
     PrinterHandle printer(name);
     if (printer.isNull())
-        return;
+        return nullptr;
     const LONG size = DocumentPropertiesW(nullptr, printer, wideName, nullptr, nullptr, 0);
     if (size < static_cast<LONG>(sizeof(DEVMODEW)))
-        return;
+        return nullptr;
     HGLOBAL block = GlobalAlloc(GHND, static_cast<SIZE_T>(size));
     if (!block)
-        return;
+        return nullptr;
     LONG filled = -1;
     {
         GlobalLockGuard<DEVMODEW> dm(block);
@@ -76,10 +84,9 @@ void WindowsPrintNativeBase::InitializeDevMode(const wxString& printerName, void
     }
     if (filled != IDOK) {
         GlobalFree(block);
-        return;
+        return nullptr;
     }
-    adoptDevMode(block);
-    m_printerName = printerName;
+    return block;
 }
 
 bool WindowsPrintNativeBase::TransferTo(wxPrintData& data)

@@ -46,6 +46,9 @@ public:
     void SetCustomPaperId(short id) { customPaperId = id; }
 
 protected:
+    // A new block with the driver's default DEVMODE of the named printer; null when the
+    // printer cannot be opened or its driver gives none.
+    static HGLOBAL defaultDevMode(const wxString& printerName);
     // Takes ownership of a DEVMODE / DEVNAMES block, freeing the one held before.
     void adoptDevMode(HGLOBAL devMode);
     void adoptDevNames(HGLOBAL devNames);

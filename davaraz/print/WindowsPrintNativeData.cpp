@@ -54,25 +54,9 @@ bool WindowsPrintNativeData::Initialize(wxPrintData& data, const wxString& print
             }
         }
     } else {
-        const OdString name(printerName.ToStdWstring());
-        const win32::WideArg wideName(name);
-        PrinterHandle printer(name);
-        if (printer.isNull())
-            return false;
-        const LONG size = DocumentPropertiesW(nullptr, printer, wideName, nullptr, nullptr, 0);
-        HGLOBAL block = size > 0 ? GlobalAlloc(GHND, static_cast<SIZE_T>(size)) : nullptr;
+        HGLOBAL block = defaultDevMode(printerName);
         if (!block)
             return false;
-        LONG filled = -1;
-        {
-            GlobalLockGuard<DEVMODEW> dm(block);
-            if (dm)
-                filled = DocumentPropertiesW(nullptr, printer, wideName, dm.get(), nullptr, DM_OUT_BUFFER);
-        }
-        if (filled != IDOK) {
-            GlobalFree(block);
-            return false;
-        }
         adoptDevMode(block);
         InitializeDevMode(printerName, nullptr);
         SetPrinterName(printerName);

@@ -29,7 +29,7 @@ struct Settings {
     bool colour, collate;
     wxSize paperSize;
     std::vector<char> priv;
-    int size, spec, driverVersion, scale, ttOption, customPaper;
+    int size, specVersion, driverVersion, scale, ttOption, customPaper;
 
     static Settings of(const wut::PrintData& d)
     {
@@ -60,7 +60,7 @@ struct Settings {
         return printer == o.printer && driver == o.driver && formName == o.formName && orientation == o.orientation &&
                copies == o.copies && duplex == o.duplex && quality == o.quality && paperId == o.paperId &&
                bin == o.bin && media == o.media && colour == o.colour && collate == o.collate &&
-               paperSize == o.paperSize && priv == o.priv && size == o.size && spec == o.spec &&
+               paperSize == o.paperSize && priv == o.priv && size == o.size && specVersion == o.specVersion &&
                driverVersion == o.driverVersion && scale == o.scale && ttOption == o.ttOption &&
                customPaper == o.customPaper;
     }

@@ -10,22 +10,13 @@ namespace {
 
 using testutil::TempDir;
 
-// DAVARAZ_PRINTERS for the tool runs of one test.
-class PrinterDescription {
-public:
-    explicit PrinterDescription(const std::string& path) { setenv("DAVARAZ_PRINTERS", path.c_str(), 1); }
-    ~PrinterDescription() { unsetenv("DAVARAZ_PRINTERS"); }
-    PrinterDescription(const PrinterDescription&) = delete;
-    PrinterDescription& operator=(const PrinterDescription&) = delete;
-};
-
 const std::string kOffice = testutil::dataPath("printers/small-office.json");
 
 // The description file lists A4 (2100 x 2970) and "Visitor badge" (900 x 540, number 520).
 TEST(PaperCommands, OneLinePerPaperWithSizeInMillimetres)
 {
     const TempDir dir;
-    const PrinterDescription office(kOffice);
+    const testutil::ScopedEnv office("DAVARAZ_PRINTERS", kOffice.c_str());
     const testutil::ToolResult r = testutil::runTool("papers 'reception laser'", dir);
     EXPECT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.out, "9\tA4\t210.0 x 297.0 mm\n520\tVisitor badge\t90.0 x 54.0 mm\n");
@@ -35,7 +26,7 @@ TEST(PaperCommands, OneLinePerPaperWithSizeInMillimetres)
 TEST(PaperCommands, UnknownPrinterFails)
 {
     const TempDir dir;
-    const PrinterDescription office(kOffice);
+    const testutil::ScopedEnv office("DAVARAZ_PRINTERS", kOffice.c_str());
     const testutil::ToolResult r = testutil::runTool("papers Nobody", dir);
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.out, "");

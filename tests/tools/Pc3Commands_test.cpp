@@ -11,15 +11,6 @@ namespace {
 using testutil::TempDir;
 using testutil::ToolResult;
 
-// DAVARAZ_PRINTERS for the tool runs of one test.
-class PrinterDescription {
-public:
-    explicit PrinterDescription(const std::string& path) { setenv("DAVARAZ_PRINTERS", path.c_str(), 1); }
-    ~PrinterDescription() { unsetenv("DAVARAZ_PRINTERS"); }
-    PrinterDescription(const PrinterDescription&) = delete;
-    PrinterDescription& operator=(const PrinterDescription&) = delete;
-};
-
 const std::string kOffice = testutil::dataPath("printers/small-office.json");
 
 std::string quoted(const testutil::fs::path& p) { return "'" + p.string() + "'"; }
@@ -29,7 +20,7 @@ bool has(const std::string& text, const std::string& line) { return text.find(li
 TEST(Pc3Commands, NewThenShowForTheDefaultPrinter)
 {
     const TempDir dir;
-    const PrinterDescription office(kOffice);
+    const testutil::ScopedEnv office("DAVARAZ_PRINTERS", kOffice.c_str());
     const auto pc3 = dir.path("reception.pc3");
     const ToolResult made = testutil::runTool("pc3 new 'Reception Laser' " + quoted(pc3), dir);
     ASSERT_EQ(made.exitCode, 0) << made.err;
@@ -51,7 +42,7 @@ TEST(Pc3Commands, NewThenShowForTheDefaultPrinter)
 TEST(Pc3Commands, NewThenShowForThePdfOutput)
 {
     const TempDir dir;
-    const PrinterDescription office(kOffice);
+    const testutil::ScopedEnv office("DAVARAZ_PRINTERS", kOffice.c_str());
     const auto pc3 = dir.path("pdf.pc3");
     ASSERT_EQ(testutil::runTool("pc3 new 'print as pdf' " + quoted(pc3), dir).exitCode, 0);
     const ToolResult r = testutil::runTool("pc3 show " + quoted(pc3), dir);
@@ -71,7 +62,7 @@ TEST(Pc3Commands, NewThenShowForThePdfOutput)
 TEST(Pc3Commands, UnknownPrinterFailsWithTheLibraryWarning)
 {
     const TempDir dir;
-    const PrinterDescription office(kOffice);
+    const testutil::ScopedEnv office("DAVARAZ_PRINTERS", kOffice.c_str());
     const ToolResult r = testutil::runTool("pc3 new Nobody " + quoted(dir.path("x.pc3")), dir);
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.err, "davaraz: warning: Failed to open Nobody.\n"
@@ -84,7 +75,7 @@ TEST(Pc3Commands, UnknownPrinterFailsWithTheLibraryWarning)
 TEST(Pc3Commands, PrintWritesAPostScriptTestSheet)
 {
     const TempDir dir;
-    const PrinterDescription office(kOffice);
+    const testutil::ScopedEnv office("DAVARAZ_PRINTERS", kOffice.c_str());
     const auto pc3 = dir.path("plans.pc3");
     const auto ps = dir.path("plans.ps");
     ASSERT_EQ(testutil::runTool("pc3 new '\\\\server\\Plans' " + quoted(pc3), dir).exitCode, 0);
@@ -104,7 +95,7 @@ TEST(Pc3Commands, PrintWritesAPostScriptTestSheet)
 TEST(Pc3Commands, PmpNewIsAttachedOnTheNextRead)
 {
     const TempDir dir;
-    const PrinterDescription office(kOffice);
+    const testutil::ScopedEnv office("DAVARAZ_PRINTERS", kOffice.c_str());
     const auto pc3 = dir.path("reception.pc3");
     const auto pmp = dir.path("reception.pmp");
     ASSERT_EQ(testutil::runTool("pc3 new 'Reception Laser' " + quoted(pc3), dir).exitCode, 0);

@@ -14,23 +14,6 @@ using VirtualSpooler = SpoolerTest;
 
 const std::string kData = DAVARAZ_TEST_DATA;
 
-// Sets or clears an environment variable for one scope.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const char* value) : m_name(name)
-    {
-        if (const char* old = std::getenv(name))
-            m_old = old, m_had = true;
-        value ? ::setenv(name, value, 1) : ::unsetenv(name);
-    }
-    ~ScopedEnv() { m_had ? ::setenv(m_name, m_old.c_str(), 1) : ::unsetenv(m_name); }
-
-private:
-    const char* m_name;
-    std::string m_old;
-    bool m_had = false;
-};
-
 TEST_F(VirtualSpooler, DescriptionFileReplacesThePrinters)
 {
     ASSERT_TRUE(vspool::loadFile(kData + "/printers/small-office.json")) << vspool::lastMessage();
@@ -50,11 +33,11 @@ TEST_F(VirtualSpooler, DescriptionFileReplacesThePrinters)
 TEST_F(VirtualSpooler, EnvironmentVariableChoosesTheDescription)
 {
     {
-        ScopedEnv env("DAVARAZ_PRINTERS", (kData + "/printers/small-office.json").c_str());
+        testutil::ScopedEnv env("DAVARAZ_PRINTERS", (kData + "/printers/small-office.json").c_str());
         vspool::reset();
         EXPECT_EQ(vspool::printers().size(), 2u);
     }
-    ScopedEnv env("DAVARAZ_PRINTERS", nullptr);
+    testutil::ScopedEnv env("DAVARAZ_PRINTERS", nullptr);
     vspool::reset();
     EXPECT_EQ(vspool::printers().size(), 4u);
 }
