@@ -14,15 +14,7 @@ namespace {
 
 using wut::PrintData;
 
-class PrinterDCTest : public PrintDataTest {
-protected:
-    void SetUp() override
-    {
-        PrintDataTest::SetUp();
-        if (!wxtest::gui())
-            GTEST_SKIP() << "needs a display (run under xvfb-run)";
-    }
-};
+using PrinterDCTest = PrintDataTest;
 
 void drawPage(wxDC& dc)
 {

@@ -1,19 +1,17 @@
-// Starts wxWidgets once per test process and keeps it until exit: with a GUI application when
-// a display is there, else without GUI (the paper database and printing classes need none).
+// Starts wxWidgets once per test process and keeps it until exit, always without GUI: print
+// data, the paper database and the PostScript printer DC need no display. Trying the GUI first
+// and falling back to the console when the display cannot be opened leaves GTK half-started,
+// and its next call aborts the process.
 #pragma once
 #include "../platform/win32/SpoolerFixture.h"
 #include "davaraz/print/PrintFactory.h"
 
-#include <wx/app.h>
 #include <wx/init.h>
-
-#include <cstdlib>
 
 namespace wxtest {
 
 struct State {
     bool started = false;
-    bool gui = false;
     ~State()
     {
         if (started)
@@ -21,35 +19,18 @@ struct State {
     }
 };
 
-inline State& state()
-{
-    static State s;
-    return s;
-}
-
-// True once wxWidgets runs; the GUI is used whenever DISPLAY is set.
+// True once wxWidgets runs: without an application instance it makes a console one.
 inline bool start()
 {
-    State& s = state();
-    if (s.started)
-        return true;
-    static char name[] = "davaraz_tests";
-    static char* argv[] = {name, nullptr};
-    int argc = 1;
-    const char* display = std::getenv("DISPLAY");
-    if (display && *display) {
-        wxApp::SetInstance(new wxApp);
-        s.gui = wxEntryStart(argc, argv);
-        s.started = s.gui;
-        if (s.gui)
-            return true;
+    static State s;
+    if (!s.started) {
+        static char name[] = "davaraz_tests";
+        static char* argv[] = {name, nullptr};
+        int argc = 1;
+        s.started = wxEntryStart(argc, argv);
     }
-    // Without GUI wxWidgets makes a console application of its own.
-    s.started = wxEntryStart(argc, argv);
     return s.started;
 }
-
-inline bool gui() { return start() && state().gui; }
 
 } // namespace wxtest
 
