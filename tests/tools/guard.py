@@ -1,0 +1,160 @@
+#!/usr/bin/env python3
+"""Runs every command that takes a file over one file of tests/data and compares exit codes,
+output and the files written with the outputs recorded in tests/data/recorded/.
+
+Usage: guard.py TOOL DATA_DIR RELATIVE_PATH
+With DAVARAZ_RECORD=1 the outputs are recorded instead: only on purpose, and in the commit that
+changes them. Each command runs in a fresh scratch folder on a copy of the file, with relative
+paths, LC_ALL=C and the embedded printers; the scratch path and dates are normalised.
+"""
+import difflib
+import hashlib
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import zlib
+
+COMMANDS = [
+    ["dump", "{f}"],
+    ["info", "{f}"],
+    ["styles", "{f}"],
+    ["ctb2stb", "{f}", "out.stb"],
+    ["pc3", "show", "{f}"],
+    ["pc3", "print", "{f}", "out.ps"],
+    ["pmp", "new", "{f}", "out.pmp"],
+    ["pack", "{f}", "out.ctb"],
+]
+
+# Text fixtures that are payloads: packed into the kind they hold, and that file read too.
+PACKED_KIND = [
+    (r"\.(pc3|pmp|ctb|stb)\.txt$", None),
+    (r"^plotcfg/sections/", "pc3"),
+    (r"^fuzz/plotcfg_sections/", "pc3"),
+    (r"^fuzz/plotmodel_sections/", "pmp"),
+    (r"^fuzz/plotstyle_table/.*stb", "stb"),
+    (r"^fuzz/plotstyle_table/", "ctb"),
+    (r"^fuzz/pia_parser/", "ctb"),
+]
+
+DATE_LINE = re.compile(rb"^(%%CreationDate:).*$", re.M)
+
+
+def packed_kind(rel):
+    for pattern, kind in PACKED_KIND:
+        m = re.search(pattern, rel)
+        if m:
+            return kind or m.group(1)
+    return None
+
+
+def text(data):
+    return data.decode("utf-8", errors="backslashreplace")
+
+
+def normalise(data, scratch):
+    for p in {scratch, os.path.realpath(scratch)}:
+        data = data.replace(p.encode(), b"<scratch>")
+    return DATE_LINE.sub(rb"\1 <date>", data)
+
+
+def describe_file(name, data, scratch):
+    if not data.startswith(b"PIAFILEVERSION") or len(data) < 60:
+        data = normalise(data, scratch)
+        return [f"--- file {name}: {len(data)} bytes normalised",
+                "sha256: " + hashlib.sha256(data).hexdigest()]
+    try:
+        payload = zlib.decompress(data[60:])
+    except zlib.error as e:
+        payload = None
+    lines = [f"--- file {name}", "header: " + repr(data[:48])]
+    # A payload naming the scratch folder has another size and checksum in every run.
+    if payload is None or scratch.encode() not in payload:
+        lines.append(f"{len(data)} bytes, sha256: " + hashlib.sha256(data).hexdigest())
+    if payload is None:
+        return lines + ["payload does not inflate"]
+    return lines + ["payload:", text(normalise(payload, scratch))]
+
+
+def environment(scratch):
+    env = {k: v for k, v in os.environ.items() if re.match(r"(ASAN|UBSAN|LSAN)_OPTIONS$", k)}
+    env.update(PATH=os.environ.get("PATH", "/usr/bin:/bin"), LC_ALL="C", HOME=scratch,
+               TMPDIR=os.path.join(scratch, "tmp"))
+    return env
+
+
+def run(tool, source, name, command):
+    """One command on a fresh copy of source, named name; returns its record lines."""
+    with tempfile.TemporaryDirectory(prefix="davaraz-guard") as scratch:
+        os.mkdir(os.path.join(scratch, "tmp"))
+        shutil.copyfile(source, os.path.join(scratch, name))
+        before = {name: open(source, "rb").read()}
+        args = [a.format(f=name) for a in command]
+        r = subprocess.run([tool] + args, cwd=scratch, env=environment(scratch),
+                           capture_output=True, timeout=120)
+        lines = ["$ davaraz " + " ".join(args), f"exit: {r.returncode}",
+                 "--- stdout", text(normalise(r.stdout, scratch)),
+                 "--- stderr", text(normalise(r.stderr, scratch))]
+        for entry in sorted(os.listdir(scratch)):
+            path = os.path.join(scratch, entry)
+            if entry == "tmp":
+                left = sorted(os.listdir(path))
+                if left:
+                    lines.append("--- temporary files left: " + ", ".join(left))
+                continue
+            if os.path.isdir(path):
+                lines.append(f"--- folder {entry}")
+                continue
+            data = open(path, "rb").read()
+            if before.get(entry) != data:
+                lines += describe_file(entry, data, scratch)
+        return lines
+
+
+def record(tool, data_dir, rel):
+    source = os.path.join(data_dir, rel)
+    base = os.path.basename(rel)
+    lines = []
+    for command in COMMANDS:
+        lines += run(tool, source, base, command)
+    kind = packed_kind(rel)
+    if kind:
+        with tempfile.TemporaryDirectory(prefix="davaraz-guard") as work:
+            os.mkdir(os.path.join(work, "tmp"))
+            packed = os.path.join(work, "packed." + kind)
+            r = subprocess.run([tool, "pack", source, packed], env=environment(work),
+                               capture_output=True)
+            lines.append(f"=== packed as .{kind}: exit {r.returncode}")
+            lines.append(text(r.stderr.replace(source.encode(), rel.encode())))
+            if r.returncode == 0:
+                for command in COMMANDS[:-1]:
+                    lines += run(tool, packed, "packed." + kind, command)
+    return "\n".join(lines) + "\n"
+
+
+def main():
+    tool, data_dir, rel = sys.argv[1:4]
+    got = record(tool, data_dir, rel)
+    expected_path = os.path.join(data_dir, "recorded", rel + ".txt")
+    if os.environ.get("DAVARAZ_RECORD") == "1":
+        os.makedirs(os.path.dirname(expected_path), exist_ok=True)
+        with open(expected_path, "w", encoding="utf-8", newline="") as f:
+            f.write(got)
+        print("recorded " + expected_path)
+        return 0
+    if not os.path.exists(expected_path):
+        print(f"no recorded output for {rel}: record it with DAVARAZ_RECORD=1")
+        return 1
+    with open(expected_path, encoding="utf-8", newline="") as f:
+        expected = f.read()
+    if got == expected:
+        return 0
+    sys.stdout.writelines(difflib.unified_diff(expected.splitlines(True), got.splitlines(True),
+                                               "recorded", "now"))
+    return 1
+
+
+if __name__ == "__main__":
+    sys.exit(main())
