@@ -1,8 +1,8 @@
 // Cost of reading a plotter configuration file (decompression, temporary file, sections, the
 // printer looked up by name or searched by driver, the PMP beside it) and of writing it.
 #include "davaraz/pia/PIAFileOut.h"
+#include "davaraz/pia/SectionIo.h"
 #include "davaraz/plotcfg/PlotCfg3.h"
-#include "davaraz/plotcfg/SectionIo.h"
 #include "platform/tvutils/FileName.h"
 
 #include <benchmark/benchmark.h>

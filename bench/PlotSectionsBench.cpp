@@ -2,7 +2,7 @@
 // plot model parameter file (decompression and temporary file included).
 #include "davaraz/plotcfg/CustomNode.h"
 #include "davaraz/plotcfg/MediaNode.h"
-#include "davaraz/plotcfg/MetaNode.h"
+#include "davaraz/plotmodel/MetaNode.h"
 #include "davaraz/plotmodel/PlotModelParam.h"
 #include "platform/tvutils/FileName.h"
 

@@ -18,6 +18,7 @@
 #include "davaraz/pia/PIAFileOut.h"
 #include "davaraz/pia/PIAParser.h"
 #include "davaraz/pia/PItem.h"
+#include "davaraz/pia/SectionIo.h"
 
 #include "davaraz/plotstyle/AciTable.h"
 #include "davaraz/plotstyle/Ctb2Stb.h"
@@ -49,10 +50,9 @@
 #include "davaraz/plotcfg/HexText.h"
 #include "davaraz/plotcfg/IoNode.h"
 #include "davaraz/plotcfg/MediaNode.h"
-#include "davaraz/plotcfg/MetaNode.h"
 #include "davaraz/plotcfg/PlotCfg3.h"
 #include "davaraz/plotcfg/ResColorMemNode.h"
-#include "davaraz/plotcfg/SectionIo.h"
 
+#include "davaraz/plotmodel/MetaNode.h"
 #include "davaraz/plotmodel/PlotModelParam.h"
 #include "davaraz/plotmodel/PlotModelSections.h"

@@ -6,8 +6,8 @@
 #include "davaraz/plotcfg/CustomNode.h"
 #include "davaraz/plotcfg/IoNode.h"
 #include "davaraz/plotcfg/MediaNode.h"
-#include "davaraz/plotcfg/MetaNode.h"
 #include "davaraz/plotcfg/ResColorMemNode.h"
+#include "davaraz/plotmodel/MetaNode.h"
 
 using fuzzsection::check;
 

@@ -3,8 +3,8 @@
 #include "FuzzInput.h"
 #include "SectionCheck.h"
 #include "davaraz/pia/PIAParser.h"
+#include "davaraz/plotmodel/MetaNode.h"
 #include "davaraz/plotmodel/PlotModelSections.h"
-#include "davaraz/plotcfg/MetaNode.h"
 
 using fuzzsection::check;
 

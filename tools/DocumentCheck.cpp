@@ -1,12 +1,12 @@
 // Reads each section of a parsed .pc3 or .pmp tree the way the document readers do and says
 // which one fails and at which key.
-#include "DocumentCheck.h"
 #include "Command.h"
+#include "DocumentCheck.h"
 #include "davaraz/plotcfg/CustomNode.h"
 #include "davaraz/plotcfg/IoNode.h"
 #include "davaraz/plotcfg/MediaNode.h"
-#include "davaraz/plotcfg/MetaNode.h"
 #include "davaraz/plotcfg/ResColorMemNode.h"
+#include "davaraz/plotmodel/MetaNode.h"
 #include "davaraz/plotmodel/PlotModelSections.h"
 
 #include <cstdio>

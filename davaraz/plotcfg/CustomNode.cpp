@@ -1,6 +1,6 @@
 // The custom section's typed access and its mapping to entry blocks.
 #include "davaraz/plotcfg/CustomNode.h"
-#include "davaraz/plotcfg/SectionIo.h"
+#include "davaraz/pia/SectionIo.h"
 
 #include <clocale>
 #include <cwchar>

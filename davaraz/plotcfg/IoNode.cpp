@@ -1,6 +1,6 @@
 // Reading and writing the "io" section.
 #include "davaraz/plotcfg/IoNode.h"
-#include "davaraz/plotcfg/SectionIo.h"
+#include "davaraz/pia/SectionIo.h"
 
 bool CIoNode::init(const CPBlock& block, std::wstring* fault)
 {

@@ -1,8 +1,8 @@
 // The "media" section: copying its owned parts, reading and writing it, and the bounds
 // arithmetic used when the paper or the orientation changes.
 #include "davaraz/plotcfg/MediaNode.h"
+#include "davaraz/pia/SectionIo.h"
 #include "davaraz/print/PaperSizeInfo.h"
-#include "davaraz/plotcfg/SectionIo.h"
 
 #include <cmath>
 #include <utility>

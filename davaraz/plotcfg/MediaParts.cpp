@@ -1,7 +1,7 @@
 // Reading and writing the nested parts of the "media" section: size, media description,
 // media bounds, destination and custom papers.
+#include "davaraz/pia/SectionIo.h"
 #include "davaraz/plotcfg/MediaNode.h"
-#include "davaraz/plotcfg/SectionIo.h"
 
 #include <cmath>
 

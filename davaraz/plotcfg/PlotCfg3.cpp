@@ -3,7 +3,7 @@
 #include "davaraz/gui/Log.h"
 #include "davaraz/pia/PIAFileOut.h"
 #include "davaraz/pia/PIAParser.h"
-#include "davaraz/plotcfg/SectionIo.h"
+#include "davaraz/pia/SectionIo.h"
 #include "davaraz/print/Printers.h"
 #include "platform/tvutils/FileName.h"
 

@@ -1,8 +1,8 @@
 // A plotter configuration to and from print data: the DEVMODE spread over the sections, the
 // driver's private bytes kept as hexadecimal text in the custom section.
+#include "davaraz/pia/SectionIo.h"
 #include "davaraz/plotcfg/HexText.h"
 #include "davaraz/plotcfg/PlotCfg3.h"
-#include "davaraz/plotcfg/SectionIo.h"
 #include "davaraz/print/DevModeRaii.h"
 #include "davaraz/print/PrintData.h"
 #include "davaraz/print/PrinterPapers.h"

@@ -1,7 +1,7 @@
 // Reading and writing the "res_color_mem" section and its resolution block, and the
 // resolution arithmetic shared with the print-data conversion.
 #include "davaraz/plotcfg/ResColorMemNode.h"
-#include "davaraz/plotcfg/SectionIo.h"
+#include "davaraz/pia/SectionIo.h"
 
 #include <cwchar>
 

@@ -2,7 +2,7 @@
 #include "davaraz/plotmodel/PlotModelParam.h"
 #include "davaraz/pia/PIAFileOut.h"
 #include "davaraz/pia/PIAParser.h"
-#include "davaraz/plotcfg/SectionIo.h"
+#include "davaraz/pia/SectionIo.h"
 #include "platform/tvutils/FileName.h"
 
 #include <wx/filename.h>

@@ -1,7 +1,7 @@
 // The plot model parameter document (PMP file): the model-specific part of a plotter
 // configuration, found beside the configuration or in alternative folders.
 #pragma once
-#include "davaraz/plotcfg/MetaNode.h"
+#include "davaraz/plotmodel/MetaNode.h"
 #include "davaraz/plotmodel/PlotModelSections.h"
 #include "platform/od/OdArray.h"
 #include "platform/od/OdString.h"

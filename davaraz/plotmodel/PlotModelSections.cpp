@@ -1,6 +1,6 @@
 // Reading and writing the "mod", "udm" and "hidden" sections of a plot model parameter document.
 #include "davaraz/plotmodel/PlotModelSections.h"
-#include "davaraz/plotcfg/SectionIo.h"
+#include "davaraz/pia/SectionIo.h"
 
 using namespace section;
 

@@ -1,8 +1,8 @@
 // Key rules of the configuration sections, one table row per section class.
 #include "davaraz/plotcfg/IoNode.h"
 #include "davaraz/plotcfg/MediaNode.h"
-#include "davaraz/plotcfg/MetaNode.h"
 #include "davaraz/plotcfg/ResColorMemNode.h"
+#include "davaraz/plotmodel/MetaNode.h"
 #include "support/SectionContract.h"
 
 #include <gtest/gtest.h>

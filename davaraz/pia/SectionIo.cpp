@@ -1,5 +1,5 @@
 // Key readers and item writers of the document sections.
-#include "davaraz/plotcfg/SectionIo.h"
+#include "davaraz/pia/SectionIo.h"
 
 namespace section {
 

@@ -1,6 +1,6 @@
 // Reading and writing the "meta" section.
-#include "davaraz/plotcfg/MetaNode.h"
-#include "davaraz/plotcfg/SectionIo.h"
+#include "davaraz/plotmodel/MetaNode.h"
+#include "davaraz/pia/SectionIo.h"
 
 bool CMetaNode::init(const CPBlock& block, std::wstring* fault)
 {
