@@ -37,9 +37,9 @@ int writeTable(CPlotStyleTable& table, const std::string& out)
 
 std::unique_ptr<CPlotStyleTable> load(const std::string& path, int& rc)
 {
-    std::wstring why;
-    std::unique_ptr<CPlotStyleTable> table(CPlotStyleTable::read(widen(path).c_str(), &why));
-    rc = table ? kOk : fail(path, narrow(why));
+    pia::ReadResult result;
+    std::unique_ptr<CPlotStyleTable> table(CPlotStyleTable::read(widen(path).c_str(), &result));
+    rc = table ? kOk : fail(path, narrow(result.description()));
     return table;
 }
 

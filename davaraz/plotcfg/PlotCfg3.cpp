@@ -1,7 +1,6 @@
 // Reading and writing plotter configuration documents, and their plot model parameters.
 #include "davaraz/plotcfg/PlotCfg3.h"
 #include "davaraz/gui/Log.h"
-#include "davaraz/pia/PIAFileOut.h"
 #include "davaraz/pia/PIAParser.h"
 #include "davaraz/pia/SectionIo.h"
 #include "davaraz/print/Printers.h"
@@ -37,35 +36,31 @@ CPlotCfg3::~CPlotCfg3()
     pmp.reset();
 }
 
-CPlotCfg3* CPlotCfg3::read(const wchar_t* path, bool& changed)
+CPlotCfg3* CPlotCfg3::read(const wchar_t* path, bool& changed, pia::ReadResult* result)
 {
-    if (!path)
-        return nullptr;
     std::unique_ptr<CPlotCfg3> doc;
-    {
-        CPIAParser parser;
-        if (parser.open(path) != 0)
-            return nullptr;
-        const bool parsed = parser.parse();
-        parser.file().close(); // deletes the temporary text file
-        if (!parsed)
-            return nullptr;
+    bool resolved = false;
+    pia::ReadResult r = pia::readDocument(path, [&](CPIAParser& parser, pia::ReadResult& fault) {
         doc.reset(new CPlotCfg3);
-        if (!doc->init(parser, changed))
-            return nullptr;
-    }
-    if (!doc->pdfExport && doc->meta.defaultSystemCfg.value_or(false)) {
+        return doc->init(parser, resolved, &fault);
+    });
+    if (r && !doc->pdfExport && doc->meta.defaultSystemCfg.value_or(false)) {
         // Such a file stands for whatever printer is the default now.
-        changed = false;
+        resolved = false;
         doc.reset();
         const OdString printer = wut::getDefaultSystemPrinter(true);
         doc.reset(create(printer.c_str()));
         if (!doc) {
             wut::logError(wut::translate(L"Failed to create plot configuration for default printer %ls.").wc_str(),
                           printer.c_str());
-            return nullptr;
+            r.refuse(std::wstring(), L"no configuration can be made for the default printer " + printer.str());
         }
     }
+    if (result)
+        *result = r;
+    if (!r)
+        return nullptr;
+    changed = resolved;
     // The PMP usually travels with its configuration, so the file's own folder is searched too.
     OdArray<OdString> altPaths;
     altPaths.push_back(ut::FileName(OdString(path)).getPath(ut::kPathWithSeparator));
@@ -73,15 +68,19 @@ CPlotCfg3* CPlotCfg3::read(const wchar_t* path, bool& changed)
     return doc.release();
 }
 
-bool CPlotCfg3::init(CPIAParser& parser, bool& changed)
+bool CPlotCfg3::init(CPIAParser& parser, bool& changed, pia::ReadResult* result)
 {
     const CPBlock* root = parser.root();
     if (!root)
         return false;
-    const section::Reader r(*root, nullptr);
+    std::wstring fault;
+    const section::Reader r(*root, result ? &fault : nullptr);
     if (!r.node(L"meta", meta) || !r.node(L"media", media) || !r.node(L"io", io) ||
-        !r.node(L"res_color_mem", resColorMem))
+        !r.node(L"res_color_mem", resColorMem)) {
+        if (result)
+            result->refuse(fault);
         return false;
+    }
     if (const CPBlock* block = r.block(L"custom")) {
         custom = std::make_unique<CCustomNode>();
         if (!custom->init(*block))
@@ -97,11 +96,7 @@ bool CPlotCfg3::write(const wchar_t* path) const
     if (!path)
         return false;
     CPBlock root(nullptr);
-    if (!writeToBlock(root))
-        return false;
-    CPIAFileOut out;
-    out.setKind(PIA_PC3);
-    return out.write(&root, path);
+    return writeToBlock(root) && pia::writeDocument(root, PIA_PC3, path);
 }
 
 bool CPlotCfg3::writeToBlock(CPBlock& root) const

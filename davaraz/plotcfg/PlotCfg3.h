@@ -1,6 +1,7 @@
 // The plotter configuration document (PC3 file): four required sections, the optional custom
 // section and the plot model parameters attached from the PMP file it names.
 #pragma once
+#include "davaraz/pia/Document.h"
 #include "davaraz/plotcfg/CustomNode.h"
 #include "davaraz/plotcfg/IoNode.h"
 #include "davaraz/plotcfg/MediaNode.h"
@@ -26,8 +27,8 @@ public:
     // The PMP is looked for at its recorded path, then beside the file; not finding it is no
     // failure. The caller owns the result.
     // A configuration that follows the default system printer is recreated for the current
-    // default printer (null, with an error logged, when that fails).
-    static CPlotCfg3* read(const wchar_t* path, bool& changed);
+    // default printer (null, with an error logged, when that fails). On null, result says why.
+    static CPlotCfg3* read(const wchar_t* path, bool& changed, pia::ReadResult* result = nullptr);
     // A new configuration for a system printer from its default settings, or the built-in PDF
     // output for "Print As PDF" (any letter case); null, with a warning logged, on failure.
     static CPlotCfg3* create(const wchar_t* printerName);
@@ -81,7 +82,7 @@ private:
 
     CPlotCfg3() = default;
 
-    bool init(CPIAParser& parser, bool& changed);
+    bool init(CPIAParser& parser, bool& changed, pia::ReadResult* result = nullptr);
     bool writeToBlock(CPBlock& root) const;
     bool doAttachPMP(const OdString& path, const OdArray<OdString>& altPaths);
     bool resolvePrinterByDriver();

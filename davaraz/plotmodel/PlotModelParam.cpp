@@ -1,6 +1,5 @@
 // Locating, loading, creating and saving plot model parameter documents.
 #include "davaraz/plotmodel/PlotModelParam.h"
-#include "davaraz/pia/PIAFileOut.h"
 #include "davaraz/pia/PIAParser.h"
 #include "davaraz/pia/SectionIo.h"
 #include "platform/tvutils/FileName.h"
@@ -25,6 +24,21 @@ PlotModelParam& PlotModelParam::operator=(const PlotModelParam& o)
     return *this;
 }
 
+namespace {
+
+// Points file at the first folder that holds a file of its name.
+bool findInFolders(ut::FileName& file, const OdArray<OdString>& folders)
+{
+    for (unsigned i = 0; i < folders.size(); ++i) {
+        file.setPath(folders[i]);
+        if (file.exists(8191))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 OdArray<OdString> PlotModelParam::candidateFolders(const OdArray<OdString>& alternatives)
 {
     // Alternatives are expected to end with a separator: "PMP" is appended directly.
@@ -39,48 +53,45 @@ OdArray<OdString> PlotModelParam::candidateFolders(const OdArray<OdString>& alte
     return folders;
 }
 
-PlotModelParam* PlotModelParam::read(const wchar_t* path, const OdArray<OdString>& alternatives)
+PlotModelParam* PlotModelParam::read(const wchar_t* path, const OdArray<OdString>& alternatives,
+                                     pia::ReadResult* result)
 {
-    if (!path || !*path)
-        return nullptr;
-    ut::FileName file{OdString(path)};
-    if (!file.exists(8191)) {
-        if (alternatives.empty())
-            return nullptr;
-        const OdArray<OdString> folders = candidateFolders(alternatives);
-        bool found = false;
-        for (unsigned i = 0; i < folders.size() && !found; ++i) {
-            file.setPath(folders[i]);
-            found = file.exists(8191);
+    pia::ReadResult r;
+    std::unique_ptr<PlotModelParam> doc;
+    ut::FileName file{OdString(path ? path : L"")};
+    if (!path || !*path) {
+        r.status = pia::ReadStatus::noPath;
+    } else if (!file.exists(8191) && !findInFolders(file, candidateFolders(alternatives))) {
+        r.status = pia::ReadStatus::container;
+        r.code = pia::kFileError;
+    } else {
+        const OdString fullPath = file.getFullPath();
+        r = pia::readDocument(fullPath.c_str(), [&doc](CPIAParser& parser, pia::ReadResult& fault) {
+            doc.reset(new PlotModelParam);
+            return doc->init(parser, &fault);
+        });
+        if (r) {
+            doc->m_path = fullPath;
+            doc->meta.userDefinedModelPathname = fullPath.str();
         }
-        if (!found)
-            return nullptr;
     }
-
-    const OdString fullPath = file.getFullPath();
-    CPIAParser parser;
-    if (parser.open(fullPath.c_str()) != 0)
-        return nullptr;
-    const bool parsed = parser.parse();
-    parser.file().close(); // deletes the temporary text file
-    if (!parsed)
-        return nullptr;
-    std::unique_ptr<PlotModelParam> doc(new PlotModelParam);
-    if (!doc->init(parser))
-        return nullptr;
-    doc->m_path = fullPath;
-    doc->meta.userDefinedModelPathname = fullPath.str();
-    return doc.release();
+    if (result)
+        *result = r;
+    return r ? doc.release() : nullptr;
 }
 
-bool PlotModelParam::init(CPIAParser& parser)
+bool PlotModelParam::init(CPIAParser& parser, pia::ReadResult* result)
 {
     const CPBlock* root = parser.root();
     if (!root)
         return false;
-    const section::Reader r(*root, nullptr);
-    if (!r.node(L"meta", meta) || !r.node(L"mod", mod) || !r.node(L"udm", udm))
+    std::wstring fault;
+    const section::Reader r(*root, result ? &fault : nullptr);
+    if (!r.node(L"meta", meta) || !r.node(L"mod", mod) || !r.node(L"udm", udm)) {
+        if (result)
+            result->refuse(fault);
         return false;
+    }
     if (const CPBlock* b = r.block(L"hidden")) {
         auto h = std::make_unique<HiddenNode>();
         if (h->init(*b))
@@ -112,9 +123,7 @@ bool PlotModelParam::write(const wchar_t* path)
     CPBlock root(nullptr);
     if (!writeToBlock(root))
         return false;
-    CPIAFileOut out;
-    out.setKind(PIA_PC3);
-    if (!out.write(&root, path))
+    if (!pia::writeDocument(root, PIA_PC3, path))
         return false;
     m_path = path;
     return true;

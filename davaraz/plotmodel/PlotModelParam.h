@@ -1,6 +1,7 @@
 // The plot model parameter document (PMP file): the model-specific part of a plotter
 // configuration, found beside the configuration or in alternative folders.
 #pragma once
+#include "davaraz/pia/Document.h"
 #include "davaraz/plotmodel/MetaNode.h"
 #include "davaraz/plotmodel/PlotModelSections.h"
 #include "platform/od/OdArray.h"
@@ -22,8 +23,9 @@ public:
 
     // Loads the file at path or, when it does not exist, the file of the same name in the
     // first alternative folder (or its "PMP" subfolder) that has one. Null when none is found
-    // or the file does not load; the caller owns the result.
-    static PlotModelParam* read(const wchar_t* path, const OdArray<OdString>& alternatives);
+    // or the file does not load, and then result says why; the caller owns the document.
+    static PlotModelParam* read(const wchar_t* path, const OdArray<OdString>& alternatives,
+                                pia::ReadResult* result = nullptr);
     // A new document carrying the given meta section, without its description and autospool
     // flag; the caller owns it.
     static PlotModelParam* create(const CMetaNode& meta);
@@ -41,7 +43,7 @@ public:
     std::unique_ptr<HiddenNode> hidden; // absent: no "hidden" block
 
 private:
-    bool init(CPIAParser& parser);
+    bool init(CPIAParser& parser, pia::ReadResult* result = nullptr);
     bool writeToBlock(CPBlock& root);
 
     OdString m_path;

@@ -1,6 +1,7 @@
 // A plot style table document (.ctb colour-dependent, .stb named): settings, styles, the optional
 // ACI mapping and the custom line weights, with reading, writing and editing.
 #pragma once
+#include "davaraz/pia/Document.h"
 #include "davaraz/plotstyle/AciTable.h"
 #include "davaraz/plotstyle/CustomLineweightTable.h"
 #include "davaraz/plotstyle/PlotStyle.h"
@@ -25,10 +26,9 @@ public:
     CPlotStyleTable(CPlotStyleTable&&) noexcept;
     CPlotStyleTable& operator=(CPlotStyleTable&&) noexcept;
 
-    // A new table from a PIA file, or null. The second form also tells why a file was refused:
-    // the first key or block the reader found missing or malformed.
+    // A new table from a PIA file, or null. The second form also tells why a file was refused.
     static CPlotStyleTable* read(const wchar_t* path);
-    static CPlotStyleTable* read(const wchar_t* path, std::wstring* why);
+    static CPlotStyleTable* read(const wchar_t* path, pia::ReadResult* result);
     // CTB header for a ".ctb" path, STB otherwise.
     bool write(const wchar_t* path);
     // A colour-dependent table of 255 styles "<base>_1" .. "<base>_255" with the identity

@@ -1,7 +1,6 @@
 // Plot style table files: reading a parsed PIA tree into a table and building the tree to write.
-#include "davaraz/pia/PIAFileOut.h"
-#include "davaraz/pia/PIAParser.h"
 #include "davaraz/plotstyle/PlotStyleTable.h"
+#include "davaraz/pia/PIAParser.h"
 #include "platform/tvutils/FileName.h"
 
 #include <climits>
@@ -38,29 +37,19 @@ bool CPlotStyleTable::refuse(const std::wstring& why)
 
 CPlotStyleTable* CPlotStyleTable::read(const wchar_t* path) { return read(path, nullptr); }
 
-CPlotStyleTable* CPlotStyleTable::read(const wchar_t* path, std::wstring* why)
+CPlotStyleTable* CPlotStyleTable::read(const wchar_t* path, pia::ReadResult* result)
 {
-    auto report = [why](const std::wstring& text) -> CPlotStyleTable* {
-        if (why)
-            *why = text;
-        return nullptr;
-    };
-    if (!path)
-        return report(L"no file name");
-    CPIAParser parser;
-    if (parser.open(path) != 0)
-        return report(L"cannot open the file or decompress its payload");
-    const bool parsed = parser.parse();
-    const int line = parser.errorLine();
-    parser.file().close();
-    if (!parsed)
-        return report(L"the payload does not parse (line " + std::to_wstring(line) + L")");
-    auto table = std::make_unique<CPlotStyleTable>();
-    if (!table->init(parser))
-        return report(table->m_readError);
-    if (why)
-        why->clear();
-    return table.release();
+    std::unique_ptr<CPlotStyleTable> table;
+    const pia::ReadResult r = pia::readDocument(path, [&table](CPIAParser& parser, pia::ReadResult& fault) {
+        table = std::make_unique<CPlotStyleTable>();
+        if (table->init(parser))
+            return true;
+        fault.refuse(std::wstring(), table->m_readError);
+        return false;
+    });
+    if (result)
+        *result = r;
+    return r ? table.release() : nullptr;
 }
 
 bool CPlotStyleTable::init(CPIAParser& parser)
@@ -186,9 +175,7 @@ bool CPlotStyleTable::write(const wchar_t* path)
     CPBlock root(L"");
     if (!writeToBlock(root))
         return false;
-    CPIAFileOut out;
-    out.setKind(ut::FileName(OdString(path)).hasExt(L"ctb") ? PIA_CTB : PIA_STB);
-    return out.write(&root, path);
+    return pia::writeDocument(root, ut::FileName(OdString(path)).hasExt(L"ctb") ? PIA_CTB : PIA_STB, path);
 }
 
 bool CPlotStyleTable::writeToBlock(CPBlock& root)

@@ -1,5 +1,5 @@
-// The plotter configuration document: reading with its failure rules, writing, the attached
-// PMP, copies, and finding a renamed printer again by its driver.
+// The plotter configuration document: reading, writing, the attached PMP, copies, and finding
+// a renamed printer again by its driver (read failures: tests/pia/Document_test.cpp).
 #include "PlotCfg3Test.h"
 
 #include <cstdio>
@@ -25,38 +25,6 @@ protected:
         return p;
     }
 };
-
-TEST_F(PlotCfg3Doc, MissingOrInvalidRequiredSectionReadsAsNull)
-{
-    const std::string text = laserText();
-    const struct {
-        const char* name;
-        std::string text;
-    } cases[] = {
-        {"no meta", replaced(text, "meta{", "other{")},
-        {"no media", replaced(text, "media{", "other{")},
-        {"no io", replaced(text, "io{", "other{")},
-        {"no res_color_mem", replaced(text, "res_color_mem{", "other{")},
-        {"meta key missing", replaced(text, " driver_type=1\n", "")},
-        {"io key mistyped", withValue(text, "plot_to_file", "\"no")},
-        {"media key missing", replaced(text, " number_of_copies=2\n", "")},
-        {"resolution key missing", replaced(text, "  addr_resolution_y=600.0\n", "")},
-        {"meta as a value", replaced(text, "meta{", "meta=\"x\nold{")},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        bool changed = true;
-        EXPECT_FALSE(read(file("broken.pc3", c.text), changed));
-        EXPECT_TRUE(changed) << "changed is assigned only on success";
-    }
-    for (const char* bytes : {"", "PIAFILEVERSION_2.0,PC3VER1,compress\r\n", "not a PIA file at all"}) {
-        testutil::writeBytes(m_dir.path("junk.pc3"), bytes);
-        EXPECT_FALSE(read(m_dir.path("junk.pc3").string()));
-    }
-    EXPECT_FALSE(read(m_dir.path("absent.pc3").string()));
-    bool changed = false;
-    EXPECT_EQ(CPlotCfg3::read(nullptr, changed), nullptr);
-}
 
 TEST_F(PlotCfg3Doc, InvalidCustomSectionIsDroppedAndNotWrittenBack)
 {

@@ -88,27 +88,6 @@ TEST_F(PlotModelParamTest, MissingFileIsSearchedInAlternativeFoldersInOrder)
     EXPECT_FALSE(readPmp(missing, {root + "/c/"}));
 }
 
-TEST_F(PlotModelParamTest, FilesThatDoNotLoadGiveNull)
-{
-    const std::string text = sectiontest::dataFile("plotcfg/laser.pmp.txt");
-    const std::string dir = m_files;
-    std::ofstream(dir + "/garbage.pmp") << "not a PIA file at all, but long enough for a header........";
-    EXPECT_FALSE(readPmp(dir + "/garbage.pmp", {}));
-    EXPECT_FALSE(readPmp("", {dir + "/"})); // an empty name must not find the folder itself
-
-    for (const char* section : {"meta{", "mod{", "udm{"}) {
-        SCOPED_TRACE(section);
-        std::string broken = text;
-        broken.replace(broken.find(section), std::string(section).size() - 1, "other");
-        writePia(broken, dir + "/broken.pmp");
-        EXPECT_FALSE(readPmp(dir + "/broken.pmp", {}));
-    }
-    std::string badKey = text;
-    badKey.replace(badKey.find("_y=0.997500"), 11, "_y=\"0.9975");
-    writePia(badKey, dir + "/broken.pmp");
-    EXPECT_FALSE(readPmp(dir + "/broken.pmp", {}));
-}
-
 TEST_F(PlotModelParamTest, HiddenSectionIsOptionalAndDroppedWhenUnreadable)
 {
     const std::string text = sectiontest::dataFile("plotcfg/laser.pmp.txt");

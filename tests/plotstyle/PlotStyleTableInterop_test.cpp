@@ -62,9 +62,9 @@ TEST(PlotStyleTableInterop, EditedTablesRoundTrip)
 
 TEST(PlotStyleTableInterop, ReadsAnOutsideColorDependentTable)
 {
-    std::wstring why;
+    pia::ReadResult why;
     Table t(CPlotStyleTable::read(L"" DAVARAZ_TEST_DATA "/plotstyle/external.ctb", &why));
-    ASSERT_TRUE(t) << std::string(why.begin(), why.end());
+    ASSERT_TRUE(t) << wxString(why.description()).utf8_str();
     EXPECT_STREQ(L"Externe Tabelle", t->description());
     EXPECT_EQ(2.5, t->scaleFactor());
     EXPECT_TRUE(t->applyFactor());
@@ -99,9 +99,9 @@ TEST(PlotStyleTableInterop, ReadsAnOutsideColorDependentTable)
 
 TEST(PlotStyleTableInterop, ReadsAnOutsideNamedTable)
 {
-    std::wstring why;
+    pia::ReadResult why;
     Table t(CPlotStyleTable::read(L"" DAVARAZ_TEST_DATA "/plotstyle/external.stb", &why));
-    ASSERT_TRUE(t) << std::string(why.begin(), why.end());
+    ASSERT_TRUE(t) << wxString(why.description()).utf8_str();
     EXPECT_STREQ(L"Benannte Tabelle", t->description());
     EXPECT_FALSE(t->applyFactor());
     EXPECT_EQ(0, t->customLineweightDisplayUnits());

@@ -1,0 +1,43 @@
+// The one road of every document between a PIA file and its item tree, and the one report of
+// a read that failed: what went wrong, where (payload line, key path) and a sentence for people.
+#pragma once
+#include "davaraz/pia/PItem.h"
+
+#include <functional>
+#include <string>
+
+class CPIAParser;
+
+namespace pia {
+
+enum class ReadStatus {
+    ok,
+    noPath,    // no file name given
+    container, // the file cannot be opened or its payload inflated (code: the reader's)
+    grammar,   // the payload breaks the grammar (line)
+    content,   // the tree is not the document: a required key (key) or a rule of its own (why)
+};
+
+struct ReadResult {
+    ReadStatus status = ReadStatus::ok;
+    int code = 0;     // the container reader's result, for ReadStatus::container
+    int line = 0;     // 1-based payload line, for ReadStatus::grammar
+    std::wstring key; // "media/size/width": the first required key missing or malformed
+    std::wstring why; // a content rule broken, in words, when no single key tells it
+
+    explicit operator bool() const { return status == ReadStatus::ok; }
+    std::wstring description() const;
+
+    // Marks a content fault at key (a key path) or, with an empty key, for the reason why.
+    void refuse(const std::wstring& faultKey, const std::wstring& reason = std::wstring());
+};
+
+// The reader sequence: open, parse, close (the temporary text goes before anything else),
+// then interpret the tree. interpret returns false to refuse it, naming the fault in the
+// result when it can (a refusal that names nothing reads as a missing key "").
+ReadResult readDocument(const wchar_t* path, const std::function<bool(CPIAParser&, ReadResult&)>& interpret);
+
+// Writes a root block built by a document through the container's one safe-write path.
+bool writeDocument(const CPBlock& root, int kind, const wchar_t* path);
+
+} // namespace pia
