@@ -1,4 +1,4 @@
-// The section check of the info command for plotter configurations and plot model parameters.
+// The section report of the info command for plotter configurations and plot model parameters.
 #pragma once
 #include "davaraz/pia/PItem.h"
 

@@ -2,6 +2,7 @@
 #include "Command.h"
 #include "TestSheet.h"
 #include "WxSession.h"
+#include "davaraz/pia/Document.h"
 #include "davaraz/pia/PIAParser.h"
 #include "davaraz/plotcfg/PlotCfg3.h"
 #include "davaraz/print/DevModeDump.h"
@@ -25,15 +26,11 @@ constexpr char kPc3Usage[] = "new PRINTER OUT | show FILE | print FILE OUT.ps";
 CMetaNode fileMeta(const std::string& path)
 {
     CMetaNode meta;
-    CPIAParser parser;
-    if (parser.open(widen(path).c_str()) != 0)
-        return meta;
-    const bool parsed = parser.parse();
-    parser.file().close();
-    const CPItem* block = parsed && parser.root() ? parser.root()->find(L"meta", PI_BLOCK) : nullptr;
-    if (!block || !meta.init(static_cast<const CPBlock&>(*block)))
-        return CMetaNode();
-    return meta;
+    const pia::ReadResult read = pia::readDocument(widen(path).c_str(), [&meta](CPIAParser& parser, pia::ReadResult&) {
+        const CPItem* block = parser.root() ? parser.root()->find(L"meta", PI_BLOCK) : nullptr;
+        return block && meta.init(static_cast<const CPBlock&>(*block));
+    });
+    return read ? meta : CMetaNode();
 }
 
 bool followsDefaultPrinter(const CMetaNode& meta) { return meta.defaultSystemCfg.value_or(false); }

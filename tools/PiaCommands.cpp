@@ -2,6 +2,7 @@
 #include "Command.h"
 #include "DocumentCheck.h"
 #include "davaraz/pia/PIAFileOut.h"
+#include "davaraz/pia/PIAHeader.h"
 #include "davaraz/pia/PIAParser.h"
 #include "platform/win32/codepage.h"
 
@@ -101,60 +102,41 @@ int runPack(const Args& args)
     return fail(outPath, "cannot write the file");
 }
 
-std::uint32_t le32(const unsigned char* p)
-{
-    return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16 | std::uint32_t(p[3]) << 24;
-}
-
 int runInfo(const Args& args)
 {
     const std::string& path = args[0];
     struct stat st;
     if (::stat(path.c_str(), &st) != 0 || S_ISDIR(st.st_mode))
         return fail(path, openFailure(path, pia::kFileError));
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f)
-        return fail(path, std::string("cannot open: ") + std::strerror(errno));
-    unsigned char header[pia::kHeaderSize];
-    const bool whole = std::fread(header, 1, sizeof header, f) == sizeof header;
-    if (!whole) {
-        std::fclose(f);
+    const pia::Inspection file = pia::inspect(path);
+    if (file.fault == pia::Inspection::cannotOpen)
+        return fail(path, std::string("cannot open: ") + std::strerror(file.error));
+    if (file.fault == pia::Inspection::shortHeader)
         return fail(path, "shorter than the 60-byte PIA header");
-    }
-    // Both checksum conventions over the same bytes: this system's (started at 0) and the
-    // standard Adler-32 that other writers use.
-    uLong zeroBased = adler32(0L, header + 52, 8);
-    uLong standard = adler32(adler32(0L, nullptr, 0), header + 52, 8);
-    std::uint64_t actualCompressed = 0;
-    std::vector<unsigned char> buf(64 * 1024);
-    for (std::size_t got; (got = std::fread(buf.data(), 1, buf.size(), f)) > 0;) {
-        zeroBased = adler32(zeroBased, buf.data(), static_cast<uInt>(got));
-        standard = adler32(standard, buf.data(), static_cast<uInt>(got));
-        actualCompressed += got;
-    }
-    std::fclose(f);
-    const std::uint32_t stored = le32(header + 48);
-    const char* verdict = stored == zeroBased ? "matches (Adler-32 started at 0)"
-                          : stored == standard ? "matches (standard Adler-32)"
-                                               : "does not match";
+    const pia::Header& header = file.header;
+    const std::uint32_t stored = header.checksum;
+    const char* verdict = stored == file.zeroBasedSum  ? "matches (Adler-32 started at 0)"
+                          : stored == file.standardSum ? "matches (standard Adler-32)"
+                                                       : "does not match";
 
-    std::printf("version: %.35s\n", reinterpret_cast<const char*>(header));
-    std::printf("codec: %.11s\n", reinterpret_cast<const char*>(header + 37));
-    std::printf("checksum: stored 0x%08" PRIx32 ", computed 0x%08lx, %s\n", stored,
-                static_cast<unsigned long>(stored == standard ? standard : zeroBased), verdict);
+    std::printf("version: %s\n", header.version.c_str());
+    std::printf("codec: %s\n", header.codec.c_str());
+    std::printf("checksum: stored 0x%08" PRIx32 ", computed 0x%08" PRIx32 ", %s\n", stored,
+                stored == file.standardSum ? file.standardSum : file.zeroBasedSum, verdict);
 
+    std::vector<char> buf(64 * 1024);
     CPIAParser parser;
     const int rc = parser.open(widen(path).c_str());
     std::uint64_t actualText = 0;
     if (rc == 0) {
-        for (std::size_t got; (got = parser.file().readRaw(reinterpret_cast<char*>(buf.data()), buf.size())) > 0;)
+        for (std::size_t got; (got = parser.file().readRaw(buf.data(), buf.size())) > 0;)
             actualText += got;
         parser.file().close();
         parser.open(widen(path).c_str());
     }
-    std::printf("uncompressed size: stored %" PRIu32 ", actual %s\n", le32(header + 52),
+    std::printf("uncompressed size: stored %" PRIu32 ", actual %s\n", header.uncompressedSize,
                 rc == 0 ? std::to_string(actualText).c_str() : "unknown");
-    std::printf("compressed size: stored %" PRIu32 ", actual %" PRIu64 "\n", le32(header + 56), actualCompressed);
+    std::printf("compressed size: stored %" PRIu32 ", actual %" PRIu64 "\n", header.compressedSize, file.streamSize);
     if (rc != 0) {
         std::printf("payload: cannot be decompressed\n");
         return fail(path, openFailure(path, rc));

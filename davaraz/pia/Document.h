@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 class CPIAParser;
 
@@ -30,6 +31,15 @@ struct ReadResult {
 
     // Marks a content fault at key (a key path) or, with an empty key, for the reason why.
     void refuse(const std::wstring& faultKey, const std::wstring& reason = std::wstring());
+};
+
+// How one section of a document's tree reads, for tools that report on a file.
+struct SectionState {
+    enum State { reads, missing, fails, partial };
+    std::wstring name; // its path in the tree: "media/destination"
+    State state = reads;
+    std::wstring key; // the key at fault, for fails and partial
+    bool required = false;
 };
 
 // The reader sequence: open, parse, close (the temporary text goes before anything else),

@@ -1,5 +1,6 @@
 // CPIAFileOut: tree to payload text, compression, header and atomic replacement of the target.
 #include "davaraz/pia/PIAFileOut.h"
+#include "davaraz/pia/PIAHeader.h"
 #include "platform/tvutils/FileName.h"
 #include "platform/tvutils/StringUtils.h"
 
@@ -12,12 +13,6 @@
 #include <vector>
 
 namespace {
-
-void putLE32(unsigned char* p, std::uint32_t v)
-{
-    for (int i = 0; i < 4; ++i)
-        p[i] = static_cast<unsigned char>(v >> (8 * i));
-}
 
 bool writeAll(int fd, const void* data, std::size_t n)
 {
@@ -222,20 +217,7 @@ int CPIAFileOut::finish(const wchar_t* path)
 int CPIAFileOut::writeTarget(const std::string& target, const std::string& compressed)
 {
     unsigned char header[pia::kHeaderSize];
-    std::string version = pia::kVersionLine;
-    if (m_kind == PIA_STB)
-        version.replace(version.find("CTB"), 3, "STB");
-    else if (m_kind == PIA_PC3)
-        version.replace(version.find("CTB"), 3, "PC3");
-    std::memcpy(header, version.data(), pia::kVersionLength);
-    header[35] = 0x0D;
-    header[36] = 0x0A;
-    std::memcpy(header + 37, pia::kCodec, 11);
-    putLE32(header + 52, m_uncompressedSize);
-    putLE32(header + 56, m_compressedSize);
-    uLong sum = adler32(0L, header + 52, 8);
-    sum = adler32(sum, reinterpret_cast<const Bytef*>(compressed.data()), static_cast<uInt>(compressed.size()));
-    putLE32(header + 48, static_cast<std::uint32_t>(sum));
+    pia::encodeHeader(m_kind, m_uncompressedSize, compressed, header);
 
     // Regular files (and new ones) are replaced atomically, so a failed write never costs the
     // previous file; devices and other special files are written in place.

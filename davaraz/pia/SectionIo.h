@@ -1,6 +1,7 @@
 // Key-by-key reading and writing shared by the document sections: required keys stop a read
 // and name themselves as the fault, optional keys leave their field alone when absent.
 #pragma once
+#include "davaraz/pia/Document.h"
 #include "davaraz/pia/PItem.h"
 
 #include <memory>
@@ -104,6 +105,48 @@ bool writeEntries(CPBlock& block, const std::vector<Entry>& entries)
     }
     return true;
 }
+
+// Reads sections one by one with their init, noting how each reads; the documents list theirs.
+class Inspector {
+public:
+    // A section read whole: absent (noted only when required), read, or failing at a key.
+    template <class Node>
+    void section(const CPBlock* parent, const std::wstring& path, const wchar_t* key, bool required)
+    {
+        const CPItem* item = parent ? parent->find(key, PI_BLOCK) : nullptr;
+        const std::wstring name = path.empty() ? key : path + L"/" + key;
+        if (!item) {
+            if (required)
+                m_states.push_back({name, pia::SectionState::missing, std::wstring(), true});
+            return;
+        }
+        Node node;
+        std::wstring fault;
+        const bool ok = node.init(static_cast<const CPBlock&>(*item), &fault);
+        m_states.push_back({name, ok ? pia::SectionState::reads : pia::SectionState::fails, fault, required});
+    }
+    // A list whose entries are kept even when they read only in part: noted only then.
+    template <class Node>
+    void partial(const CPBlock* parent, const std::wstring& name, const wchar_t* key)
+    {
+        const CPItem* item = parent ? parent->find(key, PI_BLOCK) : nullptr;
+        if (!item)
+            return;
+        Node node;
+        std::wstring fault;
+        node.init(static_cast<const CPBlock&>(*item), &fault);
+        if (!fault.empty())
+            m_states.push_back({name, pia::SectionState::partial, fault, false});
+    }
+    static const CPBlock* block(const CPBlock* parent, const wchar_t* key)
+    {
+        return parent ? static_cast<const CPBlock*>(parent->find(key, PI_BLOCK)) : nullptr;
+    }
+    std::vector<pia::SectionState> states() && { return std::move(m_states); }
+
+private:
+    std::vector<pia::SectionState> m_states;
+};
 
 // Assigns a field and notes when its value changed (exact comparison), as the conversions from
 // devices and print data report their changes.

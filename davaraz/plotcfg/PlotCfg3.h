@@ -32,6 +32,8 @@ public:
     // A new configuration for a system printer from its default settings, or the built-in PDF
     // output for "Print As PDF" (any letter case); null, with a warning logged, on failure.
     static CPlotCfg3* create(const wchar_t* printerName);
+    // How each section of a parsed configuration reads, in reading order, optional ones too.
+    static std::vector<pia::SectionState> inspectSections(const CPBlock& root);
 
     // Copies own duplicates of the custom section and the PMP.
     CPlotCfg3(const CPlotCfg3& other);

@@ -100,6 +100,18 @@ bool PlotModelParam::init(CPIAParser& parser, pia::ReadResult* result)
     return true;
 }
 
+std::vector<pia::SectionState> PlotModelParam::inspectSections(const CPBlock& root)
+{
+    section::Inspector c;
+    c.section<CMetaNode>(&root, L"", L"meta", true);
+    c.section<ModNode>(&root, L"", L"mod", true);
+    c.section<UdmNode>(&root, L"", L"udm", true);
+    c.section<HiddenNode>(&root, L"", L"hidden", false);
+    const CPBlock* hidden = c.block(c.block(&root, L"hidden"), L"media");
+    c.partial<HiddenNode::MediaNode::SizeNode>(hidden, L"hidden/media/size", L"size");
+    return std::move(c).states();
+}
+
 PlotModelParam* PlotModelParam::create(const CMetaNode& source)
 {
     auto* doc = new PlotModelParam;

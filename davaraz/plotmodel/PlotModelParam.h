@@ -34,6 +34,8 @@ public:
 
     // The candidate folders searched for a missing file, in search order.
     static OdArray<OdString> candidateFolders(const OdArray<OdString>& alternatives);
+    // How each section of a parsed document reads, in reading order, optional ones too.
+    static std::vector<pia::SectionState> inspectSections(const CPBlock& root);
 
     const OdString& path() const { return m_path; }
 
