@@ -1,6 +1,7 @@
 // Plot style names, equality, and its two persistent forms: the PIA block and the binary record.
 #include "davaraz/plotstyle/PlotStyle.h"
 #include "davaraz/pia/PItem.h"
+#include "davaraz/pia/SectionIo.h"
 #include "platform/tvutils/BinStream.h"
 
 #include <cwctype>
@@ -51,74 +52,20 @@ bool CPlotStyle::write(CPBlock& parent, int index, bool writeModeColor) const
     return true;
 }
 
-namespace {
-
-bool readStr(const CPBlock& b, const wchar_t* key, std::wstring& out)
+bool CPlotStyle::init(const CPBlock& b, std::wstring* fault)
 {
-    const CPItem* it = b.find(key, PI_STR);
-    if (!it)
+    const section::Reader r(b, fault);
+    if (!r.str(L"name", m_name) || !r.str(L"localized_name", m_locName) || !r.str(L"description", m_desc) ||
+        !r.integer(L"color", m_color))
         return false;
-    out = static_cast<const CPStr*>(it)->text();
-    return true;
-}
-
-bool readBool(const CPBlock& b, const wchar_t* key, bool& out)
-{
-    const CPItem* it = b.find(key, PI_BOOL);
-    if (!it)
-        return false;
-    out = static_cast<const CPBool*>(it)->value();
-    return true;
-}
-
-} // namespace
-
-bool CPlotStyle::init(const CPBlock& b, const wchar_t** failedKey)
-{
-    const wchar_t* key = nullptr;
-    auto fail = [&](const wchar_t* k) {
-        key = k;
-        return false;
-    };
-    auto run = [&]() {
-        if (!readStr(b, L"name", m_name))
-            return fail(L"name");
-        if (!readStr(b, L"localized_name", m_locName))
-            return fail(L"localized_name");
-        if (!readStr(b, L"description", m_desc))
-            return fail(L"description");
-        if (!b.getInt(m_color, L"color"))
-            return fail(L"color");
-        if (!b.getInt(m_modeColor, L"mode_color"))
-            m_modeColor = m_color;
-        if (!b.getInt(m_colorPolicy, L"color_policy"))
-            return fail(L"color_policy");
-        if (!b.getInt(m_physicalPen, L"physical_pen_number"))
-            return fail(L"physical_pen_number");
-        if (!b.getInt(m_virtualPen, L"virtual_pen_number"))
-            return fail(L"virtual_pen_number");
-        if (!b.getInt(m_screen, L"screen"))
-            return fail(L"screen");
-        if (!b.getDouble(m_linePatternSize, L"linepattern_size"))
-            return fail(L"linepattern_size");
-        if (!b.getInt(m_lineType, L"linetype"))
-            return fail(L"linetype");
-        if (!readBool(b, L"adaptive_linetype", m_adaptiveLinetype))
-            return fail(L"adaptive_linetype");
-        if (!b.getInt(m_lineWeight, L"lineweight"))
-            return fail(L"lineweight");
-        if (!b.getInt(m_fillStyle, L"fill_style"))
-            return fail(L"fill_style");
-        if (!b.getInt(m_endStyle, L"end_style"))
-            return fail(L"end_style");
-        if (!b.getInt(m_joinStyle, L"join_style"))
-            return fail(L"join_style");
-        return true;
-    };
-    const bool ok = run();
-    if (failedKey)
-        *failedKey = key;
-    return ok;
+    if (!b.getInt(m_modeColor, L"mode_color"))
+        m_modeColor = m_color;
+    return r.integer(L"color_policy", m_colorPolicy) && r.integer(L"physical_pen_number", m_physicalPen) &&
+           r.integer(L"virtual_pen_number", m_virtualPen) && r.integer(L"screen", m_screen) &&
+           r.real(L"linepattern_size", m_linePatternSize) && r.integer(L"linetype", m_lineType) &&
+           r.flag(L"adaptive_linetype", m_adaptiveLinetype) && r.integer(L"lineweight", m_lineWeight) &&
+           r.integer(L"fill_style", m_fillStyle) && r.integer(L"end_style", m_endStyle) &&
+           r.integer(L"join_style", m_joinStyle);
 }
 
 bool CPlotStyle::write(COBinStream& out) const

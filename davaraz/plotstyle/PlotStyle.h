@@ -80,8 +80,8 @@ protected:
 
     // Appends the block "<index>" with the style's items to parent.
     bool write(CPBlock& parent, int index, bool writeModeColor) const;
-    // Reads a style block; on false, *failedKey (when given) names the key that failed.
-    bool init(const CPBlock& block, const wchar_t** failedKey = nullptr);
+    // Reads a style block; on false, *fault (when given) names the key that failed.
+    bool init(const CPBlock& block, std::wstring* fault = nullptr);
 
 private:
     void setPolicyBit(int bit, bool on) { m_colorPolicy = on ? (m_colorPolicy | bit) : (m_colorPolicy & ~bit); }

@@ -1,6 +1,7 @@
 // Plot style table files: reading a parsed PIA tree into a table and building the tree to write.
 #include "davaraz/plotstyle/PlotStyleTable.h"
 #include "davaraz/pia/PIAParser.h"
+#include "davaraz/pia/SectionIo.h"
 #include "platform/tvutils/FileName.h"
 
 #include <climits>
@@ -59,30 +60,18 @@ bool CPlotStyleTable::init(CPIAParser& parser)
     if (!root)
         return refuse(L"the file is empty");
 
-    const CPItem* item = root->find(L"description", PI_STR);
-    if (!item)
-        return refuse(L"missing or malformed required key " + quoted(L"description"));
-    m_description = static_cast<const CPStr*>(item)->text();
+    std::wstring key;
+    const section::Reader r(*root, &key);
+    bool aciAvailable = false;
+    if (!r.str(L"description", m_description) || !r.flag(L"aci_table_available", aciAvailable) ||
+        !r.real(L"scale_factor", m_scaleFactor) || !r.flag(L"apply_factor", m_applyFactor))
+        return refuse(L"missing or malformed required key " + quoted(key.c_str()));
+    r.optInt(L"custom_lineweight_display_units", m_clwDisplayUnits);
 
-    item = root->find(L"aci_table_available", PI_BOOL);
-    if (!item)
-        return refuse(L"missing or malformed required key " + quoted(L"aci_table_available"));
-    const bool aciAvailable = static_cast<const CPBool*>(item)->value();
-
-    if (!root->getDouble(m_scaleFactor, L"scale_factor"))
-        return refuse(L"missing or malformed required key " + quoted(L"scale_factor"));
-
-    item = root->find(L"apply_factor", PI_BOOL);
-    if (!item)
-        return refuse(L"missing or malformed required key " + quoted(L"apply_factor"));
-    m_applyFactor = static_cast<const CPBool*>(item)->value();
-
-    root->getInt(m_clwDisplayUnits, L"custom_lineweight_display_units"); // optional
-
-    item = root->find(L"plot_style", PI_BLOCK);
-    if (!item)
+    const CPBlock* styleBlock = r.block(L"plot_style");
+    if (!styleBlock)
         return refuse(L"missing required block " + quoted(L"plot_style"));
-    const auto& styles = *static_cast<const CPBlock*>(item);
+    const CPBlock& styles = *styleBlock;
     m_styles.clear();
     m_styles.resize(static_cast<std::size_t>(styles.count()));
     // Children may come in any order; their keys place them and must be 0 .. n - 1 once each.
@@ -96,9 +85,9 @@ bool CPlotStyleTable::init(CPIAParser& parser)
             return refuse(where + L": the style numbers are not 0 to " + std::to_wstring(styles.count() - 1) +
                           L", each once");
         m_styles[static_cast<std::size_t>(p)] = std::make_unique<CPlotStyle>();
-        const wchar_t* key = nullptr;
+        std::wstring key;
         if (!m_styles[static_cast<std::size_t>(p)]->init(*static_cast<const CPBlock*>(child), &key))
-            return refuse(where + L": missing or malformed required key " + quoted(key));
+            return refuse(where + L": missing or malformed required key " + quoted(key.c_str()));
     }
 
     m_aciAvailable = aciAvailable;

@@ -229,9 +229,9 @@ TEST(PlotStyle, InitFailsAtTheFirstBadKey)
         if (c.item)
             block->add(c.item);
         StyleProbe s;
-        const wchar_t* failed = nullptr;
+        std::wstring failed;
         EXPECT_FALSE(s.init(*block, &failed));
-        EXPECT_STREQ(c.key, failed);
+        EXPECT_EQ(c.key, failed);
     }
 }
 
