@@ -50,6 +50,9 @@ void DEVMODE_RAII::release()
     if (m_devMode) {
         GlobalUnlock(m_handle);
         m_devMode = nullptr;
+        // A block the print data replaced meanwhile was kept for us; it can go now.
+        if (WindowsPrintNativeData* native = WindowsPrintNativeData::GetNativeData(m_data))
+            native->freeReleasedBlocks();
     }
 }
 

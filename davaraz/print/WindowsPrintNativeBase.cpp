@@ -11,6 +11,7 @@
 
 #include <wx/paper.h>
 
+#include <algorithm>
 #include <cstring>
 
 namespace wut {
@@ -25,19 +26,41 @@ WindowsPrintNativeBase::~WindowsPrintNativeBase()
 {
     GlobalFree(m_devMode);
     GlobalFree(m_devNames);
+    for (HGLOBAL block : m_retired)
+        GlobalFree(block);
+}
+
+void WindowsPrintNativeBase::retire(HGLOBAL block)
+{
+    if (block && (GlobalFlags(block) & GMEM_LOCKCOUNT) != 0)
+        m_retired.push_back(block);
+    else
+        GlobalFree(block);
+    freeReleasedBlocks();
+}
+
+void WindowsPrintNativeBase::freeReleasedBlocks()
+{
+    const auto freed = std::remove_if(m_retired.begin(), m_retired.end(), [](HGLOBAL block) {
+        if ((GlobalFlags(block) & GMEM_LOCKCOUNT) != 0)
+            return false;
+        GlobalFree(block);
+        return true;
+    });
+    m_retired.erase(freed, m_retired.end());
 }
 
 void WindowsPrintNativeBase::adoptDevMode(HGLOBAL devMode)
 {
     if (m_devMode != devMode)
-        GlobalFree(m_devMode);
+        retire(m_devMode);
     m_devMode = devMode;
 }
 
 void WindowsPrintNativeBase::adoptDevNames(HGLOBAL devNames)
 {
     if (m_devNames != devNames)
-        GlobalFree(m_devNames);
+        retire(m_devNames);
     m_devNames = devNames;
 }
 

@@ -8,6 +8,8 @@
 #include <wx/generic/prntdlgg.h>
 #include <wx/string.h>
 
+#include <vector>
+
 namespace wut {
 
 // Plays the role of wxMSW's wxWindowsPrintNativeData (its class information carries that name)
@@ -49,9 +51,14 @@ protected:
     // A new block with the driver's default DEVMODE of the named printer; null when the
     // printer cannot be opened or its driver gives none.
     static HGLOBAL defaultDevMode(const wxString& printerName);
-    // Takes ownership of a DEVMODE / DEVNAMES block, freeing the one held before.
+    // Takes ownership of a DEVMODE / DEVNAMES block, freeing the one held before; a block
+    // still locked (a DEVMODE_RAII reads it) is kept until it is unlocked.
     void adoptDevMode(HGLOBAL devMode);
     void adoptDevNames(HGLOBAL devNames);
+
+public:
+    // Frees the replaced blocks that nobody has locked any more.
+    void freeReleasedBlocks();
 
     HGLOBAL m_devMode = nullptr;
     HGLOBAL m_devNames = nullptr;
@@ -59,7 +66,10 @@ protected:
     short customPaperId = 0;
 
 private:
+    void retire(HGLOBAL block);
+
     wxString m_printerName;
+    std::vector<HGLOBAL> m_retired;
 
     wxDECLARE_CLASS(WindowsPrintNativeBase);
     wxDECLARE_NO_COPY_CLASS(WindowsPrintNativeBase);

@@ -132,15 +132,31 @@ bool WindowsPrintNativeData::ResolveConflicts(const wxPrintData& data)
         return false;
     if (!m_devMode)
         return false;
-    GlobalLockGuard<DEVMODEW> dm(m_devMode);
-    if (!dm)
-        return false;
     const OdString name(data.GetPrinterName().ToStdWstring());
+    const win32::WideArg wideName(name);
     PrinterHandle printer(name);
     if (printer.isNull())
         return false;
-    // The driver's verdict is in the buffer; its return value adds nothing for the caller.
-    DocumentPropertiesW(nullptr, printer, win32::WideArg(name), dm.get(), dm.get(), DM_IN_BUFFER | DM_OUT_BUFFER);
+    const LONG needed = DocumentPropertiesW(nullptr, printer, wideName, nullptr, nullptr, 0);
+    if (needed < static_cast<LONG>(sizeof(DEVMODEW)))
+        return false;
+    // The settings may come from another printer whose driver keeps fewer private bytes: the
+    // verdict then needs a block of this driver's size.
+    HGLOBAL out = m_devMode;
+    if (GlobalSize(m_devMode) < static_cast<SIZE_T>(needed) && !(out = GlobalAlloc(GHND, static_cast<SIZE_T>(needed))))
+        return false;
+    {
+        GlobalLockGuard<DEVMODEW> in(m_devMode);
+        GlobalLockGuard<DEVMODEW> verdict(out);
+        if (!in || !verdict) {
+            if (out != m_devMode)
+                GlobalFree(out);
+            return false;
+        }
+        // The driver's verdict is in the buffer; its return value adds nothing for the caller.
+        DocumentPropertiesW(nullptr, printer, wideName, verdict.get(), in.get(), DM_IN_BUFFER | DM_OUT_BUFFER);
+    }
+    adoptDevMode(out);
     return true;
 }
 

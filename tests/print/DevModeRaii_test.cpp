@@ -6,6 +6,10 @@
 #include "davaraz/print/WindowsPrintNativeData.h"
 #include "platform/win32/wstr.h"
 
+#include <wx/dcprint.h>
+
+#include <memory>
+
 namespace {
 
 using wut::DEVMODE_RAII;
@@ -101,6 +105,37 @@ TEST_F(PrintDataTest, RaiiMakesTheDefaultPrintersDevMode)
     DEVMODE_RAII dm(data);
     ASSERT_TRUE(static_cast<bool>(dm));
     EXPECT_EQ(win32::fromUtf16(dm->dmDeviceName, CCHDEVICENAME), vspool::defaultPrinter().substr(0, 31));
+}
+
+} // namespace
+
+namespace {
+
+// Guards a use-after-free: re-initialising the native data (as createPrinterDC does for print
+// data without a printer) freed the block a DEVMODE_RAII still held locked.
+TEST_F(PrintDataTest, HeldDevModeOutlivesEveryReplacement)
+{
+    const struct {
+        const char* name;
+        void (*replace)(PrintData&);
+    } cases[] = {
+        {"printer DC", [](PrintData& d) { std::unique_ptr<wxPrinterDC>(d.createPrinterDC()); }},
+        {"other printer", [](PrintData& d) { d.SetPrinterName(wxT("Large Format Plotter")); DEVMODE_RAII(d).get(); }},
+        {"re-initialise", [](PrintData& d) {
+             WindowsPrintNativeData::GetNativeData(d)->Initialize(d, wxT("Draft Mono Printer"));
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        PrintData data;
+        DEVMODE_RAII held(data);
+        ASSERT_TRUE(static_cast<bool>(held));
+        const HGLOBAL block = WindowsPrintNativeData::GetNativeData(data)->GetDevMode();
+        c.replace(data);
+        EXPECT_NE(GlobalFlags(block), GMEM_INVALID_HANDLE) << "the held block was freed";
+        EXPECT_EQ(held->dmSize, sizeof(DEVMODEW)); // still readable (the sanitizers watch)
+        held.release(); // the replaced block goes now; the fixture counts what is left
+    }
 }
 
 } // namespace
