@@ -1,48 +1,13 @@
-// CPIAFileOut: tree to payload text, compression, header and atomic replacement of the target.
+// CPIAFileOut: tree to payload text, compression, header and the safe replacement of the target.
 #include "davaraz/pia/PIAFileOut.h"
 #include "davaraz/pia/PIAHeader.h"
 #include "platform/tvutils/FileName.h"
+#include "platform/tvutils/SafeWrite.h"
 #include "platform/tvutils/StringUtils.h"
 
-#include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <random>
 #include <sys/stat.h>
-#include <unistd.h>
 #include <vector>
-
-namespace {
-
-bool writeAll(int fd, const void* data, std::size_t n)
-{
-    const char* p = static_cast<const char*>(data);
-    while (n > 0) {
-        const ssize_t w = ::write(fd, p, n);
-        if (w < 0 && errno == EINTR)
-            continue;
-        if (w <= 0)
-            return false;
-        p += w;
-        n -= static_cast<std::size_t>(w);
-    }
-    return true;
-}
-
-// A sibling of the target with a fresh name, created with the usual mode (umask applies).
-int createSibling(const std::string& target, std::string& siblingPath)
-{
-    std::random_device rd;
-    for (int attempt = 0; attempt < 16; ++attempt) {
-        siblingPath = target + ".tmp" + std::to_string(rd() % 1000000u);
-        const int fd = ::open(siblingPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST)
-            return fd;
-    }
-    return -1;
-}
-
-} // namespace
 
 CPIAFileOut::~CPIAFileOut() { reset(); }
 
@@ -219,20 +184,8 @@ int CPIAFileOut::writeTarget(const std::string& target, const std::string& compr
     unsigned char header[pia::kHeaderSize];
     pia::encodeHeader(m_kind, m_uncompressedSize, compressed, header);
 
-    // Regular files (and new ones) are replaced atomically, so a failed write never costs the
-    // previous file; devices and other special files are written in place.
-    struct stat st;
-    const bool special = ::stat(target.c_str(), &st) == 0 && !S_ISREG(st.st_mode);
-    std::string sibling;
-    const int fd = special ? ::open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC) : createSibling(target, sibling);
-    if (fd < 0)
-        return pia::kFileError;
-    bool ok = writeAll(fd, header, sizeof header) && writeAll(fd, compressed.data(), compressed.size());
-    ok = (::close(fd) == 0) && ok;
-    if (!special) {
-        ok = ok && ::rename(sibling.c_str(), target.c_str()) == 0;
-        if (!ok)
-            ::unlink(sibling.c_str());
-    }
+    // The old file survives any failure; links, mode, owner and group stay the user's.
+    const bool ok = ut::replaceFile(target, {std::string_view(reinterpret_cast<const char*>(header), sizeof header),
+                                             std::string_view(compressed)}) == 0;
     return ok ? 0 : pia::kFileError;
 }
