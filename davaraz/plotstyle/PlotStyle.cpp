@@ -7,13 +7,19 @@
 #include <cwctype>
 #include <memory>
 
+std::wstring CPlotStyle::internalName(const wchar_t* locName)
+{
+    std::wstring name = locName ? locName : L"";
+    for (wchar_t& c : name)
+        if (std::iswspace(static_cast<wint_t>(c)))
+            c = L'_';
+    return name;
+}
+
 void CPlotStyle::updateName(const wchar_t* newName)
 {
     m_locName = newName ? newName : L"";
-    m_name = m_locName;
-    for (wchar_t& c : m_name)
-        if (std::iswspace(static_cast<wint_t>(c)))
-            c = L'_';
+    m_name = internalName(newName);
 }
 
 bool CPlotStyle::isEqual(const CPlotStyle& o, bool compareDescription) const

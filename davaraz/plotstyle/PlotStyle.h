@@ -67,8 +67,10 @@ public:
     // Index 1 to 255 of the first palette entry equal to a COLORREF, or 0.
     static int exactAci(int c);
 
-    // The localized name becomes newName, the name newName with white space as '_'.
+    // The localized name becomes newName, the name internalName(newName).
     void updateName(const wchar_t* newName);
+    // The name stored for a localized name: white space as '_'.
+    static std::wstring internalName(const wchar_t* locName);
     // All pen settings equal; names never count, the description only when asked.
     bool isEqual(const CPlotStyle& other, bool compareDescription) const;
 

@@ -107,13 +107,25 @@ int CPlotStyleTable::findLocName(const wchar_t* locName) const
     return -1;
 }
 
+bool CPlotStyleTable::nameTaken(const wchar_t* locName, int except) const
+{
+    // Both forms count: "Pen Wide" and "Pen_Wide" are stored under the same name, and the ACI
+    // mapping finds styles by it.
+    const std::wstring name = CPlotStyle::internalName(locName);
+    for (std::size_t k = 0; k < m_styles.size(); ++k) {
+        const CPlotStyle* s = m_styles[k].get();
+        if (static_cast<int>(k) != except && s && (equalNoCase(s->locName(), locName) || equalNoCase(s->name(), name.c_str())))
+            return true;
+    }
+    return false;
+}
+
 bool CPlotStyleTable::renameStyle(int i, const wchar_t* newName)
 {
     if (i < 0 || static_cast<std::size_t>(i) >= m_styles.size() || !newName || !*newName)
         return false;
-    for (std::size_t k = 0; k < m_styles.size(); ++k)
-        if (static_cast<int>(k) != i && m_styles[k] && equalNoCase(m_styles[k]->locName(), newName))
-            return false;
+    if (nameTaken(newName, i))
+        return false;
     m_styles[static_cast<std::size_t>(i)]->updateName(newName);
     return true;
 }
@@ -123,7 +135,7 @@ bool CPlotStyleTable::addStyle(const wchar_t* newName, int after, const CPlotSty
     if (m_aci || m_aciAvailable)
         return false;
     if ((after >= 0 && static_cast<std::size_t>(after) >= m_styles.size()) || !newName || !*newName ||
-        findLocName(newName) >= 0)
+        nameTaken(newName, -1))
         return false;
     auto style = model ? std::make_unique<CPlotStyle>(*model) : std::make_unique<CPlotStyle>();
     style->updateName(newName);

@@ -79,6 +79,8 @@ protected:
 
 private:
     bool refuse(const std::wstring& why);
+    // Another style than the one at except has this localized name or its internal form.
+    bool nameTaken(const wchar_t* locName, int except) const;
 
     std::wstring m_description;
     double m_scaleFactor = 1.0;

@@ -47,6 +47,10 @@ TEST(PlotStyleTableEdit, Rename)
     EXPECT_TRUE(t->renameStyle(3, L"COLOR 4")); // its own name in another case
     EXPECT_STREQ(L"COLOR_4", t->style(3)->name());
     EXPECT_FALSE(t->renameStyle(3, L"color 5")); // style 4's
+    // Guards a silent remapping: two styles stored as "Color_5" swapped ACI targets on reading.
+    EXPECT_FALSE(t->renameStyle(3, L"Color_5"));
+    EXPECT_TRUE(t->renameStyle(4, L"Pen_Wide"));
+    EXPECT_FALSE(t->renameStyle(3, L"pen wide"));
     EXPECT_STREQ(L"COLOR 4", t->style(3)->locName());
     EXPECT_FALSE(t->renameStyle(3, L""));
     EXPECT_FALSE(t->renameStyle(3, nullptr));
@@ -67,6 +71,9 @@ TEST(PlotStyleTableEdit, AddAndDeleteStyles)
     EXPECT_FALSE(t->addStyle(L"beyond", 5, nullptr));
     EXPECT_FALSE(t->addStyle(L"B", -1, nullptr));
     EXPECT_FALSE(t->addStyle(L"b", -1, nullptr));
+    EXPECT_TRUE(t->addStyle(L"Pen Wide", -1, nullptr));
+    EXPECT_FALSE(t->addStyle(L"pen_wide", -1, nullptr)); // the same internal name
+    t->deleteStyle(5);
     EXPECT_FALSE(t->addStyle(L"", -1, nullptr));
     EXPECT_FALSE(t->addStyle(nullptr, -1, nullptr));
     EXPECT_EQ(5u, t->size());
