@@ -3,6 +3,9 @@
 #include "platform/win32/codepage.h"
 
 #include <cstdio>
+#include <cstring>
+#include <strings.h>
+#include <sys/stat.h>
 
 namespace cli {
 
@@ -16,6 +19,22 @@ int usageError(const std::string& message)
 {
     std::fprintf(stderr, "davaraz: %s\n", message.c_str());
     return kUsage;
+}
+
+int refuseInputAsOutput(const std::string& input, const std::string& output)
+{
+    struct stat in;
+    struct stat out;
+    if (::stat(input.c_str(), &in) == 0 && ::stat(output.c_str(), &out) == 0 && in.st_dev == out.st_dev &&
+        in.st_ino == out.st_ino)
+        return fail(output, "is the input " + input + "; nothing written (choose another output)");
+    return kOk;
+}
+
+bool hasExtension(const std::string& path, const char* extension)
+{
+    const std::size_t n = std::strlen(extension);
+    return path.size() > n && strcasecmp(path.c_str() + path.size() - n, extension) == 0 && path[path.size() - n - 1] != '/';
 }
 
 std::wstring widen(const std::string& utf8)

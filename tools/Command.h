@@ -25,6 +25,12 @@ int fail(const std::string& file, const std::string& message);
 // Prints "davaraz: <message>" to stderr and returns kUsage.
 int usageError(const std::string& message);
 
+// Refuses (kFailed, with a message) an output that is the input file itself, however named:
+// writing it would destroy what is being read. kOk otherwise.
+int refuseInputAsOutput(const std::string& input, const std::string& output);
+// Whether path ends with the extension (".pmp"), letter case ignored.
+bool hasExtension(const std::string& path, const char* extension);
+
 // Conversions between UTF-8 command-line text and wide strings.
 std::wstring widen(const std::string& utf8);
 std::string narrow(const std::wstring& wide);

@@ -142,6 +142,12 @@ int runPc3(const Args& args)
     const WxSession wx;
     if (!wx.started())
         return kFailed;
+    if (sub == "new" && !hasExtension(args[2], ".pc3"))
+        return usageError("pc3 new: " + args[2] + ": a plotter configuration needs the extension .pc3");
+    if (sub == "print" && !hasExtension(args[2], ".ps"))
+        return usageError("pc3 print: " + args[2] + ": the test sheet is PostScript and needs the extension .ps");
+    if (sub == "print" && refuseInputAsOutput(args[1], args[2]) != kOk)
+        return kFailed;
     if (sub == "new")
         return runNew(args[1], args[2]);
     if (sub == "show")
@@ -156,6 +162,10 @@ int runPmp(const Args& args)
     if (args[0] != "new")
         return usageError("usage: davaraz pmp new PC3 OUT.pmp");
     const std::string& pc3 = args[1];
+    if (!hasExtension(args[2], ".pmp"))
+        return usageError("pmp new: " + args[2] + ": a plot model parameter file needs the extension .pmp");
+    if (refuseInputAsOutput(pc3, args[2]) != kOk)
+        return kFailed;
     const WxSession wx;
     if (!wx.started())
         return kFailed;

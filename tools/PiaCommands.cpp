@@ -82,6 +82,8 @@ int runPack(const Args& args)
     const int kind = pia::kindForPath(out.c_str());
     if (kind < 0)
         return usageError("pack: " + outPath + ": the extension must be .ctb, .stb, .pc3 or .pmp");
+    if (refuseInputAsOutput(textPath, outPath) != kOk)
+        return kFailed;
     CPIAParser parser;
     if (parser.openText(widen(textPath).c_str()) != 0)
         return fail(textPath, std::string("cannot open: ") + std::strerror(errno));

@@ -75,6 +75,8 @@ int runCtb2Stb(const Args& args)
         return usageError("usage: davaraz ctb2stb IN OUT [--base NAME]");
     if (!hasKind(pos[1], PIA_STB))
         return usageError("ctb2stb: " + pos[1] + ": a named table needs the extension .stb");
+    if (refuseInputAsOutput(pos[0], pos[1]) != kOk)
+        return kFailed;
     int rc = kOk;
     const auto source = load(pos[0], rc);
     if (!source)

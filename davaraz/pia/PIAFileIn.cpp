@@ -8,6 +8,7 @@
 #include "platform/win32/errors.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <sys/stat.h>
 
@@ -108,6 +109,13 @@ int CPIAFileIn::openStream(const std::string& nativePath)
     if (!m_text)
         return pia::kFileError;
     struct stat st;
+    if (fstat(fileno(m_text), &st) == 0 && S_ISDIR(st.st_mode)) {
+        // fopen takes a folder, whose reads then fail: it would read as an empty text.
+        std::fclose(m_text);
+        m_text = nullptr;
+        errno = EISDIR;
+        return pia::kFileError;
+    }
     m_textSize = fstat(fileno(m_text), &st) == 0 ? static_cast<std::uint64_t>(st.st_size) : 0;
     m_utf8 = detectUtf8();
     if (std::fseek(m_text, 0, SEEK_SET) != 0)

@@ -115,3 +115,47 @@ TEST(Pc3Commands, PmpNewIsAttachedOnTheNextRead)
 }
 
 } // namespace
+
+namespace {
+
+// Guards commands that destroyed their input or wrote what their output's name does not say:
+// `pmp new X.pc3 X.pc3` overwrote the configuration, `pack FOLDER out.ctb` wrote an empty file.
+TEST(ToolOutputs, InputsAreNeverOverwrittenAndOutputsHaveTheirKind)
+{
+    const TempDir dir;
+    ASSERT_EQ(testutil::runTool("pc3 new 'Office Colour MFP' " + quoted(dir.path("in.pc3")), dir).exitCode, 0);
+    testutil::writeBytes(dir.path("text.ctb"), "description=\"text\n");
+    testutil::fs::create_directory(dir.path("folder"));
+    testutil::fs::create_symlink("in.pc3", dir.path("alias.pmp"));
+    testutil::fs::create_symlink("in.pc3", dir.path("alias.ps"));
+    const std::string pc3Bytes = testutil::readBytes(dir.path("in.pc3"));
+    const std::string in = quoted(dir.path("in.pc3"));
+    const struct {
+        std::string args;
+        int exitCode;
+        const char* written; // must not exist afterwards
+    } cases[] = {
+        {"pmp new " + in + " " + quoted(dir.path("alias.pmp")), 1, nullptr},
+        {"pmp new " + in + " " + in, 2, nullptr},
+        {"pmp new " + in + " " + quoted(dir.path("out.txt")), 2, "out.txt"},
+        {"pc3 new 'Office Colour MFP' " + quoted(dir.path("out.ctb")), 2, "out.ctb"},
+        {"pc3 print " + in + " " + quoted(dir.path("alias.ps")), 1, nullptr},
+        {"pc3 print " + in + " " + in, 2, nullptr},
+        {"pc3 print " + in + " " + quoted(dir.path("sheet.pdf")), 2, "sheet.pdf"},
+        {"pack " + quoted(dir.path("text.ctb")) + " " + quoted(dir.path("text.ctb")), 1, nullptr},
+        {"pack " + quoted(dir.path("folder")) + " " + quoted(dir.path("out.ctb")), 1, "out.ctb"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args);
+        const ToolResult r = testutil::runTool(c.args, dir);
+        EXPECT_EQ(r.exitCode, c.exitCode) << r.err;
+        EXPECT_NE(r.err, "");
+        if (c.written) {
+            EXPECT_FALSE(testutil::fs::exists(dir.path(c.written)));
+        }
+        EXPECT_EQ(testutil::readBytes(dir.path("in.pc3")), pc3Bytes);
+        EXPECT_EQ(testutil::readBytes(dir.path("text.ctb")), "description=\"text\n");
+    }
+}
+
+} // namespace
