@@ -8,12 +8,14 @@
 #include "davaraz/print/DevModeDump.h"
 #include "davaraz/print/DevModeRaii.h"
 #include "davaraz/print/PrintData.h"
+#include "platform/tvutils/FileName.h"
+#include "platform/tvutils/SafeWrite.h"
 
 #include <wx/dcprint.h>
 
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 
 namespace cli {
@@ -96,12 +98,21 @@ int runShow(const std::string& path)
     return std::fflush(stdout) == 0 ? kOk : fail("stdout", "write error");
 }
 
-bool startsWithPostScript(const std::string& path)
+// The whole file, or nothing when it cannot be read to its end.
+bool readWhole(const std::string& path, std::string& bytes)
 {
-    std::ifstream in(path, std::ios::binary);
-    char head[4] = {};
-    return in.read(head, sizeof head) && std::string(head, sizeof head) == "%!PS";
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> in(std::fopen(path.c_str(), "rb"), std::fclose);
+    char buf[65536];
+    for (std::size_t n; in && (n = std::fread(buf, 1, sizeof buf, in.get())) > 0;)
+        bytes.append(buf, n);
+    return in && !std::ferror(in.get());
 }
+
+// Removes the temporary sheet however the command ends.
+struct TempFile {
+    OdString path = ut::FileName::createTempFileName(L"sheet");
+    ~TempFile() { ut::removeFile(path); }
+};
 
 int runPrint(const std::string& path, const std::string& out)
 {
@@ -114,22 +125,32 @@ int runPrint(const std::string& path, const std::string& out)
     wut::PrintData data;
     if (!cfg->toPrintData(data))
         return fail(path, "no print settings can be made: the printer cannot be opened or the custom section lacks entries");
-    // This port's printer DC is the PostScript DC: it writes to the file named in the data.
-    data.SetFilename(wxString::FromUTF8(out));
+    // This port's printer DC is the PostScript DC: it writes to the file named in the data, a
+    // temporary one that replaces the output only once the sheet is complete.
+    const TempFile sheet;
+    if (sheet.path.isEmpty())
+        return fail(out, "no temporary file for the sheet");
+    const std::string sheetPath = ut::toNativePath(sheet.path);
+    data.SetFilename(wxString::FromUTF8(sheetPath));
     data.SetPrintMode(wxPRINT_MODE_FILE);
-    const std::unique_ptr<wxPrinterDC> dc(data.createPrinterDC());
-    if (!dc || !dc->IsOk())
-        return fail(path, "no printer device context for " + narrow(cfg->meta.winDeviceName));
-    const wxString caption = wxString::FromUTF8(std::filesystem::path(path).filename().string()) + " - " +
-                             wxString(cfg->meta.winDeviceName);
-    if (!dc->StartDoc(caption))
-        return fail(out, "the print job cannot be started");
-    dc->StartPage();
-    drawTestSheet(*dc, caption);
-    dc->EndPage();
-    dc->EndDoc();
-    if (!startsWithPostScript(out))
+    {
+        const std::unique_ptr<wxPrinterDC> dc(data.createPrinterDC());
+        if (!dc || !dc->IsOk())
+            return fail(path, "no printer device context for " + narrow(cfg->meta.winDeviceName));
+        const wxString caption = wxString::FromUTF8(std::filesystem::path(path).filename().string()) + " - " +
+                                 wxString(cfg->meta.winDeviceName);
+        if (!dc->StartDoc(caption))
+            return fail(out, "the print job cannot be started");
+        dc->StartPage();
+        drawTestSheet(*dc, caption);
+        dc->EndPage();
+        dc->EndDoc();
+    }
+    std::string bytes;
+    if (!readWhole(sheetPath, bytes) || bytes.compare(0, 4, "%!PS") != 0)
         return fail(out, "no PostScript file was written");
+    if (const int err = ut::replaceFile(out, {bytes}))
+        return fail(out, std::string("cannot write the file: ") + std::strerror(err));
     return kOk;
 }
 

@@ -1,5 +1,6 @@
 // davaraz: command-line tool over the library for CAD administrators and scripts.
 #include "Command.h"
+#include "platform/tvutils/TempFiles.h"
 
 #include <cstdio>
 #include <cstring>
@@ -29,6 +30,8 @@ void printUsage(const std::vector<cli::Command>& table, std::FILE* out)
 
 int main(int argc, char** argv)
 {
+    // A command cut short (Ctrl-C, a closed pipe, a file-size limit) leaves no temporary file.
+    ut::removeTempFilesOnSignals();
     const auto table = commandTable();
     if (argc < 2) {
         printUsage(table, stderr);

@@ -1,5 +1,6 @@
 // ut::FileName and friends over std::filesystem and mkstemp.
 #include "platform/tvutils/FileName.h"
+#include "platform/tvutils/TempFiles.h"
 #include "platform/win32/codepage.h"
 
 #include <cstdlib>
@@ -92,6 +93,7 @@ OdString FileName::createTempFileName(const OdString& prefix)
     if (fd < 0)
         return OdString();
     close(fd);
+    trackTempFile(templ);
     return fromNativePath(templ);
 }
 
@@ -99,7 +101,9 @@ bool removeFile(const OdString& path)
 {
     if (path.isEmpty())
         return false;
-    return ::unlink(toNativePath(path).c_str()) == 0;
+    const std::string native = toNativePath(path);
+    untrackTempFile(native);
+    return ::unlink(native.c_str()) == 0;
 }
 
 void correctSlashes(OdString& path)

@@ -1,5 +1,6 @@
 // The one safe-write path: sibling-and-rename, or an in-place rewrite that can be undone.
 #include "platform/tvutils/SafeWrite.h"
+#include "platform/tvutils/TempFiles.h"
 
 #include <cerrno>
 #include <cstdint>
@@ -192,6 +193,7 @@ int replaceFile(const std::string& target, std::initializer_list<std::string_vie
             return rewriteInPlace(path, pieces);
         return err;
     }
+    trackTempFile(sibling);
     int err = 0;
     if (exists) {
         // Owner and group first: changing them can clear the set-id bits the mode then restores.
@@ -206,6 +208,7 @@ int replaceFile(const std::string& target, std::initializer_list<std::string_vie
         err = errno;
     if (!err && ::rename(sibling.c_str(), path.c_str()) != 0)
         err = errno;
+    untrackTempFile(sibling);
     if (err) {
         ::unlink(sibling.c_str());
         return err;

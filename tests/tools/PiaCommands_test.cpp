@@ -107,3 +107,36 @@ TEST(ToolPia, InfoReportsHeaderChecksumAndParse)
 }
 
 } // namespace
+
+namespace {
+
+// Guards temporary files left by commands that a signal ends: a closed pipe under dump, the
+// file-size limit under pack and pc3 print (whose old output must survive too).
+TEST(ToolPia, CommandsCutShortBySignalsLeaveNoFiles)
+{
+    TempDir dir;
+    std::string text;
+    for (int i = 0; i < 40000; ++i)
+        text += "line_" + std::to_string(i) + "=\"some text to make the payload large\n";
+    testutil::writeBytes(dir.path("big.txt"), text);
+    ASSERT_EQ(runTool("pack " + q(dir.path("big.txt")) + " " + q(dir.path("big.ctb")), dir).exitCode, 0);
+    ASSERT_EQ(runTool("pc3 new 'Office Colour MFP' " + q(dir.path("in.pc3")), dir).exitCode, 0);
+    testutil::writeBytes(dir.path("old.ps"), "old");
+    const std::string tool = "'" + std::string(DAVARAZ_TOOL_PATH) + "'";
+    const std::string cases[] = {
+        tool + " dump " + q(dir.path("big.ctb")) + " | head -c 1 >/dev/null",
+        "ulimit -f 64; " + tool + " pack " + q(dir.path("big.txt")) + " " + q(dir.path("out.ctb")),
+        "ulimit -f 4; " + tool + " pc3 print " + q(dir.path("in.pc3")) + " " + q(dir.path("old.ps")),
+    };
+    for (const std::string& c : cases) {
+        SCOPED_TRACE(c);
+        const std::string cmd = "sh -c \"" + c + "\" 2>/dev/null";
+        std::system(cmd.c_str());
+        EXPECT_EQ(dir.tempCount(), 0u);
+    }
+    EXPECT_FALSE(testutil::fs::exists(dir.path("out.ctb")));
+    EXPECT_EQ(testutil::readBytes(dir.path("old.ps")), "old");
+    EXPECT_EQ(dir.entryCount(), 5u) << "big.txt, big.ctb, in.pc3, old.ps and tmp only";
+}
+
+} // namespace
