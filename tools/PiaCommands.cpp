@@ -98,6 +98,9 @@ int runPack(const Args& args)
         return kOk;
     if (writer.lineTooLong())
         return fail(outPath, "a line is longer than 511 bytes and could not be read back; nothing written");
+    if (writer.unrepresentable())
+        return fail(outPath, "a value holds a line end or NUL, or binary text a backslash, which the file cannot carry; "
+                             "nothing written");
     if (writer.lossy())
         return fail(outPath, "the text has characters that ANSI code page " + std::to_string(GetACP()) +
                                  " cannot hold; nothing written (DAVARAZ_ANSI_CODEPAGE selects another)");

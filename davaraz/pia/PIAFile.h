@@ -1,6 +1,7 @@
 // Constants of the PIA file: header layout, kinds and the result codes of its readers and writers.
 #pragma once
 #include <cstddef>
+#include <string>
 
 enum PIAFileKind {
     PIA_CTB = 0,
@@ -22,4 +23,8 @@ constexpr std::size_t kBinaryPiece = 502; // binary lines are emitted in pieces 
 // The kind a target path asks for: .ctb CTB, .stb STB, .pc3/.pmp PC3 (letter case ignored);
 // -1 for any other extension.
 int kindForPath(const wchar_t* path);
+
+// Text from the system (a printer's comment, say) as one line a value can carry: each line
+// end (CR LF, CR or LF) and NUL becomes a space.
+std::wstring singleLine(const std::wstring& text);
 } // namespace pia

@@ -35,6 +35,19 @@ std::size_t incompleteUtf8Tail(const char* s, std::size_t n)
 }
 } // namespace
 
+std::wstring pia::singleLine(const std::wstring& text)
+{
+    std::wstring line;
+    line.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const wchar_t c = text[i];
+        if (c == L'\r' && i + 1 < text.size() && text[i + 1] == L'\n')
+            continue; // CR LF is one line end
+        line += (c == L'\r' || c == L'\n' || c == L'\0') ? L' ' : c;
+    }
+    return line;
+}
+
 int pia::kindForPath(const wchar_t* path)
 {
     if (!path)

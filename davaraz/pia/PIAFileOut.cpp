@@ -27,7 +27,7 @@ bool CPIAFileOut::write(const CPBlock* root, const wchar_t* path)
     if (!root)
         return false;
     m_depth = 0;
-    m_lineTooLong = m_lossy = false;
+    m_lineTooLong = m_lossy = m_unrepresentable = false;
     reset();
     if (!path || !*path) {
         m_status = pia::kFileError;
@@ -60,6 +60,8 @@ void CPIAFileOut::writeBlock(const CPBlock& block)
     const std::wstring indent(static_cast<size_t>(m_depth), L' ');
     for (int i = 0; i < block.count() && m_status == 0; ++i) {
         const CPItem* child = block.item(i);
+        if (!representable(*child))
+            break;
         switch (child->kind()) {
         case PI_BIN:
             writeBinary(*static_cast<const CPBin*>(child));
@@ -84,6 +86,23 @@ void CPIAFileOut::writeBlock(const CPBlock& block)
     }
     if (m_depth > 0)
         writeLine(indentOuter + L"}");
+}
+
+bool CPIAFileOut::representable(const CPItem& item)
+{
+    // A line end or NUL splits or ends the line; '=' and '{' end a key, and a key has no blanks.
+    static const std::wstring lineBreakers(L"\n\r\0", 3);
+    const std::wstring& key = item.name();
+    bool ok = key.find_first_of(lineBreakers) == std::wstring::npos && key.find_first_of(L"={ \t") == std::wstring::npos;
+    if (item.kind() == PI_STR)
+        ok = ok && static_cast<const CPStr&>(item).text().find_first_of(lineBreakers) == std::wstring::npos;
+    else if (item.kind() == PI_BIN)
+        ok = ok && static_cast<const CPBin&>(item).text().find_first_of(lineBreakers + L"\\") == std::wstring::npos;
+    if (!ok) {
+        m_unrepresentable = true;
+        m_status = pia::kFileError;
+    }
+    return ok;
 }
 
 void CPIAFileOut::writeBytes(const std::wstring& text, bool lineEnd)

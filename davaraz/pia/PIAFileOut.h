@@ -29,6 +29,9 @@ public:
     bool lineTooLong() const { return m_lineTooLong; }
     // The last write had to replace characters the ANSI code page lacks by '?'.
     bool lossy() const { return m_lossy; }
+    // The last write refused an item that would not read back: a key or text with a line end
+    // or NUL, a key with '=', '{' or a space, or binary text with a backslash.
+    bool unrepresentable() const { return m_unrepresentable; }
 
 private:
     void reset();
@@ -36,6 +39,8 @@ private:
     void writeBinary(const CPBin& bin);
     void writeLine(const std::wstring& line);
     void writeBytes(const std::wstring& text, bool lineEnd);
+    // False (the write fails) for an item the reader would cut or refuse.
+    bool representable(const CPItem& item);
     int finish(const wchar_t* path);
     int writeTarget(const std::string& target, const std::string& compressed);
 
@@ -48,6 +53,7 @@ private:
     std::FILE* m_file = nullptr;
     bool m_lineTooLong = false;
     bool m_lossy = false;
+    bool m_unrepresentable = false;
     bool m_strictEncoding = false;
     bool m_binaryLine = false;
 };

@@ -1,5 +1,6 @@
 // New plotter configurations from a printer's default settings, and refreshing one from them.
 #include "davaraz/gui/Log.h"
+#include "davaraz/pia/PIAFile.h"
 #include "davaraz/plotcfg/PlotCfg3.h"
 #include "davaraz/print/PrintData.h"
 #include "davaraz/print/PrinterPapers.h"
@@ -63,7 +64,7 @@ CPlotCfg3* CPlotCfg3::create(const wchar_t* printerName)
     m.driverTagLine = L"Windows System Driver from Zoruzoze";
     m.toolkitVersion = 1;
     m.driverType = 1;
-    m.configDescription = wut::getPrinterComment(printer.printer()).str();
+    m.configDescription = pia::singleLine(wut::getPrinterComment(printer.printer()).str());
 
     doc->custom = std::make_unique<CCustomNode>();
     const int privLen = printData.GetPrivDataLen();

@@ -171,6 +171,57 @@ TEST(PIAFileOut, RefusedWritesKeepTheOldFileAndLeaveNothing)
     EXPECT_EQ(dir.entryCount(), 2u) << "only tmp/ and keep.ctb";
 }
 
+// Guards files that were written but could not be read: a text with a line end broke the
+// grammar, a backslash cut a binary value. Every item either reads back as written or is refused.
+TEST(PIAFileOut, EveryValueReadsBackOrIsRefused)
+{
+    TempDir dir;
+    const std::wstring nul(1, L'\0');
+    const struct {
+        const char* name;
+        CPItem* item;
+        bool representable;
+    } cases[] = {
+        {"quote", new CPStr(L"k", L"a\"b"), true},
+        {"backslashes", new CPStr(L"k", L"\\a\\b\\"), true},
+        {"key characters", new CPStr(L"k", L"a=b{c}"), true},
+        {"blanks and tab", new CPStr(L"k", L" lead\tinner trail "), true},
+        {"empty", new CPStr(L"k", L""), true},
+        {"CR LF", new CPStr(L"k", L"Line one\r\nLine two"), false},
+        {"LF", new CPStr(L"k", L"a\nb"), false},
+        {"CR at the end", new CPStr(L"k", L"ab\r"), false},
+        {"NUL", new CPStr(L"k", L"a" + nul + L"b"), false},
+        {"binary", new CPBin(L"k", L"00FFab"), true},
+        {"binary backslash", new CPBin(L"k", L"ab\\cd"), false},
+        {"binary line end", new CPBin(L"k", L"ab\ncd"), false},
+        {"key with a blank", new CPNum(L"a b", 1), false},
+        {"key with =", new CPNum(L"a=b", 1), false},
+        {"key with {", new CPBlock(L"a{"), false},
+        {"key with a line end", new CPBool(L"a\nb", true), false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto target = dir.path("v.ctb");
+        std::filesystem::remove(target);
+        CPBlock root(L"");
+        root.add(c.item);
+        CPIAFileOut out;
+        out.setKind(PIA_CTB);
+        const bool written = out.write(&root, target.wstring().c_str());
+        EXPECT_EQ(written, c.representable);
+        EXPECT_EQ(out.unrepresentable(), !c.representable);
+        EXPECT_EQ(std::filesystem::exists(target), c.representable);
+        if (!written)
+            continue;
+        CPIAParser parser;
+        ASSERT_EQ(parser.open(target.wstring().c_str()), 0);
+        ASSERT_TRUE(parser.parse());
+        parser.file().close();
+        EXPECT_EQ(piatest::dumpTree(parser.root()), piatest::dumpTree(&root));
+    }
+    EXPECT_EQ(dir.tempCount(), 0u);
+}
+
 TEST(PIAFileOut, NoTemporaryFolderFailsCleanly)
 {
     TempDir dir;

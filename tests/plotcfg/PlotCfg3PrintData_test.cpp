@@ -375,3 +375,22 @@ TEST_F(PlotCfg3PrintData, CreateForPdfOutputOrAMissingPrinter)
 }
 
 } // namespace
+
+namespace {
+
+// Guards a configuration written as success that could not be read: the printer's comment
+// held a line end.
+TEST_F(PlotCfg3PrintData, TextFromThePrinterIsStoredOnOneLine)
+{
+    vspool::Printer p = printer(L"Two Lines");
+    p.comment = L"Line one\r\nLine two\rthree\nfour";
+    vspool::setPrinters({p}, L"");
+    const Cfg made = create(L"Two Lines");
+    ASSERT_TRUE(made);
+    bool changed = false;
+    const Cfg back = writeAndRead(*made, changed);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->meta.configDescription, L"Line one Line two three four");
+}
+
+} // namespace
