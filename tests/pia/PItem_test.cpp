@@ -23,7 +23,8 @@ TEST(PItem, NumberTextIsFormattedInTheCLocale)
                  {1234567.0, 1, L"1234567.0"}};
     const char* old = std::setlocale(LC_ALL, nullptr);
     const std::string saved = old ? old : "C";
-    std::setlocale(LC_ALL, "de_DE.UTF-8"); // a comma locale, when installed, must not leak in
+    // A comma-decimal locale must not leak into the file (.ci/setup generates it).
+    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "the locale de_DE.UTF-8 is missing";
     for (const auto& c : cases)
         EXPECT_EQ(CPNum(L"n", c.value, c.precision).text(), c.text);
     EXPECT_EQ(CPNum(L"n", -7).text(), L"-7");

@@ -129,6 +129,8 @@ TEST(CustomNode, RealsAreStoredAtSinglePrecision)
     EXPECT_EQ(d, static_cast<double>(0.1f));
     node.set(1.0 / 3.0, L"r", false);
     EXPECT_EQ(node.numbers.at(L"r"), L"0.333333");
+    node.set(16777217.0, L"r", false); // 2^24 + 1 has no float: six decimals show the narrowing
+    EXPECT_EQ(node.numbers.at(L"r"), L"16777216.000000");
 
     node.numbers[L"bad"] = L"abc";
     int i = 42;

@@ -326,8 +326,9 @@ TEST_F(PlotCfg3PrintData, ResolutionAndBoundsFromAPrinterDC)
     EXPECT_FALSE(media.setBounds(static_cast<const wxPrinterDC*>(nullptr)));
     EXPECT_TRUE(media.emptyBounds());
     EXPECT_TRUE(media.setBounds(dc.get()));
-    const wxRect paper = dc->GetPaperRect();
-    EXPECT_DOUBLE_EQ(media.size.mediaDescription.mediaBounds.urx, paper.width * 25.4 / ppi);
+    // The office printer's default paper is A4: the bounds are its size, not the DC's opinion.
+    EXPECT_NEAR(media.size.mediaDescription.mediaBounds.urx, 210.0, 0.2);
+    EXPECT_NEAR(media.size.mediaDescription.mediaBounds.ury, 297.0, 0.4);
     EXPECT_FALSE(media.setBounds(dc.get()));
 }
 
@@ -353,6 +354,22 @@ TEST_F(PlotCfg3PrintData, FileFollowingTheDefaultPrinterIsRecreatedForIt)
     ASSERT_FALSE(log.records().empty());
     EXPECT_EQ(log.records().back().level, wxLOG_Error);
     EXPECT_EQ(log.records().back().text, L"Failed to create plot configuration for default printer .");
+}
+
+// Guards `changed` left over from re-resolving the device when the file is then replaced by a
+// configuration for the default printer.
+TEST_F(PlotCfg3PrintData, FollowingTheDefaultPrinterIsNoReResolution)
+{
+    vspool::Printer renamed = printer(L"Laser 5 Renamed");
+    renamed.driver = L"Laser Universal Driver";
+    vspool::setPrinters({printer(L"Office"), renamed}, L"Office");
+    bool changed = false;
+    ASSERT_TRUE(read(file("plain.pc3", pc3test::laserText()), changed));
+    EXPECT_TRUE(changed) << "the plain file is re-resolved to the renamed printer";
+    const Cfg cfg = read(file("follow.pc3", pc3test::withValue(pc3test::laserText(), "default_system_cfg", "TRUE")), changed);
+    ASSERT_TRUE(cfg);
+    EXPECT_FALSE(changed);
+    EXPECT_EQ(cfg->meta.winDeviceName, L"Office");
 }
 
 TEST_F(PlotCfg3PrintData, CreateForPdfOutputOrAMissingPrinter)

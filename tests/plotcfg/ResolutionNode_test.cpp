@@ -91,3 +91,30 @@ TEST(ResolutionNode, SquareResolutionLeavesEffectiveAlone)
     EXPECT_EQ(xs(r), (std::vector<double>{300, 300, 7}));
     EXPECT_EQ(ys(r), (std::vector<double>{300, 300, 1}));
 }
+
+namespace {
+
+// Optional keys are written exactly when they differ from the value meaning "not set"
+// (a 0 of ism_max is a value, not its absence).
+TEST(ResColorMemNode, OptionalKeysAreWrittenWhenSet)
+{
+    const struct {
+        const wchar_t* key;
+        int CResColorMemNode::*field;
+        int unset;
+    } cases[] = {{L"icm_method", &CResColorMemNode::icmMethod, 0}, {L"icm_intent", &CResColorMemNode::icmIntent, 0},
+                 {L"ism_max", &CResColorMemNode::ismMax, -1},      {L"ole_max", &CResColorMemNode::oleMax, -1},
+                 {L"hard_soft", &CResColorMemNode::hardSoft, 0},   {L"preference", &CResColorMemNode::preference, 0}};
+    for (const auto& c : cases) {
+        for (int value : {c.unset, c.unset + 1, c.unset == 0 ? -1 : 0}) {
+            CResColorMemNode node;
+            node.*c.field = value;
+            CPBlock block(L"res_color_mem");
+            ASSERT_TRUE(node.write(block));
+            EXPECT_EQ(block.find(c.key, PI_NUM) != nullptr, value != c.unset)
+                << std::string(c.key, c.key + wcslen(c.key)) << " = " << value;
+        }
+    }
+}
+
+} // namespace
