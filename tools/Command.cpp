@@ -1,6 +1,6 @@
 // Shared helpers of the tool's commands: messages and UTF-8 conversions.
 #include "Command.h"
-#include "platform/win32/codepage.h"
+#include "platform/tvutils/FileName.h"
 
 #include <cstdio>
 #include <cstring>
@@ -37,28 +37,9 @@ bool hasExtension(const std::string& path, const char* extension)
     return path.size() > n && strcasecmp(path.c_str() + path.size() - n, extension) == 0 && path[path.size() - n - 1] != '/';
 }
 
-std::wstring widen(const std::string& utf8)
-{
-    if (utf8.empty())
-        return std::wstring();
-    const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()),
-                                      static_cast<wchar_t*>(nullptr), 0);
-    std::wstring out(static_cast<size_t>(n > 0 ? n : 0), L'\0');
-    if (n > 0)
-        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), &out[0], n);
-    return out;
-}
+// Arguments and file names are bytes: the file names' escape keeps any that are not UTF-8.
+std::wstring widen(const std::string& utf8) { return ut::fromNativePath(utf8).str(); }
 
-std::string narrow(const std::wstring& wide)
-{
-    if (wide.empty())
-        return std::string();
-    const int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
-                                      nullptr, nullptr);
-    std::string out(static_cast<size_t>(n > 0 ? n : 0), '\0');
-    if (n > 0)
-        WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), &out[0], n, nullptr, nullptr);
-    return out;
-}
+std::string narrow(const std::wstring& wide) { return ut::toNativePath(OdString(wide)); }
 
 } // namespace cli

@@ -3,6 +3,7 @@
 #include "platform/tvutils/TempFiles.h"
 #include "platform/win32/codepage.h"
 
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
@@ -12,26 +13,62 @@ namespace fs = std::filesystem;
 
 namespace ut {
 
+// File names are bytes. Bytes that are not UTF-8 travel as U+DC80..U+DCFF, one per byte, and
+// come back as themselves, so that every name the file system holds round-trips.
 std::string toNativePath(const OdString& path)
 {
-    if (path.isEmpty())
-        return std::string();
-    const int n = WideCharToMultiByte(CP_UTF8, 0, path.c_str(), path.getLength(), nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<size_t>(n > 0 ? n : 0), '\0');
-    if (n > 0)
-        WideCharToMultiByte(CP_UTF8, 0, path.c_str(), path.getLength(), &out[0], n, nullptr, nullptr);
+    std::string out;
+    out.reserve(static_cast<std::size_t>(path.getLength()));
+    for (const wchar_t* p = path.c_str(); *p; ++p) {
+        const std::uint32_t c = static_cast<std::uint32_t>(*p);
+        if (c >= 0xDC80 && c <= 0xDCFF) {
+            out += static_cast<char>(c - 0xDC00);
+        } else if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (c < 0x800) {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            out += static_cast<char>(0xE0 | (c >> 12));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0x110000) {
+            out += static_cast<char>(0xF0 | (c >> 18));
+            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            out += '?';
+        }
+    }
     return out;
 }
 
 OdString fromNativePath(const std::string& path)
 {
-    if (path.empty())
-        return OdString();
-    const int n = MultiByteToWideChar(CP_UTF8, 0, path.data(), static_cast<int>(path.size()),
-                                      static_cast<wchar_t*>(nullptr), 0);
-    std::wstring out(static_cast<size_t>(n > 0 ? n : 0), L'\0');
-    if (n > 0)
-        MultiByteToWideChar(CP_UTF8, 0, path.data(), static_cast<int>(path.size()), &out[0], n);
+    std::wstring out;
+    out.reserve(path.size());
+    const auto byte = [&path](std::size_t i) { return static_cast<unsigned char>(path[i]); };
+    for (std::size_t i = 0; i < path.size();) {
+        const unsigned char b = byte(i);
+        const std::size_t len = b < 0x80 ? 1 : (b >> 5) == 0x6 ? 2 : (b >> 4) == 0xE ? 3 : (b >> 3) == 0x1E ? 4 : 0;
+        std::uint32_t c = len == 1 ? b : len == 2 ? (b & 0x1Fu) : len == 3 ? (b & 0x0Fu) : (b & 0x07u);
+        bool ok = len > 0 && i + len <= path.size();
+        for (std::size_t k = 1; ok && k < len; ++k) {
+            ok = (byte(i + k) & 0xC0) == 0x80;
+            c = (c << 6) | (byte(i + k) & 0x3Fu);
+        }
+        // Overlong forms, surrogates and values past U+10FFFF are no UTF-8 either.
+        static const std::uint32_t least[] = {0, 0, 0x80, 0x800, 0x10000};
+        ok = ok && c >= least[len] && !(c >= 0xD800 && c <= 0xDFFF) && c <= 0x10FFFF;
+        if (ok) {
+            out += static_cast<wchar_t>(c);
+            i += len;
+        } else {
+            out += static_cast<wchar_t>(0xDC00 + b);
+            ++i;
+        }
+    }
     return OdString(std::move(out));
 }
 

@@ -59,3 +59,35 @@ TEST(FileName, SlashesAndNonAsciiPaths)
     testutil::writeBytes(ut::toNativePath(p), "x");
     EXPECT_TRUE(ut::FileName(p).exists());
 }
+
+// Guards names the file system holds that are not UTF-8 ("caf\xe9.ctb" could not be opened):
+// every byte string comes back as itself, and UTF-8 still reads as characters.
+TEST(FileName, EveryByteStringRoundTrips)
+{
+    const struct {
+        std::string bytes;
+        std::wstring wide; // empty: not checked
+    } cases[] = {
+        {"caf\xe9.ctb", L""},
+        {"n\xff.ctb", L""},
+        {"\xc3\x28", L""},              // a lead byte without its continuation
+        {"\xc0\xaf", L""},              // an overlong '/'
+        {"\xed\xa0\x80", L""},          // an encoded surrogate
+        {"\xf4\x90\x80\x80", L""},      // past U+10FFFF
+        {"\xe2\x82", L""},              // cut short at the end
+        {"Stra\xc3\x9f" "e", L"Stra\u00dfe"},
+        {"\xe6\x97\xa5\xf0\x9f\x96\xa8", L"\u65e5\U0001F5A8"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.bytes);
+        const OdString wide = ut::fromNativePath(c.bytes);
+        EXPECT_EQ(ut::toNativePath(wide), c.bytes);
+        if (!c.wide.empty()) {
+            EXPECT_EQ(wide.str(), c.wide);
+        }
+    }
+    testutil::TempDir dir;
+    const std::string name = (dir.path("n\xff.ctb")).string();
+    testutil::writeBytes(name, "x");
+    EXPECT_TRUE(ut::FileName(ut::fromNativePath(name)).exists(8191));
+}

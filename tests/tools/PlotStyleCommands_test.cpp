@@ -128,3 +128,20 @@ TEST(PlotStyleCommands, BaseNameOfNewColorDependentTable)
 }
 
 } // namespace
+
+namespace {
+
+// Guards `ctb new $'n\xff.ctb'`, which created a file of another name and could not read it.
+TEST(PlotStyleCommands, FileNamesThatAreNotUtf8)
+{
+    const testutil::TempDir dir;
+    const std::string name = dir.path("n\xff.ctb").string();
+    auto r = testutil::runTool("ctb new '" + name + "'", dir);
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_TRUE(testutil::fs::exists(name));
+    r = testutil::runTool("styles '" + name + "'", dir);
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(dir.entryCount(), 2u) << "the table and tmp";
+}
+
+} // namespace
