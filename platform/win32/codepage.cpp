@@ -69,6 +69,12 @@ UINT readAnsiCodePageSetting()
         if (end && *end == '\0' && cp > 1 && cp < 65536 && win32::isCodePageSupported(static_cast<UINT>(cp)))
             return static_cast<UINT>(cp);
     }
+    // The locale's character type decides, as setlocale(LC_CTYPE, "") would read it.
+    for (const char* name : {"LC_ALL", "LC_CTYPE", "LANG"}) {
+        const char* value = std::getenv(name);
+        if (value && *value)
+            return win32::ansiCodePageForLocale(value);
+    }
     return kDefaultAnsiCodePage;
 }
 
@@ -295,6 +301,30 @@ int wideToMultiByte(UINT codePage, DWORD flags, const Unit* src, int srcChars, L
 }
 
 } // namespace
+
+UINT win32::ansiCodePageForLocale(const std::string& locale)
+{
+    // Language and territory, as in "zh_TW.UTF-8@euro".
+    const std::string name = locale.substr(0, locale.find_first_of(".@"));
+    const std::string language = name.substr(0, name.find('_'));
+    const std::string territory = name.find('_') == std::string::npos ? std::string() : name.substr(name.find('_') + 1);
+    if (language == "zh")
+        return territory == "TW" || territory == "HK" || territory == "MO" ? 950 : 936;
+    static const struct {
+        const char* language;
+        UINT codePage;
+    } table[] = {
+        {"ru", 1251}, {"uk", 1251}, {"be", 1251}, {"bg", 1251}, {"mk", 1251}, {"sr", 1251}, {"kk", 1251},
+        {"ky", 1251}, {"tt", 1251}, {"mn", 1251}, {"ja", 932},  {"ko", 949},  {"cs", 1250}, {"pl", 1250},
+        {"hu", 1250}, {"sk", 1250}, {"sl", 1250}, {"hr", 1250}, {"ro", 1250}, {"bs", 1250}, {"sq", 1250},
+        {"el", 1253}, {"tr", 1254}, {"az", 1254}, {"uz", 1254}, {"he", 1255}, {"yi", 1255}, {"ar", 1256},
+        {"fa", 1256}, {"ur", 1256}, {"et", 1257}, {"lv", 1257}, {"lt", 1257}, {"vi", 1258}, {"th", 874},
+    };
+    for (const auto& row : table)
+        if (language == row.language)
+            return row.codePage;
+    return kDefaultAnsiCodePage; // C, POSIX and the Western languages
+}
 
 UINT GetACP()
 {

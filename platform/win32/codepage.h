@@ -3,6 +3,8 @@
 #pragma once
 #include "platform/win32/types.h"
 
+#include <string>
+
 constexpr UINT CP_ACP = 0;
 constexpr UINT CP_OEMCP = 1;
 constexpr UINT CP_UTF8 = 65001;
@@ -14,7 +16,10 @@ constexpr DWORD MB_ERR_INVALID_CHARS = 0x8;
 constexpr DWORD WC_NO_BEST_FIT_CHARS = 0x400;
 constexpr DWORD WC_ERR_INVALID_CHARS = 0x80;
 
-// The system ANSI code page: 1252 unless DAVARAZ_ANSI_CODEPAGE names another one (read once).
+// The system ANSI code page (read once): DAVARAZ_ANSI_CODEPAGE when it names one, else the
+// one Windows gives the system locale's language (LC_ALL, LC_CTYPE or LANG): ru 1251, ja 932,
+// zh_CN 936, ko 949, zh_TW 950, cs/pl/hu 1250, el 1253, tr 1254, he 1255, ar 1256, the Baltic
+// languages 1257, vi 1258, th 874; C, POSIX and the Western languages 1252.
 UINT GetACP();
 
 // Reproduces: the size query (cchWideChar 0), -1 for a NUL-terminated source whose terminator
@@ -41,6 +46,8 @@ namespace win32 {
 // Changes the system ANSI code page for this process; false (and no change) for a code page
 // the converter does not know. Tests and the tool use it; the library only reads GetACP().
 bool setAnsiCodePage(UINT codePage);
+// The ANSI code page of a locale name such as "ru_RU.UTF-8" (1252 for one it does not know).
+UINT ansiCodePageForLocale(const std::string& locale);
 // True when iconv can convert the given code page.
 bool isCodePageSupported(UINT codePage);
 } // namespace win32

@@ -69,6 +69,12 @@ TEST(ToolPia, AnsiCodePageComesFromTheEnvironment)
                             q(dir.path("ru.txt")) + " " + q(dir.path("ru.ctb"));
     ASSERT_EQ(std::system(cmd.c_str()), 0);
     EXPECT_EQ(piatest::payload(testutil::readBytes(dir.path("ru.ctb"))), "s=\"\xCF\n");
+    // Without the setting, a Russian locale gives the same code page.
+    const std::string byLocale = "env -u DAVARAZ_ANSI_CODEPAGE -u LC_ALL -u LC_CTYPE LANG=ru_RU.UTF-8 '" +
+                                 std::string(DAVARAZ_TOOL_PATH) + "' pack " + q(dir.path("ru.txt")) + " " +
+                                 q(dir.path("ru2.ctb"));
+    ASSERT_EQ(std::system(byLocale.c_str()), 0);
+    EXPECT_EQ(piatest::payload(testutil::readBytes(dir.path("ru2.ctb"))), "s=\"\xCF\n");
 }
 
 TEST(ToolPia, InfoReportsHeaderChecksumAndParse)
