@@ -4,6 +4,7 @@
 #include "platform/tvutils/FileName.h"
 #include "platform/tvutils/SafeWrite.h"
 #include "platform/tvutils/StringUtils.h"
+#include "platform/win32/codepage.h"
 
 #include <cstring>
 #include <sys/stat.h>
@@ -27,7 +28,7 @@ bool CPIAFileOut::write(const CPBlock* root, const wchar_t* path)
     if (!root)
         return false;
     m_depth = 0;
-    m_lineTooLong = m_lossy = m_unrepresentable = false;
+    m_lineTooLong = m_lossy = m_unrepresentable = m_utf8 = false;
     reset();
     if (!path || !*path) {
         m_status = pia::kFileError;
@@ -45,6 +46,18 @@ bool CPIAFileOut::write(const CPBlock* root, const wchar_t* path)
         }
     }
     writeBlock(*root);
+    if (m_status == 0 && m_lossy && !m_strictEncoding && m_file) {
+        // The ANSI code page lacks a character: the payload goes as UTF-8, which readers
+        // recognise, rather than with question marks.
+        m_file = std::freopen(nullptr, "wb", m_file);
+        m_utf8 = true;
+        m_lossy = false;
+        m_depth = 0;
+        if (m_file)
+            writeBlock(*root);
+        else
+            m_status = pia::kFileError;
+    }
     const int rc = finish(path);
     const int failed = rc;
     reset();
@@ -110,7 +123,7 @@ void CPIAFileOut::writeBytes(const std::wstring& text, bool lineEnd)
     if (m_status != 0 || !m_file)
         return;
     bool lossy = false;
-    const OdAnsiString bytes = ut::convertToAnsi(OdString(text), 0, &lossy);
+    const OdAnsiString bytes = ut::convertToAnsi(OdString(text), m_utf8 ? CP_UTF8 : 0, &lossy);
     m_lossy = m_lossy || lossy;
     const std::string& s = bytes.str();
     if (lossy && m_strictEncoding) {

@@ -16,7 +16,8 @@ public:
 
     void setKind(int kind) { m_kind = kind; }
     int kind() const { return m_kind; }
-    // When set, a character the ANSI code page lacks fails the write instead of becoming '?'.
+    // When set, a character the ANSI code page lacks fails the write instead of the payload
+    // going as UTF-8.
     void setStrictEncoding(bool strict) { m_strictEncoding = strict; }
 
     // Writes the children of root (the root has no line of its own). The target is replaced
@@ -27,8 +28,11 @@ public:
     int lastStatus() const { return m_status; }
     // The last write refused a line that a reader could not read back whole (over 511 bytes).
     bool lineTooLong() const { return m_lineTooLong; }
-    // The last write had to replace characters the ANSI code page lacks by '?'.
+    // The last (strict) write met characters the ANSI code page lacks.
     bool lossy() const { return m_lossy; }
+    // The last write stored the payload as UTF-8 because the ANSI code page lacks some of its
+    // characters (writes that are not strict).
+    bool wroteUtf8() const { return m_utf8; }
     // The last write refused an item that would not read back: a key or text with a line end
     // or NUL, a key with '=', '{' or a space, or binary text with a backslash.
     bool unrepresentable() const { return m_unrepresentable; }
@@ -54,6 +58,7 @@ private:
     bool m_lineTooLong = false;
     bool m_lossy = false;
     bool m_unrepresentable = false;
+    bool m_utf8 = false;
     bool m_strictEncoding = false;
     bool m_binaryLine = false;
 };

@@ -142,6 +142,32 @@ TEST(PIAFileOut, AnsiCodePageDecidesThePayloadBytes)
     EXPECT_EQ(static_cast<const CPStr*>(p.root()->find(L"name", PI_STR))->text(), L"\u041F\u0435\u0440\u043E");
 }
 
+// Guards characters lost as '?': what the ANSI code page lacks makes the payload UTF-8.
+TEST(PIAFileOut, WhatTheCodePageLacksIsWrittenAsUtf8)
+{
+    TempDir dir;
+    CPBlock root(L"");
+    root.add(new CPStr(L"a", L"Stra\u00DFe"));
+    root.add(new CPStr(L"b", L"\u041F\u0440\u0438\u043D\u0442\u0435\u0440 \u65E5"));
+    CPIAFileOut out;
+    out.setKind(PIA_CTB);
+    ASSERT_TRUE(out.write(&root, dir.path("u.ctb").wstring().c_str()));
+    EXPECT_TRUE(out.wroteUtf8());
+    EXPECT_EQ(piatest::payload(testutil::readBytes(dir.path("u.ctb"))),
+              "a=\"Stra\xC3\x9F" "e\nb=\"\xD0\x9F\xD1\x80\xD0\xB8\xD0\xBD\xD1\x82\xD0\xB5\xD1\x80 \xE6\x97\xA5\n");
+    CPIAParser p;
+    ASSERT_EQ(p.open(dir.path("u.ctb").wstring().c_str()), 0);
+    ASSERT_TRUE(p.parse());
+    p.file().close();
+    EXPECT_EQ(piatest::dumpTree(p.root()), piatest::dumpTree(&root));
+
+    CPBlock plain(L"");
+    plain.add(new CPStr(L"a", L"Stra\u00DFe"));
+    ASSERT_TRUE(out.write(&plain, dir.path("p.ctb").wstring().c_str()));
+    EXPECT_FALSE(out.wroteUtf8()) << "what the code page holds stays in it";
+    EXPECT_EQ(dir.tempCount(), 0u);
+}
+
 TEST(PIAFileOut, RefusedWritesKeepTheOldFileAndLeaveNothing)
 {
     TempDir dir;
