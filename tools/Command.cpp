@@ -3,8 +3,6 @@
 #include "platform/tvutils/FileName.h"
 
 #include <cstdio>
-#include <cstring>
-#include <strings.h>
 #include <sys/stat.h>
 
 namespace cli {
@@ -31,10 +29,9 @@ int refuseInputAsOutput(const std::string& input, const std::string& output)
     return kOk;
 }
 
-bool hasExtension(const std::string& path, const char* extension)
+bool hasExtension(const std::string& path, const wchar_t* extension)
 {
-    const std::size_t n = std::strlen(extension);
-    return path.size() > n && strcasecmp(path.c_str() + path.size() - n, extension) == 0 && path[path.size() - n - 1] != '/';
+    return ut::FileName(ut::fromNativePath(path)).hasExt(extension);
 }
 
 // Arguments and file names are bytes: the file names' escape keeps any that are not UTF-8.

@@ -28,8 +28,8 @@ int usageError(const std::string& message);
 // Refuses (kFailed, with a message) an output that is the input file itself, however named:
 // writing it would destroy what is being read. kOk otherwise.
 int refuseInputAsOutput(const std::string& input, const std::string& output);
-// Whether path ends with the extension (".pmp"), letter case ignored.
-bool hasExtension(const std::string& path, const char* extension);
+// Whether path has the extension (L"pmp"), letter case ignored.
+bool hasExtension(const std::string& path, const wchar_t* extension);
 
 // Conversions between UTF-8 command-line text and wide strings.
 std::wstring widen(const std::string& utf8);

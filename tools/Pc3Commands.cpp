@@ -163,9 +163,9 @@ int runPc3(const Args& args)
     const WxSession wx;
     if (!wx.started())
         return kFailed;
-    if (sub == "new" && !hasExtension(args[2], ".pc3"))
+    if (sub == "new" && !hasExtension(args[2], L"pc3"))
         return usageError("pc3 new: " + args[2] + ": a plotter configuration needs the extension .pc3");
-    if (sub == "print" && !hasExtension(args[2], ".ps"))
+    if (sub == "print" && !hasExtension(args[2], L"ps"))
         return usageError("pc3 print: " + args[2] + ": the test sheet is PostScript and needs the extension .ps");
     if (sub == "print" && refuseInputAsOutput(args[1], args[2]) != kOk)
         return kFailed;
@@ -183,7 +183,7 @@ int runPmp(const Args& args)
     if (args[0] != "new")
         return usageError("usage: davaraz pmp new PC3 OUT.pmp");
     const std::string& pc3 = args[1];
-    if (!hasExtension(args[2], ".pmp"))
+    if (!hasExtension(args[2], L"pmp"))
         return usageError("pmp new: " + args[2] + ": a plot model parameter file needs the extension .pmp");
     if (refuseInputAsOutput(pc3, args[2]) != kOk)
         return kFailed;
