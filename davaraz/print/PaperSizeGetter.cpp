@@ -1,6 +1,7 @@
 // PaperSizeGetter: DeviceCapabilitiesW queries for the paper lists, count first, then the list.
 #include "davaraz/print/PaperSizeGetter.h"
 #include "davaraz/print/PaperSizeCache.h"
+#include "davaraz/print/PrintData.h"
 #include "davaraz/print/Printers.h"
 #include "platform/win32/winspool.h"
 #include "platform/win32/wstr.h"
@@ -28,10 +29,13 @@ void fetchList(const wchar_t* device, const wchar_t* port, WORD capability, cons
 
 void PaperSizeGetter::DevModeFree::operator()(DEVMODEW* dm) const { freeDevMode(dm); }
 
-PaperSizeGetter::PaperSizeGetter(const wchar_t* device, const wchar_t* port, const DEVMODEW* settings)
-    : m_device(device), m_port(port), m_fromSettings(settings != nullptr), m_settings(settings)
+PaperSizeGetter::PaperSizeGetter(const wchar_t* device, const wchar_t* port, const PrintData* printData)
+    : m_device(device), m_port(port), m_fromPrintData(printData != nullptr)
 {
-    if (!m_fromSettings)
+    // Synchronising changes only the shared native data, never the print data's own fields.
+    if (m_fromPrintData)
+        m_printData = std::make_unique<DEVMODE_RAII>(const_cast<PrintData&>(*printData));
+    else
         m_defaults.reset(getDevMode(device));
 }
 

@@ -1,6 +1,7 @@
 // The paper lists (numbers, names, sizes) a printer driver reports for given settings, asked of
 // the driver once and then served from PaperSizeCache.
 #pragma once
+#include "davaraz/print/DevModeRaii.h"
 #include "platform/od/OdArray.h"
 #include "platform/od/OdString.h"
 #include "platform/win32/devmode.h"
@@ -9,12 +10,14 @@
 
 namespace wut {
 
+class PrintData;
+
 class PaperSizeGetter {
 public:
-    // device and port are not copied: the caller keeps both alive as long as the getter. With
-    // null settings the getter uses the driver's default settings of the device; otherwise the
-    // caller's DEVMODEW (public part and private bytes, kept alive by the caller).
-    PaperSizeGetter(const wchar_t* device, const wchar_t* port, const DEVMODEW* settings = nullptr);
+    // device and port are not copied: the caller keeps both alive as long as the getter. Without
+    // print data the getter uses the driver's default settings of the device; with it, the
+    // print data's DEVMODE, brought up to date, validated and locked while the getter lives.
+    PaperSizeGetter(const wchar_t* device, const wchar_t* port, const PrintData* printData = nullptr);
     ~PaperSizeGetter();
     PaperSizeGetter(const PaperSizeGetter&) = delete;
     PaperSizeGetter& operator=(const PaperSizeGetter&) = delete;
@@ -25,7 +28,7 @@ public:
 
 private:
     // The settings the driver is asked with; may be null (no settings could be had).
-    const DEVMODEW* devMode() const { return m_fromSettings ? m_settings : m_defaults.get(); }
+    const DEVMODEW* devMode() const { return m_fromPrintData ? m_printData->get() : m_defaults.get(); }
     void getPaperSizeIds(OdArray<unsigned short>& list) const;
     void getPaperSizeNames(OdArray<OdString>& list) const;
     void getPaperSizeDims(OdArray<POINT>& list) const;
@@ -36,9 +39,9 @@ private:
 
     const wchar_t* m_device;
     const wchar_t* m_port;
-    bool m_fromSettings;
-    const DEVMODEW* m_settings = nullptr;            // the caller's, not owned
-    std::unique_ptr<DEVMODEW, DevModeFree> m_defaults; // the driver's defaults, owned
+    bool m_fromPrintData;
+    std::unique_ptr<DEVMODEW, DevModeFree> m_defaults; // the driver's defaults
+    std::unique_ptr<DEVMODE_RAII> m_printData;        // the lock on the print data's DEVMODE
 };
 
 } // namespace wut

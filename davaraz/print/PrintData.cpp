@@ -143,7 +143,7 @@ bool PrintData::getDmPaperSize(short& dmPaper) const
     const wxPrintPaperType* type = nullptr;
     if (GetPaperId() != wxPAPER_NONE && wxThePrintPaperDatabase)
         type = wxThePrintPaperDatabase->FindPaperType(GetPaperId());
-    if (type && dmPaperOfType(*type) != 0) {
+    if (type) { // A0 and A1 have no Windows number: 0, but still a paper
         dmPaper = dmPaperOfType(*type);
         return true;
     }

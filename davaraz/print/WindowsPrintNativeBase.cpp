@@ -94,9 +94,11 @@ HGLOBAL WindowsPrintNativeBase::defaultDevMode(const wxString& printerName)
     if (printer.isNull())
         return nullptr;
     const LONG size = DocumentPropertiesW(nullptr, printer, wideName, nullptr, nullptr, 0);
-    if (size < static_cast<LONG>(sizeof(DEVMODEW)))
+    if (size <= 0)
         return nullptr;
-    HGLOBAL block = GlobalAlloc(GHND, static_cast<SIZE_T>(size));
+    // The driver's size, which an older driver keeps below the public part we know; the block
+    // is never smaller than that part, so every member can be addressed (zero beyond dmSize).
+    HGLOBAL block = GlobalAlloc(GHND, std::max(static_cast<SIZE_T>(size), sizeof(DEVMODEW)));
     if (!block)
         return nullptr;
     LONG filled = -1;
@@ -126,7 +128,7 @@ bool WindowsPrintNativeBase::TransferTo(wxPrintData& data)
     if (fields & DM_COPIES)
         data.SetNoCopies(dm->dmCopies);
     data.SetBin(static_cast<wxPrintBin>((fields & DM_DEFAULTSOURCE) ? devmode::binFromDm(dm->dmDefaultSource) : 0));
-    if (fields & DM_MEDIATYPE)
+    if ((fields & DM_MEDIATYPE) && devModeHolds(*dm, dm->dmMediaType))
         data.SetMedia(static_cast<int>(dm->dmMediaType));
 
     if (!m_printerName.empty())
@@ -213,7 +215,7 @@ bool WindowsPrintNativeBase::TransferFrom(const wxPrintData& data)
         dm->dmDefaultSource = devmode::binToDm(data.GetBin());
         dm->dmFields |= DM_DEFAULTSOURCE;
     }
-    if (data.GetMedia() != wxPRINTMEDIA_DEFAULT) {
+    if (data.GetMedia() != wxPRINTMEDIA_DEFAULT && devModeHolds(*dm, dm->dmMediaType)) {
         dm->dmMediaType = static_cast<DWORD>(data.GetMedia());
         dm->dmFields |= DM_MEDIATYPE;
     }

@@ -7,6 +7,8 @@
 #include "platform/win32/winspool.h"
 #include "platform/win32/wstr.h"
 
+#include <algorithm>
+
 namespace wut {
 
 wxIMPLEMENT_CLASS(WindowsPrintNativeData, WindowsPrintNativeBase);
@@ -75,24 +77,26 @@ bool WindowsPrintNativeData::TransferTo(wxPrintData& data)
     m_specVersion = dm->dmSpecVersion;
     m_driverVersion = dm->dmDriverVersion;
     m_size = dm->dmSize;
-    m_scale = (fields & DM_SCALE) ? dm->dmScale : 100;
-    m_yResolution = (fields & DM_YRESOLUTION) ? dm->dmYResolution : 0;
-    m_ttOption = (fields & DM_TTOPTION) ? dm->dmTTOption : 0;
-    m_formName = (fields & DM_FORMNAME) ? wxString(win32::fromUtf16(dm->dmFormName, CCHFORMNAME)) : wxString();
-    m_nup = (fields & DM_NUP) ? dm->dmNup : 0;
-    m_icmMethod = (fields & DM_ICMMETHOD) ? dm->dmICMMethod : 0;
-    m_icmIntent = (fields & DM_ICMINTENT) ? dm->dmICMIntent : 0;
-    m_ditherType = (fields & DM_DITHERTYPE) ? dm->dmDitherType : 0;
+    const auto given = [&](DWORD flag, const auto& member) { return (fields & flag) && devModeHolds(*dm, member); };
+    m_scale = given(DM_SCALE, dm->dmScale) ? dm->dmScale : 100;
+    m_yResolution = given(DM_YRESOLUTION, dm->dmYResolution) ? dm->dmYResolution : 0;
+    m_ttOption = given(DM_TTOPTION, dm->dmTTOption) ? dm->dmTTOption : 0;
+    m_formName = given(DM_FORMNAME, dm->dmFormName) ? wxString(win32::fromUtf16(dm->dmFormName, CCHFORMNAME)) : wxString();
+    m_nup = given(DM_NUP, dm->dmNup) ? dm->dmNup : 0;
+    m_icmMethod = given(DM_ICMMETHOD, dm->dmICMMethod) ? dm->dmICMMethod : 0;
+    m_icmIntent = given(DM_ICMINTENT, dm->dmICMIntent) ? dm->dmICMIntent : 0;
+    m_ditherType = given(DM_DITHERTYPE, dm->dmDitherType) ? dm->dmDitherType : 0;
     return true;
 }
 
 namespace {
 
-// Writes a member when it carries a value and sets its flag; clears the flag otherwise.
+// Writes a member when it carries a value and sets its flag; clears the flag otherwise, and
+// for a member beyond the driver's public part (its private bytes are there).
 template <class T, class V>
 void putField(DEVMODEW& dm, T& member, V value, bool isSet, DWORD flag)
 {
-    if (isSet) {
+    if (isSet && devModeHolds(dm, member)) {
         member = static_cast<T>(value);
         dm.dmFields |= flag;
     } else {
@@ -112,7 +116,7 @@ bool WindowsPrintNativeData::TransferFrom(const wxPrintData& data)
     putField(*dm, dm->dmScale, m_scale, m_scale != 100, DM_SCALE);
     putField(*dm, dm->dmYResolution, m_yResolution, m_yResolution != 0, DM_YRESOLUTION);
     putField(*dm, dm->dmTTOption, m_ttOption, m_ttOption != 0, DM_TTOPTION);
-    if (!m_formName.empty()) {
+    if (!m_formName.empty() && devModeHolds(*dm, dm->dmFormName)) {
         // copyToField cuts to 31 units and terminates in the 32nd.
         win32::copyToField(dm->dmFormName, CCHFORMNAME, win32::toUtf16(m_formName.ToStdWstring()));
         dm->dmFields |= DM_FORMNAME;
@@ -137,13 +141,14 @@ bool WindowsPrintNativeData::ResolveConflicts(const wxPrintData& data)
     PrinterHandle printer(name);
     if (printer.isNull())
         return false;
-    const LONG needed = DocumentPropertiesW(nullptr, printer, wideName, nullptr, nullptr, 0);
-    if (needed < static_cast<LONG>(sizeof(DEVMODEW)))
+    const LONG reported = DocumentPropertiesW(nullptr, printer, wideName, nullptr, nullptr, 0);
+    if (reported <= 0)
         return false;
+    const SIZE_T needed = std::max(static_cast<SIZE_T>(reported), sizeof(DEVMODEW));
     // The settings may come from another printer whose driver keeps fewer private bytes: the
     // verdict then needs a block of this driver's size.
     HGLOBAL out = m_devMode;
-    if (GlobalSize(m_devMode) < static_cast<SIZE_T>(needed) && !(out = GlobalAlloc(GHND, static_cast<SIZE_T>(needed))))
+    if (GlobalSize(m_devMode) < needed && !(out = GlobalAlloc(GHND, needed)))
         return false;
     {
         GlobalLockGuard<DEVMODEW> in(m_devMode);

@@ -29,8 +29,8 @@ bool privateValid(const Printer& p, const DEVMODEW& in)
     return version == p.privateVersion && sum == checksum(priv + kPrivateHeader, p.privateBytes - kPrivateHeader);
 }
 
-// Members of the input that lie beyond its dmSize (an older, shorter DEVMODE) are not given.
-DWORD fieldsWithin(const DEVMODEW& in)
+// The flags of members that lie within a public part of that size (an older, shorter DEVMODE).
+DWORD fieldsWithin(DWORD fields, std::size_t publicBytes)
 {
     struct Member {
         DWORD flag;
@@ -45,9 +45,8 @@ DWORD fieldsWithin(const DEVMODEW& in)
         {DM_MEDIATYPE, offsetof(DEVMODEW, dmMediaType) + 4},
         {DM_DITHERTYPE, offsetof(DEVMODEW, dmDitherType) + 4},
     };
-    DWORD fields = in.dmFields;
     for (const Member& m : members)
-        if (in.dmSize < m.end)
+        if (publicBytes < m.end)
             fields &= ~m.flag;
     return fields;
 }
@@ -100,10 +99,24 @@ DWORD supportedFields(const Printer& p)
         f |= DM_COLOR;
     if (p.duplex)
         f |= DM_DUPLEX;
-    return f;
+    return fieldsWithin(f, p.publicBytes);
 }
 
-std::vector<BYTE> defaultDevMode(const Printer& p)
+namespace {
+
+// The driver works on the whole public part; an older driver hands out only its own, with
+// its private bytes right after it.
+std::vector<BYTE> shortened(const Printer& p, std::vector<BYTE> bytes)
+{
+    if (p.publicBytes >= sizeof(DEVMODEW))
+        return bytes;
+    std::copy(bytes.begin() + sizeof(DEVMODEW), bytes.end(), bytes.begin() + p.publicBytes);
+    bytes.resize(p.publicBytes + p.privateBytes);
+    std::memcpy(bytes.data() + offsetof(DEVMODEW, dmSize), &p.publicBytes, sizeof p.publicBytes);
+    return bytes;
+}
+
+std::vector<BYTE> fullDevMode(const Printer& p)
 {
     std::vector<BYTE> bytes(sizeof(DEVMODEW) + p.privateBytes, 0);
     DEVMODEW& dm = *reinterpret_cast<DEVMODEW*>(bytes.data());
@@ -141,15 +154,19 @@ std::vector<BYTE> defaultDevMode(const Printer& p)
     return bytes;
 }
 
+} // namespace
+
+std::vector<BYTE> defaultDevMode(const Printer& p) { return shortened(p, fullDevMode(p)); }
+
 std::vector<BYTE> merge(const Printer& p, const DEVMODEW& in)
 {
-    std::vector<BYTE> bytes = defaultDevMode(p);
+    std::vector<BYTE> bytes = fullDevMode(p);
     DEVMODEW& dm = *reinterpret_cast<DEVMODEW*>(bytes.data());
     // Only the public part the caller declared is read.
     DEVMODEW src;
     std::memset(&src, 0, sizeof src);
     std::memcpy(&src, &in, std::min<std::size_t>(in.dmSize, sizeof(DEVMODEW)));
-    const DWORD given = fieldsWithin(in) & supportedFields(p);
+    const DWORD given = fieldsWithin(in.dmFields, in.dmSize) & supportedFields(p);
 
     if ((given & DM_ORIENTATION) && (src.dmOrientation == DMORIENT_PORTRAIT || src.dmOrientation == DMORIENT_LANDSCAPE))
         dm.dmOrientation = src.dmOrientation;
@@ -217,7 +234,7 @@ std::vector<BYTE> merge(const Printer& p, const DEVMODEW& in)
 
     if (privateValid(p, in))
         std::memcpy(devModePrivate(&dm), devModePrivate(&in), p.privateBytes);
-    return bytes;
+    return shortened(p, std::move(bytes));
 }
 
 } // namespace driver

@@ -93,7 +93,7 @@ int devModeSize(void*, const std::wstring& printer)
 {
     ++state().counts.documentProperties;
     const Printer* p = find(printer);
-    return p ? static_cast<int>(sizeof(DEVMODEW)) + p->privateBytes : 0;
+    return p ? p->publicBytes + p->privateBytes : 0;
 }
 
 bool defaultDevMode(void*, const std::wstring& printer, std::vector<BYTE>& out)

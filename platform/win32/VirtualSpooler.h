@@ -57,6 +57,8 @@ struct Printer {
     std::vector<POINT> resolutions{{600, 600}};
     std::vector<Paper> papers;
     Defaults defaults;
+    // dmSize of the driver's DEVMODEW: an older driver knows fewer members than the 220 bytes.
+    WORD publicBytes = sizeof(DEVMODEW);
     // Private driver bytes: 0, or at least kPrivateHeader (version and checksum, then payload).
     WORD privateBytes = 0;
     WORD privateVersion = 1;

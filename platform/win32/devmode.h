@@ -115,3 +115,10 @@ static_assert(offsetof(DEVMODEW, dmPanningHeight) == 216, "DEVMODEW layout");
 // The driver's private bytes, which follow the public part dmSize bytes after its start.
 inline BYTE* devModePrivate(DEVMODEW* dm) { return reinterpret_cast<BYTE*>(dm) + dm->dmSize; }
 inline const BYTE* devModePrivate(const DEVMODEW* dm) { return reinterpret_cast<const BYTE*>(dm) + dm->dmSize; }
+// Whether a member lies within the public part the DEVMODEW declares: an older driver's is
+// shorter, and what lies beyond dmSize are its private bytes.
+template <class T>
+bool devModeHolds(const DEVMODEW& dm, const T& member)
+{
+    return reinterpret_cast<const BYTE*>(&member) + sizeof(T) <= reinterpret_cast<const BYTE*>(&dm) + dm.dmSize;
+}

@@ -4,6 +4,8 @@
 #include "platform/win32/errors.h"
 #include "platform/win32/wstr.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <cstring>
 #include <memory>
 #include <set>
@@ -80,10 +82,13 @@ int ExtEscape(HDC hdc, int iEscape, int cjInput, LPCSTR lpInData, int, LPSTR)
 
 int GetDeviceCaps(HDC hdc, int index)
 {
-    if (!isLive(hdc) || hdc->devMode.size() < sizeof(DEVMODEW))
+    if (!isLive(hdc) || hdc->devMode.size() < offsetof(DEVMODEW, dmYResolution) + sizeof(short))
         return 0;
-    DEVMODEW dm;
-    std::memcpy(&dm, hdc->devMode.data(), sizeof dm);
+    // An older driver's public part is shorter; what it lacks reads as zero (private bytes aside).
+    DEVMODEW dm{};
+    WORD declared = 0;
+    std::memcpy(&declared, hdc->devMode.data() + offsetof(DEVMODEW, dmSize), sizeof declared);
+    std::memcpy(&dm, hdc->devMode.data(), std::min<std::size_t>({hdc->devMode.size(), declared, sizeof dm}));
     const auto& b = win32::spool::backend();
     win32::spool::Capabilities caps;
     if (!b.capabilities(b.context, hdc->printer, &dm, caps))

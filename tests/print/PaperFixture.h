@@ -1,25 +1,25 @@
 // Spooler fixture for paper queries: starts and ends every test with an empty paper cache, so
 // that what one test asked of the drivers does not answer the next.
 #pragma once
-#include "../platform/win32/SpoolerFixture.h"
+#include "WxTestApp.h"
 #include "davaraz/print/PaperSizeCache.h"
 #include "platform/od/OdArray.h"
 
 #include <string>
 #include <vector>
 
-class PaperTest : public SpoolerTest {
+class PaperTest : public PrintDataTest {
 protected:
     void SetUp() override
     {
-        SpoolerTest::SetUp();
+        PrintDataTest::SetUp();
         wut::onPrinterSettingsChanged(OdString());
         vspool::resetCounts();
     }
     void TearDown() override
     {
         wut::onPrinterSettingsChanged(OdString());
-        SpoolerTest::TearDown();
+        PrintDataTest::TearDown();
     }
 
     static unsigned driverQueries() { return vspool::counts().deviceCapabilities; }

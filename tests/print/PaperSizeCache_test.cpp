@@ -2,6 +2,7 @@
 // by onPrinterSettingsChanged, handed out as copies, and created safely by concurrent first users.
 #include "PaperFixture.h"
 #include "davaraz/print/PaperSizeGetter.h"
+#include "davaraz/print/PrintData.h"
 #include "davaraz/print/Printers.h"
 #include "davaraz/print/WindowsPapers.h"
 
@@ -65,20 +66,18 @@ TEST_F(PaperCache, AskedOnceUntilThePrintersSettingsChange)
 
 TEST_F(PaperCache, EntriesAreKeyedByTheSettingsBytes)
 {
-    using DevMode = std::unique_ptr<DEVMODEW, void (*)(DEVMODEW*)>;
-    const DevMode a(wut::getDevMode(kOffice), wut::freeDevMode);
-    const DevMode b(wut::getDevMode(kOffice), wut::freeDevMode); // equal bytes, another block
-    ASSERT_TRUE(a && b);
+    const wut::PrintData a(kOffice);
+    wut::PrintData b(kOffice); // equal settings, another block
     OdArray<unsigned short> numbers;
-    ASSERT_TRUE(PaperSizeGetter(kOffice, L"", a.get()).get(&numbers, nullptr, nullptr));
-    ASSERT_TRUE(PaperSizeGetter(kOffice, L"", b.get()).get(&numbers, nullptr, nullptr));
-    ASSERT_TRUE(PaperSizeGetter(L"office colour mfp", L"", b.get()).get(&numbers, nullptr, nullptr));
+    ASSERT_TRUE(PaperSizeGetter(kOffice, L"", &a).get(&numbers, nullptr, nullptr));
+    ASSERT_TRUE(PaperSizeGetter(kOffice, L"", &b).get(&numbers, nullptr, nullptr));
+    ASSERT_TRUE(PaperSizeGetter(L"office colour mfp", L"", &b).get(&numbers, nullptr, nullptr));
     EXPECT_EQ(PaperSizeCache::instance().size(), 1u) << "same settings, names compared ignoring case";
     EXPECT_EQ(driverQueries(), 2u);
 
-    b->dmOrientation = b->dmOrientation == DMORIENT_PORTRAIT ? DMORIENT_LANDSCAPE : DMORIENT_PORTRAIT;
-    ASSERT_TRUE(PaperSizeGetter(kOffice, L"", b.get()).get(&numbers, nullptr, nullptr));
-    ASSERT_TRUE(PaperSizeGetter(kOffice, L"LPT9:", a.get()).get(&numbers, nullptr, nullptr));
+    b.SetOrientation(b.GetOrientation() == wxPORTRAIT ? wxLANDSCAPE : wxPORTRAIT);
+    ASSERT_TRUE(PaperSizeGetter(kOffice, L"", &b).get(&numbers, nullptr, nullptr));
+    ASSERT_TRUE(PaperSizeGetter(kOffice, L"LPT9:", &a).get(&numbers, nullptr, nullptr));
     ASSERT_TRUE(PaperSizeGetter(kOffice, L"").get(&numbers, nullptr, nullptr)); // the defaults: like a
     EXPECT_EQ(PaperSizeCache::instance().size(), 3u) << "other settings and another port are new entries";
     EXPECT_EQ(driverQueries(), 6u);

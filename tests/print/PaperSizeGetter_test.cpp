@@ -2,7 +2,10 @@
 // empty the caller's lists, and settings given by the caller.
 #include "PaperFixture.h"
 #include "davaraz/print/PaperSizeGetter.h"
+#include "davaraz/print/GlobalLockGuard.h"
+#include "davaraz/print/PrintData.h"
 #include "davaraz/print/Printers.h"
+#include "davaraz/print/WindowsPrintNativeData.h"
 
 #include <memory>
 
@@ -84,16 +87,25 @@ TEST_F(Getter, OneFailingListFailsTheWholeRequest)
     EXPECT_TRUE(numbers.isEmpty());
 }
 
-TEST_F(Getter, CallersSettingsAreUsedAsGiven)
+TEST_F(Getter, PrintDataIsBroughtUpToDateAndLockedWhileTheGetterLives)
 {
-    const std::unique_ptr<DEVMODEW, void (*)(DEVMODEW*)> dm(wut::getDevMode(kPlotter), wut::freeDevMode);
-    ASSERT_TRUE(dm);
-    vspool::resetCounts();
-    const PaperSizeGetter getter(kPlotter, L"", dm.get());
-    EXPECT_EQ(vspool::counts().documentProperties, 0u) << "no default settings fetched";
-    OdArray<unsigned short> numbers;
-    EXPECT_TRUE(getter.get(&numbers, nullptr, nullptr));
-    EXPECT_EQ(numbers.size(), papersOf(kPlotter).size());
+    wut::PrintData data(kPlotter);
+    data.SetOrientation(wxLANDSCAPE); // not yet in the DEVMODE
+    const HGLOBAL handle = wut::WindowsPrintNativeData::GetNativeData(data)->GetDevMode();
+    {
+        const PaperSizeGetter getter(kPlotter, L"", &data);
+        const HGLOBAL held = wut::WindowsPrintNativeData::GetNativeData(data)->GetDevMode();
+        EXPECT_EQ(GlobalFlags(held) & GMEM_LOCKCOUNT, 1u);
+        {
+            wut::GlobalLockGuard<DEVMODEW> dm(held);
+            EXPECT_EQ(dm->dmOrientation, DMORIENT_LANDSCAPE);
+        }
+        OdArray<unsigned short> numbers;
+        EXPECT_TRUE(getter.get(&numbers, nullptr, nullptr));
+        EXPECT_EQ(numbers.size(), papersOf(kPlotter).size());
+        EXPECT_EQ(handle, held) << "the driver's verdict fits the block it made";
+    }
+    EXPECT_EQ(GlobalFlags(handle) & GMEM_LOCKCOUNT, 0u);
 }
 
 } // namespace

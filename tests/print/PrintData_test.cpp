@@ -173,6 +173,12 @@ TEST_F(PrintDataTest, CustomPaperKeepsNumberAndSize)
     EXPECT_EQ(data.GetPaperId(), wxPAPER_A4);
     EXPECT_EQ(data.GetPaperSize(), wxSize(210, 297));
     EXPECT_EQ(customPaper(data), 0);
+
+    // A database paper without a Windows number is still a paper: number 0, not a custom size.
+    data.SetPaperId(wxPAPER_A0);
+    dm = 1234;
+    ASSERT_TRUE(data.getDmPaperSize(dm));
+    EXPECT_EQ(dm, 0);
 }
 
 // Settings the driver cannot honour come back corrected into wxPrintData.

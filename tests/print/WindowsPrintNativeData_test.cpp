@@ -6,6 +6,7 @@
 #include "davaraz/print/WindowsPrintNativeData.h"
 #include "platform/win32/wstr.h"
 
+#include <cstddef>
 #include <cstring>
 #include <functional>
 
@@ -109,6 +110,39 @@ TEST_F(PrintDataTest, HeaderMembersAreReadButNeverWritten)
     EXPECT_EQ(dm->dmSpecVersion, DM_SPECVERSION);
     EXPECT_EQ(dm->dmSize, sizeof(DEVMODEW));
     EXPECT_EQ(dm->dmDriverVersion, driverVersion);
+}
+
+// An older driver's public part ends before dmFormName; its 64 private bytes follow at once,
+// 166 bytes in all.
+TEST_F(PrintDataTest, AnOlderDriversShorterDevModeIsTakenAndItsPrivateBytesKept)
+{
+    vspool::Printer printer;
+    ASSERT_TRUE(vspool::changePrinter(kMfp, [&](vspool::Printer& p) {
+        p.publicBytes = offsetof(DEVMODEW, dmFormName);
+        printer = p;
+    }));
+    const std::vector<BYTE> driverBytes = vspool::privateData(printer);
+    PrintData data(kMfp);
+    ASSERT_EQ(data.GetPrinterName(), kMfp);
+    WindowsPrintNativeData& n = native(data);
+    EXPECT_EQ(n.GetSize(), offsetof(DEVMODEW, dmFormName));
+    EXPECT_TRUE(n.GetFormName().empty());
+    EXPECT_EQ(n.GetICMMethod(), 0u);
+
+    // Members the driver does not know are not written over its private bytes.
+    n.SetFormName(wxT("A4"));
+    n.SetNup(4);
+    n.SetICMMethod(3);
+    n.SetDitherType(5);
+    ASSERT_TRUE(n.TransferFrom(data));
+    {
+        GlobalLockGuard<DEVMODEW> dm(n.GetDevMode());
+        EXPECT_EQ(std::memcmp(devModePrivate(dm.get()), driverBytes.data(), driverBytes.size()), 0);
+    }
+    ASSERT_TRUE(data.ResolveConflicts());
+    ASSERT_EQ(data.GetPrivDataLen(), static_cast<int>(driverBytes.size()));
+    EXPECT_EQ(std::memcmp(data.GetPrivData(), driverBytes.data(), driverBytes.size()), 0);
+    EXPECT_EQ(n.GetNup(), 0u);
 }
 
 TEST_F(PrintDataTest, FormNameIsCutToItsField)
