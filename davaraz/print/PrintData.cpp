@@ -3,6 +3,7 @@
 #include "davaraz/print/DevModeCodes.h"
 #include "davaraz/print/DmPaperIds.h"
 #include "davaraz/print/GlobalLockGuard.h"
+#include "davaraz/print/PaperSizeGetter.h"
 #include "davaraz/print/PrinterDC.h"
 #include "davaraz/print/Printers.h"
 #include "davaraz/print/WindowsPrintNativeData.h"
@@ -78,6 +79,27 @@ ScopedHdc win32Dc(const PrintData& data)
     return ScopedHdc(CreateDCW(u"winspool", device.c_str(), nullptr, dm.get()));
 }
 
+// The sheet the driver prints on for these settings, in tenths of a millimetre and upright: the
+// listed paper of dmPaperSize, else the DEVMODE's own width and length; (0, 0) when unknown.
+wxSize driverSheet(const PrintData& data)
+{
+    const std::wstring device = data.GetPrinterName().ToStdWstring();
+    const PaperSizeGetter papers(device.c_str(), L"", &data); // brings the DEVMODE up to date
+    const WindowsPrintNativeData* native = WindowsPrintNativeData::GetNativeData(data);
+    GlobalLockGuard<DEVMODEW> dm(native ? native->GetDevMode() : nullptr);
+    if (!dm)
+        return wxSize();
+    OdArray<unsigned short> numbers;
+    OdArray<POINT> sizes;
+    if ((dm->dmFields & DM_PAPERSIZE) && papers.get(&numbers, nullptr, &sizes))
+        for (unsigned i = 0; i < numbers.size() && i < sizes.size(); ++i)
+            if (numbers[i] == static_cast<unsigned short>(dm->dmPaperSize))
+                return wxSize(sizes[i].x, sizes[i].y);
+    if ((dm->dmFields & DM_PAPERWIDTH) && (dm->dmFields & DM_PAPERLENGTH))
+        return wxSize(dm->dmPaperWidth, dm->dmPaperLength);
+    return wxSize();
+}
+
 } // namespace
 
 bool PrintData::initializeNative(const wxString& printerName)
@@ -96,6 +118,7 @@ wxPrinterDC* PrintData::createPrinterDC()
     if (WindowsPrintNativeData::GetNativeData(*this) &&
         !dynamic_cast<wxNativePrintFactory*>(wxPrintFactory::GetFactory()))
         return nullptr;
+    const wxSize sheet = driverSheet(*this);
     // The driver knows the unprintable border; the wxWidgets DC of this port does not.
     double borderX = 0;
     double borderY = 0;
@@ -107,7 +130,7 @@ wxPrinterDC* PrintData::createPrinterDC()
             borderY = double(GetDeviceCaps(hdc.get(), PHYSICALOFFSETY)) / dpiY;
         }
     }
-    return new PrinterDC(*this, borderX, borderY);
+    return new PrinterDC(*this, borderX, borderY, sheet);
 }
 
 bool PrintData::isPostScript()

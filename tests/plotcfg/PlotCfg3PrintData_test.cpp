@@ -327,8 +327,8 @@ TEST_F(PlotCfg3PrintData, ResolutionAndBoundsFromAPrinterDC)
     EXPECT_TRUE(media.emptyBounds());
     EXPECT_TRUE(media.setBounds(dc.get()));
     // The office printer's default paper is A4: the bounds are its size, not the DC's opinion.
-    EXPECT_NEAR(media.size.mediaDescription.mediaBounds.urx, 210.0, 0.2);
-    EXPECT_NEAR(media.size.mediaDescription.mediaBounds.ury, 297.0, 0.4);
+    EXPECT_NEAR(media.size.mediaDescription.mediaBounds.urx, 210.0, 0.05);
+    EXPECT_NEAR(media.size.mediaDescription.mediaBounds.ury, 297.0, 0.05);
     EXPECT_FALSE(media.setBounds(dc.get()));
 }
 

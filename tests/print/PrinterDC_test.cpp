@@ -8,7 +8,9 @@
 #include <wx/ffile.h>
 #include <wx/mstream.h>
 
+#include <cstdio>
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -86,6 +88,60 @@ TEST_F(PrinterDCTest, EmptyPrinterNameTakesTheDefaultPrinterIfThereIsOne)
     PrintData none;
     EXPECT_EQ(none.createPrinterDC(), nullptr);
     EXPECT_FALSE(none.isPostScript());
+}
+
+// The DC's sheet is the driver's paper (the PostScript DC alone makes any paper it does not know
+// A4, and every paper a little small), in device units that round to the paper's size.
+TEST_F(PrinterDCTest, SheetIsTheDriversPaperInBothOrientations)
+{
+    int checked = 0;
+    for (const vspool::Printer& printer : vspool::printers())
+        for (const vspool::Paper& paper : printer.papers)
+            for (const wxPrintOrientation orientation : {wxPORTRAIT, wxLANDSCAPE}) {
+                PrintData data(printer.name.c_str());
+                data.setDmPaperSize(static_cast<short>(paper.id), static_cast<const wxSize*>(nullptr));
+                data.SetOrientation(orientation);
+                std::unique_ptr<wxPrinterDC> dc(data.createPrinterDC());
+                ASSERT_NE(dc, nullptr);
+                const bool turned = orientation == wxLANDSCAPE;
+                const double w = turned ? paper.height : paper.width; // tenths of a millimetre
+                const double h = turned ? paper.width : paper.height;
+                const wxRect sheet = dc->GetPaperRect();
+                const double tenthsPerUnit = 254.0 / dc->GetPPI().x;
+                EXPECT_NEAR(sheet.width * tenthsPerUnit, w, tenthsPerUnit / 2) << paper.id << ' ' << turned;
+                EXPECT_NEAR(sheet.height * tenthsPerUnit, h, tenthsPerUnit / 2) << paper.id << ' ' << turned;
+                EXPECT_EQ(dc->GetSizeMM(), wxSize(wxRound(w / 10), wxRound(h / 10))) << paper.id;
+                ++checked;
+            }
+    EXPECT_GT(checked, 60);
+}
+
+// The PostScript y axis is turned over at the sheet's height: the sheet's bottom edge is at 0.
+TEST_F(PrinterDCTest, BottomOfAnUnlistedSheetIsTheBottomOfThePage)
+{
+    PrintData data(L"Large Format Plotter");
+    data.setDmPaperSize(306, static_cast<const wxSize*>(nullptr)); // 610 x 1189 mm, not in the database
+    data.SetOrientation(wxPORTRAIT);
+    wxMemoryOutputStream out;
+    wut::WindowsPrintNativeData::GetNativeData(data)->SetOutputStream(&out);
+    data.SetPrintMode(wxPRINT_MODE_STREAM);
+    std::unique_ptr<wxPrinterDC> dc(data.createPrinterDC());
+    ASSERT_NE(dc, nullptr);
+    const wxSize size = dc->GetSize();
+    ASSERT_TRUE(dc->StartDoc(wxT("davaraz test")));
+    dc->StartPage();
+    dc->DrawLine(0, size.y, size.x, size.y);
+    dc->EndPage();
+    dc->EndDoc();
+    dc.reset();
+    const std::string ps(static_cast<const char*>(out.GetOutputStreamBuffer()->GetBufferStart()), out.GetLength());
+    double x0 = -1, y0 = -1, x1 = -1, y1 = -1;
+    const std::size_t at = ps.rfind("newpath\n");
+    ASSERT_NE(at, std::string::npos);
+    ASSERT_EQ(std::sscanf(ps.c_str() + at + 8, "%lf %lf moveto\n%lf %lf lineto", &x0, &y0, &x1, &y1), 4);
+    EXPECT_NEAR(y0, 0, 0.1);
+    EXPECT_NEAR(y1, 0, 0.1);
+    EXPECT_NEAR(x1, 6100 / 254.0 * 72, 0.1); // the sheet's width in points
 }
 
 TEST_F(PrinterDCTest, PostScriptDriversIdentifyThemselves)
