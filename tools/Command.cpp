@@ -1,6 +1,7 @@
 // Shared helpers of the tool's commands: messages and UTF-8 conversions.
 #include "Command.h"
 #include "platform/tvutils/FileName.h"
+#include "platform/win32/codepage.h"
 
 #include <cstdio>
 #include <sys/stat.h>
@@ -11,6 +12,18 @@ int fail(const std::string& file, const std::string& message)
 {
     std::fprintf(stderr, "davaraz: %s: %s\n", file.c_str(), message.c_str());
     return kFailed;
+}
+
+int reportWrite(const std::string& file, const pia::WriteResult& result)
+{
+    if (!result)
+        return fail(file, narrow(result.description()));
+    if (result.utf8)
+        std::fprintf(stderr,
+                     "davaraz: warning: %s: ANSI code page %u lacks some of its characters; the payload is written "
+                     "as UTF-8 (DAVARAZ_ANSI_CODEPAGE selects another code page)\n",
+                     file.c_str(), GetACP());
+    return kOk;
 }
 
 int usageError(const std::string& message)

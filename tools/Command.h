@@ -1,5 +1,7 @@
 // The command table of the davaraz tool: each command group registers its entries.
 #pragma once
+#include "davaraz/pia/Document.h"
+
 #include <string>
 #include <vector>
 
@@ -22,6 +24,9 @@ constexpr int kUsage = 2;
 
 // Prints "davaraz: <file>: <message>" to stderr and returns kFailed.
 int fail(const std::string& file, const std::string& message);
+// The outcome of writing file: kOk, with a warning on stderr when the payload went out as UTF-8;
+// kFailed with the reason otherwise.
+int reportWrite(const std::string& file, const pia::WriteResult& result);
 // Prints "davaraz: <message>" to stderr and returns kUsage.
 int usageError(const std::string& message);
 

@@ -51,7 +51,9 @@ int runNew(const std::string& printer, const std::string& out)
     std::unique_ptr<CPlotCfg3> cfg(CPlotCfg3::create(widen(printer).c_str()));
     if (!cfg)
         return fail(printer, "no configuration can be made for this printer");
-    return cfg->write(widen(out).c_str()) ? kOk : fail(out, "cannot write the file");
+    pia::WriteResult written;
+    cfg->write(widen(out).c_str(), &written);
+    return reportWrite(out, written);
 }
 
 const char* yesNo(bool b) { return b ? "yes" : "no"; }
@@ -203,14 +205,17 @@ int runPmp(const Args& args)
     // The PMP's meta is a copy of the configuration's, so it names its own file too.
     cfg->meta.userDefinedModelPathname = out;
     const std::unique_ptr<PlotModelParam> pmp(PlotModelParam::create(cfg->meta));
-    if (!pmp->write(out.c_str()))
-        return fail(args[2], "cannot write the file");
+    pia::WriteResult written;
+    pmp->write(out.c_str(), &written);
+    if (reportWrite(args[2], written) != kOk)
+        return kFailed;
     if (!cfg->attachPMP(OdString(out)))
         return fail(args[2], "the written PMP does not read back");
     // Written back as read, repairs included, but still following the default printer.
     if (followsDefault)
         cfg->meta.defaultSystemCfg = true;
-    return cfg->write(widen(pc3).c_str()) ? kOk : fail(pc3, "cannot write the file");
+    cfg->write(widen(pc3).c_str(), &written);
+    return reportWrite(pc3, written);
 }
 
 } // namespace

@@ -93,19 +93,8 @@ int runPack(const Args& args)
     parser.file().close();
     CPIAFileOut writer;
     writer.setKind(kind);
-    if (writer.write(parser.root(), out.c_str())) {
-        if (writer.wroteUtf8())
-            std::fprintf(stderr, "davaraz: warning: %s: ANSI code page %u lacks some of its characters; the payload "
-                                 "is written as UTF-8 (DAVARAZ_ANSI_CODEPAGE selects another code page)\n",
-                         outPath.c_str(), GetACP());
-        return kOk;
-    }
-    if (writer.lineTooLong())
-        return fail(outPath, "a line is longer than 511 bytes and could not be read back; nothing written");
-    if (writer.unrepresentable())
-        return fail(outPath, "a value holds a line end or NUL, or binary text a backslash, which the file cannot carry; "
-                             "nothing written");
-    return fail(outPath, "cannot write the file");
+    const bool written = writer.write(parser.root(), out.c_str());
+    return reportWrite(outPath, pia::WriteResult::of(writer, written));
 }
 
 int runInfo(const Args& args)

@@ -32,7 +32,9 @@ bool hasKind(const std::string& path, int kind) { return pia::kindForPath(widen(
 
 int writeTable(CPlotStyleTable& table, const std::string& out)
 {
-    return table.write(widen(out).c_str()) ? kOk : fail(out, "cannot write the file");
+    pia::WriteResult written;
+    table.write(widen(out).c_str(), &written);
+    return reportWrite(out, written);
 }
 
 std::unique_ptr<CPlotStyleTable> load(const std::string& path, int& rc)

@@ -2,6 +2,9 @@
 #include "davaraz/pia/Document.h"
 #include "davaraz/pia/PIAFileOut.h"
 #include "davaraz/pia/PIAParser.h"
+#include "platform/tvutils/FileName.h"
+
+#include <cstring>
 
 namespace pia {
 
@@ -56,13 +59,63 @@ ReadResult readDocument(const wchar_t* path, const std::function<bool(CPIAParser
     return result;
 }
 
-bool writeDocument(const CPBlock& root, int kind, const wchar_t* path)
+std::wstring WriteResult::description() const
 {
-    if (!path)
+    switch (status) {
+    case WriteStatus::ok:
+        return utf8 ? L"written as UTF-8: the ANSI code page lacks some of its characters" : L"written";
+    case WriteStatus::noPath:
+        return L"no file name";
+    case WriteStatus::content:
+        return L"the document holds a value it cannot write; nothing written";
+    case WriteStatus::lineTooLong:
+        return L"a line is longer than 511 bytes and could not be read back; nothing written";
+    case WriteStatus::unrepresentable:
+        return L"a value holds a line end or NUL, or binary text a backslash, which the file cannot carry; "
+               L"nothing written";
+    case WriteStatus::lossy:
+        return L"the ANSI code page lacks some of its characters; nothing written";
+    case WriteStatus::target:
+        return L"cannot write the file: " + ut::fromNativePath(std::strerror(error)).str(); // locale's bytes
+    case WriteStatus::failed:
+        break;
+    }
+    return L"cannot write the file (temporary files or compression failed)";
+}
+
+WriteResult WriteResult::of(const CPIAFileOut& writer, bool written)
+{
+    WriteResult r;
+    r.utf8 = written && writer.wroteUtf8();
+    if (written)
+        return r;
+    if (writer.lineTooLong())
+        r.status = WriteStatus::lineTooLong;
+    else if (writer.unrepresentable())
+        r.status = WriteStatus::unrepresentable;
+    else if (writer.lossy())
+        r.status = WriteStatus::lossy;
+    else if ((r.error = writer.targetError()) != 0)
+        r.status = WriteStatus::target;
+    else
+        r.status = WriteStatus::failed;
+    return r;
+}
+
+bool writeDocument(const CPBlock& root, int kind, const wchar_t* path, WriteResult* result)
+{
+    WriteResult local;
+    WriteResult& r = result ? *result : local;
+    r = WriteResult();
+    if (!path || !*path) {
+        r.status = WriteStatus::noPath;
         return false;
+    }
     CPIAFileOut out;
     out.setKind(kind);
-    return out.write(&root, path);
+    const bool written = out.write(&root, path);
+    r = WriteResult::of(out, written);
+    return written;
 }
 
 } // namespace pia

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+class CPIAFileOut;
 class CPIAParser;
 
 namespace pia {
@@ -47,7 +48,30 @@ struct SectionState {
 // result when it can (a refusal that names nothing reads as a missing key "").
 ReadResult readDocument(const wchar_t* path, const std::function<bool(CPIAParser&, ReadResult&)>& interpret);
 
+enum class WriteStatus {
+    ok,
+    noPath,          // no file name given
+    content,         // the document cannot make its tree (a value out of its range)
+    lineTooLong,     // a line over 511 bytes, which readers would cut
+    unrepresentable, // a line end or NUL in a value, a backslash in binary text
+    lossy,           // (strict writes) characters the ANSI code page lacks
+    target,          // the target could not be replaced (error: its errno)
+    failed,          // temporary files or compression
+};
+
+// The report of a write; the old file is intact whenever status is not ok.
+struct WriteResult {
+    WriteStatus status = WriteStatus::ok;
+    int error = 0;     // errno, for WriteStatus::target
+    bool utf8 = false; // written, as UTF-8: the ANSI code page lacks some of its characters
+
+    explicit operator bool() const { return status == WriteStatus::ok; }
+    std::wstring description() const;
+    // What the writer's last write did; written is its result.
+    static WriteResult of(const CPIAFileOut& writer, bool written);
+};
+
 // Writes a root block built by a document through the container's one safe-write path.
-bool writeDocument(const CPBlock& root, int kind, const wchar_t* path);
+bool writeDocument(const CPBlock& root, int kind, const wchar_t* path, WriteResult* result = nullptr);
 
 } // namespace pia

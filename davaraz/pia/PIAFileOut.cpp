@@ -29,6 +29,7 @@ bool CPIAFileOut::write(const CPBlock* root, const wchar_t* path)
         return false;
     m_depth = 0;
     m_lineTooLong = m_lossy = m_unrepresentable = m_utf8 = false;
+    m_targetError = 0;
     reset();
     if (!path || !*path) {
         m_status = pia::kFileError;
@@ -217,7 +218,7 @@ int CPIAFileOut::writeTarget(const std::string& target, const std::string& compr
     pia::encodeHeader(m_kind, m_uncompressedSize, compressed, header);
 
     // The old file survives any failure; links, mode, owner and group stay the user's.
-    const bool ok = ut::replaceFile(target, {std::string_view(reinterpret_cast<const char*>(header), sizeof header),
-                                             std::string_view(compressed)}) == 0;
-    return ok ? 0 : pia::kFileError;
+    m_targetError = ut::replaceFile(target, {std::string_view(reinterpret_cast<const char*>(header), sizeof header),
+                                             std::string_view(compressed)});
+    return m_targetError == 0 ? 0 : pia::kFileError;
 }

@@ -36,6 +36,8 @@ public:
     // The last write refused an item that would not read back: a key or text with a line end
     // or NUL, a key with '=', '{' or a space, or binary text with a backslash.
     bool unrepresentable() const { return m_unrepresentable; }
+    // The errno with which the last write failed to replace the target, else 0.
+    int targetError() const { return m_targetError; }
 
 private:
     void reset();
@@ -61,4 +63,5 @@ private:
     bool m_utf8 = false;
     bool m_strictEncoding = false;
     bool m_binaryLine = false;
+    int m_targetError = 0;
 };

@@ -105,12 +105,15 @@ std::vector<pia::SectionState> CPlotCfg3::inspectSections(const CPBlock& root)
     return std::move(c).states();
 }
 
-bool CPlotCfg3::write(const wchar_t* path) const
+bool CPlotCfg3::write(const wchar_t* path, pia::WriteResult* result) const
 {
-    if (!path)
-        return false;
     CPBlock root(nullptr);
-    return writeToBlock(root) && pia::writeDocument(root, PIA_PC3, path);
+    if (path && !writeToBlock(root)) {
+        if (result)
+            *result = {pia::WriteStatus::content};
+        return false;
+    }
+    return pia::writeDocument(root, PIA_PC3, path, result);
 }
 
 bool CPlotCfg3::writeToBlock(CPBlock& root) const

@@ -54,8 +54,9 @@ public:
     // the driver's settings still have the size they had when stored.
     bool toPrintData(wut::PrintData& printData) const;
 
-    // False for a null path, a section that refuses to write or a failed file write.
-    bool write(const wchar_t* path) const;
+    // False for a null path, a section that refuses to write or a failed file write; result,
+    // when given, tells which.
+    bool write(const wchar_t* path, pia::WriteResult* result = nullptr) const;
 
     // Replaces any attached PMP by the one at path (no alternative folders).
     bool attachPMP(const OdString& path);

@@ -128,14 +128,15 @@ bool PlotModelParam::writeToBlock(CPBlock& root)
            (!hidden || putNode(root, L"hidden", *hidden));
 }
 
-bool PlotModelParam::write(const wchar_t* path)
+bool PlotModelParam::write(const wchar_t* path, pia::WriteResult* result)
 {
-    if (!path)
-        return false;
     CPBlock root(nullptr);
-    if (!writeToBlock(root))
+    if (path && !writeToBlock(root)) {
+        if (result)
+            *result = {pia::WriteStatus::content};
         return false;
-    if (!pia::writeDocument(root, PIA_PC3, path))
+    }
+    if (!pia::writeDocument(root, PIA_PC3, path, result))
         return false;
     m_path = path;
     return true;

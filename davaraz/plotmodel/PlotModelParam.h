@@ -29,8 +29,9 @@ public:
     // A new document carrying the given meta section, without its description and autospool
     // flag; the caller owns it.
     static PlotModelParam* create(const CMetaNode& meta);
-    // Saves the document; on success path() becomes the given path.
-    bool write(const wchar_t* path);
+    // Saves the document; on success path() becomes the given path. result, when given, tells
+    // how it went.
+    bool write(const wchar_t* path, pia::WriteResult* result = nullptr);
 
     // The candidate folders searched for a missing file, in search order.
     static OdArray<OdString> candidateFolders(const OdArray<OdString>& alternatives);

@@ -29,8 +29,8 @@ public:
     // A new table from a PIA file, or null. The second form also tells why a file was refused.
     static CPlotStyleTable* read(const wchar_t* path);
     static CPlotStyleTable* read(const wchar_t* path, pia::ReadResult* result);
-    // CTB header for a ".ctb" path, STB otherwise.
-    bool write(const wchar_t* path);
+    // CTB header for a ".ctb" path, STB otherwise; result, when given, tells how it went.
+    bool write(const wchar_t* path, pia::WriteResult* result = nullptr);
     // A colour-dependent table of 255 styles "<base>_1" .. "<base>_255" with the identity
     // mapping (base: the translation of "Color" when null), or a named table holding "Normal".
     static CPlotStyleTable* create(bool colorDependent, const wchar_t* baseName);

@@ -157,14 +157,16 @@ bool CPlotStyleTable::initCLW(const CPBlock& block)
     return true;
 }
 
-bool CPlotStyleTable::write(const wchar_t* path)
+bool CPlotStyleTable::write(const wchar_t* path, pia::WriteResult* result)
 {
-    if (!path)
-        return false;
     CPBlock root(L"");
-    if (!writeToBlock(root))
+    if (path && !writeToBlock(root)) {
+        if (result)
+            *result = {pia::WriteStatus::content};
         return false;
-    return pia::writeDocument(root, ut::FileName(OdString(path)).hasExt(L"ctb") ? PIA_CTB : PIA_STB, path);
+    }
+    return pia::writeDocument(root, path && ut::FileName(OdString(path)).hasExt(L"ctb") ? PIA_CTB : PIA_STB, path,
+                              result);
 }
 
 bool CPlotStyleTable::writeToBlock(CPBlock& root)

@@ -76,6 +76,38 @@ TEST(ToolPia, AnsiCodePageComesFromTheEnvironment)
     EXPECT_EQ(piatest::payload(testutil::readBytes(dir.path("ru2.ctb"))), "s=\"\xCF\n");
 }
 
+// Every command that writes a document warns when the payload goes as UTF-8, and names the
+// system's reason when the target cannot be written.
+TEST(ToolPia, WritersSayWhenThePayloadGoesAsUtf8AndWhyAWriteFails)
+{
+    TempDir dir;
+    const std::string printer = "\xD0\x9F\xD0\xB5\xD1\x87\xD0\xB0\xD1\x82\xD1\x8C"; // Cyrillic, not in 1252
+    testutil::writeBytes(dir.path("ru.json"), "{\"default\": \"" + printer + "\", \"printers\": [{\"name\": \"" + printer +
+                                                  "\", \"driver\": \"D\", \"port\": \"P\", \"papers\": [{\"id\": 9, \"name\": \"A4\", \"width\": 2100, "
+                                                  "\"height\": 2970}]}]}");
+    const testutil::ScopedEnv printers("DAVARAZ_PRINTERS", dir.path("ru.json").c_str());
+    const std::pair<std::string, std::string> writes[] = {
+        {"ctb new " + q(dir.path("ru.ctb")) + " --base " + printer, "ru.ctb"},
+        {"ctb2stb " + q(dir.path("ru.ctb")) + " " + q(dir.path("ru.stb")) + " --base " + printer, "ru.stb"},
+        {"pc3 new '" + printer + "' " + q(dir.path("ru.pc3")), "ru.pc3"},
+        {"pmp new " + q(dir.path("ru.pc3")) + " " + q(dir.path("ru.pmp")), "ru.pmp"},
+    };
+    for (const auto& w : writes) {
+        const auto r = runTool(w.first, dir);
+        EXPECT_EQ(r.exitCode, 0) << w.first << r.err;
+        EXPECT_NE(r.err.find(w.second + ": ANSI code page 1252 lacks some of its characters; the payload is written "
+                                        "as UTF-8"),
+                  std::string::npos)
+            << w.first << r.err;
+        EXPECT_NE(runTool("dump " + q(dir.path(w.second)), dir).out.find(printer), std::string::npos) << w.second;
+    }
+
+    const auto r = runTool("ctb new " + q(dir.path("no/such/folder.ctb")), dir);
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find("folder.ctb: cannot write the file: No such file or directory"), std::string::npos) << r.err;
+    EXPECT_EQ(dir.tempCount(), 0u);
+}
+
 TEST(ToolPia, InfoReportsHeaderChecksumAndParse)
 {
     TempDir dir;
