@@ -26,7 +26,10 @@
 #include "davaraz/plotstyle/PlotStyle.h"
 #include "davaraz/plotstyle/PlotStyleTable.h"
 
+#include "davaraz/gui/ImageUtils.h"
 #include "davaraz/gui/Log.h"
+#include "davaraz/gui/Resources.h"
+#include "davaraz/gui/TextWrapper.h"
 
 #include "davaraz/print/ChangeDefaultPrinter.h"
 #include "davaraz/print/CustomPapers.h"

@@ -71,7 +71,7 @@ protected:
     void SetUp() override
     {
         PlotCfg3Test::SetUp();
-        ASSERT_TRUE(wxtest::start());
+        ASSERT_TRUE(wxtest::start(false));
         wut::registerPrintFactory();
     }
     void TearDown() override

@@ -17,7 +17,7 @@ protected:
     void SetUp() override
     {
         SpoolerTest::SetUp();
-        ASSERT_TRUE(wxtest::start());
+        ASSERT_TRUE(wxtest::start(false));
     }
     void TearDown() override
     {

@@ -6,33 +6,7 @@
 #include "../platform/win32/SpoolerFixture.h"
 #include "davaraz/print/PrintFactory.h"
 
-#include <wx/init.h>
-
-namespace wxtest {
-
-struct State {
-    bool started = false;
-    ~State()
-    {
-        if (started)
-            wxEntryCleanup();
-    }
-};
-
-// True once wxWidgets runs: without an application instance it makes a console one.
-inline bool start()
-{
-    static State s;
-    if (!s.started) {
-        static char name[] = "davaraz_tests";
-        static char* argv[] = {name, nullptr};
-        int argc = 1;
-        s.started = wxEntryStart(argc, argv);
-    }
-    return s.started;
-}
-
-} // namespace wxtest
+#include "support/WxStart.h"
 
 // Spooler checks plus wxWidgets running and the library's print factory installed.
 class PrintDataTest : public SpoolerTest {
@@ -40,7 +14,7 @@ protected:
     void SetUp() override
     {
         SpoolerTest::SetUp();
-        ASSERT_TRUE(wxtest::start());
+        ASSERT_TRUE(wxtest::start(false));
         wut::registerPrintFactory();
     }
     void TearDown() override
