@@ -30,6 +30,7 @@
 #include "davaraz/gui/Log.h"
 #include "davaraz/gui/Resources.h"
 #include "davaraz/gui/TextWrapper.h"
+#include "davaraz/gui/ThemeColors.h"
 
 #include "davaraz/print/ChangeDefaultPrinter.h"
 #include "davaraz/print/CustomPapers.h"

@@ -1,0 +1,92 @@
+// The theme holder, the colour functions over it, and the theme-change event and broadcast.
+#include "davaraz/gui/ThemeColors.h"
+
+#include <wx/app.h>
+#include <wx/toplevel.h>
+#include <wx/window.h>
+
+namespace wut {
+namespace {
+
+constexpr unsigned long kDefaultColor = 0xC0C0C0;
+
+wxColour fromColorRef(unsigned long ref)
+{
+    return wxColour(static_cast<unsigned char>(ref & 0xFF), static_cast<unsigned char>((ref >> 8) & 0xFF),
+                    static_cast<unsigned char>((ref >> 16) & 0xFF), wxALPHA_OPAQUE);
+}
+
+} // namespace
+
+unsigned long ThemeColorsBase::guiColorRef(EGuiColor) { return kDefaultColor; }
+wxColour ThemeColorsBase::guiColor(EGuiColor color) { return fromColorRef(guiColorRef(color)); }
+bool ThemeColorsBase::setColorTheme(EGuiColorTheme) { return false; }
+void ThemeColorsBase::setGuiColor(EGuiColor, wxColour) {}
+
+std::unique_ptr<IThemeColors> ThemeColorManager::m_pExtension = std::make_unique<ThemeColorsBase>();
+
+bool ThemeColorManager::setExtension(std::unique_ptr<IThemeColors> extension)
+{
+    if (!extension)
+        return false;
+    m_pExtension = std::move(extension); // the previous object goes after the new one is in
+    return true;
+}
+
+void ThemeColorManager::releaseExtension()
+{
+    std::unique_ptr<IThemeColors> old = std::move(m_pExtension); // the holder is clear before it goes
+}
+
+IThemeColors* ThemeColorManager::getExtension() { return m_pExtension.get(); }
+
+unsigned long guiColorRef(EGuiColor color)
+{
+    IThemeColors* theme = ThemeColorManager::getExtension();
+    return theme ? theme->guiColorRef(color) : kDefaultColor;
+}
+
+wxColour guiColor(EGuiColor color) { return fromColorRef(guiColorRef(color)); }
+
+bool guiSetColorTheme(EGuiColorTheme theme)
+{
+    if (IThemeColors* t = ThemeColorManager::getExtension())
+        t->setColorTheme(theme);
+    return true;
+}
+
+} // namespace wut
+
+wxDEFINE_EVENT(wxEVT_COLOR_THEME_CHANGED, wxColorThemeChangedEvent);
+wxIMPLEMENT_DYNAMIC_CLASS(wxColorThemeChangedEvent, wxEvent);
+
+wxColorThemeChangedEvent::wxColorThemeChangedEvent() : wxEvent(0, wxEVT_COLOR_THEME_CHANGED) {}
+
+wxColorThemeChangedEvent::wxColorThemeChangedEvent(wxObject* object) : wxColorThemeChangedEvent()
+{
+    SetEventObject(object);
+}
+
+namespace {
+
+// The window's children, each told by its own event, depth first.
+void notifyChildren(wxWindow& window)
+{
+    for (wxWindow* child : window.GetChildren()) {
+        wxColorThemeChangedEvent event(child);
+        child->HandleWindowEvent(event);
+        notifyChildren(*child);
+    }
+}
+
+} // namespace
+
+void wxColorThemeChangedEvent::BroadcastColorThemeChanged()
+{
+    for (wxWindow* top : wxTopLevelWindows) {
+        wxColorThemeChangedEvent event(top);
+        top->HandleWindowEvent(event);
+        notifyChildren(*top);
+        top->Refresh(true);
+    }
+}
