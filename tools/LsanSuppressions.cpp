@@ -1,6 +1,6 @@
 // Leak-check suppressions for the font and GUI stack wxWidgets brings up (fontconfig behind the
 // PostScript DC's fonts; GLib, GTK and D-Bus when started with GUI): process-wide caches kept
-// until exit. Built into the tool and the test binary, so that sanitizer runs of either need no
+// until exit. Built into the tool, the examples and the test binary, so that sanitizer runs need no
 // environment variable, however they are started (ctest, directly, under xvfb-run).
 extern "C" const char* __lsan_default_suppressions()
 {

@@ -6,6 +6,7 @@
 
 #include <wx/msgdlg.h>
 #include <wx/richtooltip.h>
+#include <wx/settings.h>
 #include <wx/xrc/xmlres.h>
 
 namespace wut {
@@ -70,6 +71,9 @@ void BasePolicy::messageBox(wxWindow* window) const
     if (m_error.empty() || !window)
         return;
     wxRichToolTip tip(translate(L"Bad input"), m_error);
+    // GTK's tool tip background is dark in its default theme while wxWidgets' generic tip
+    // draws its text in the window text colour: the window colours keep it readable.
+    tip.SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOW));
     tip.SetIcon(wxICON_ERROR);
     tip.SetTimeout(5000, 0);
     tip.ShowFor(window);
