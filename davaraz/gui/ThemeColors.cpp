@@ -1,5 +1,6 @@
 // The theme holder, the colour functions over it, and the theme-change event and broadcast.
 #include "davaraz/gui/ThemeColors.h"
+#include "davaraz/gui/NativeWindows.h"
 
 #include <wx/app.h>
 #include <wx/toplevel.h>
@@ -69,7 +70,10 @@ wxColorThemeChangedEvent::wxColorThemeChangedEvent(wxObject* object) : wxColorTh
 
 namespace {
 
-// The window's children, each told by its own event, depth first.
+// Registered at library load, as every window that wants to hear of it registers it too.
+const UINT kThemeChangedMessage = RegisterWindowMessageW(u"Vesk/WM_COLORTHEMECHANGED");
+
+// The window's wxWidgets children, each told by its own event, depth first.
 void notifyChildren(wxWindow& window)
 {
     for (wxWindow* child : window.GetChildren()) {
@@ -77,6 +81,21 @@ void notifyChildren(wxWindow& window)
         child->HandleWindowEvent(event);
         notifyChildren(*child);
     }
+}
+
+// The native window and its native children get the registered message. wxWidgets windows among
+// them have had the event through their parents already.
+void notifyNative(HWND hWnd)
+{
+    SendMessageW(hWnd, kThemeChangedMessage, 0, 0);
+    for (HWND child = GetWindow(hWnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        notifyNative(child);
+}
+
+bool isWxTopLevel(HWND hWnd)
+{
+    wxWindow* w = wut::windowOf(hWnd);
+    return w && w->IsTopLevel();
 }
 
 } // namespace
@@ -87,6 +106,21 @@ void wxColorThemeChangedEvent::BroadcastColorThemeChanged()
         wxColorThemeChangedEvent event(top);
         top->HandleWindowEvent(event);
         notifyChildren(*top);
+        if (HWND native = wut::hwndOf(top))
+            notifyNative(native);
         top->Refresh(true);
+    }
+    // Pop-ups the application's top window owns that wxWidgets does not list (a host's native
+    // dialogs, embedded tools' windows).
+    wxWindow* appTop = wxTheApp ? wxTheApp->GetTopWindow() : nullptr;
+    const HWND topHwnd = wut::hwndOf(appTop);
+    if (!topHwnd)
+        return;
+    for (HWND w = GetWindow(GetDesktopWindow(), GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) {
+        if (w == topHwnd || isWxTopLevel(w))
+            continue;
+        const HWND above = (GetWindowLongW(w, GWL_STYLE) & WS_CHILD) ? GetParent(w) : GetWindow(w, GW_OWNER);
+        if (above == topHwnd)
+            notifyNative(w);
     }
 }

@@ -2,7 +2,11 @@
 // and where it is not (DAVARAZ_NO_OPEN_SANS: the test command runs these tests a second time
 // with a font configuration that hides it), and the theme-change broadcast.
 #include "GuiTestApp.h"
+#include "davaraz/gui/NativeWindows.h"
 #include "davaraz/gui/ThemeColors.h"
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
 
 #include <wx/dcmemory.h>
 #include <wx/frame.h>
@@ -119,6 +123,9 @@ TEST_F(ThemeTest, EventCarriesItsTypeAndClass)
     EXPECT_NE(dynamic_cast<wxColorThemeChangedEvent*>(made.get()), nullptr);
 }
 
+// Two top-level frames, a child, a grandchild and two foreign X11 windows (one inside a frame,
+// one owned by the application's top window): each hears of the change exactly once, the wx
+// windows by the event, the foreign ones by the registered message.
 TEST_F(ThemeTest, BroadcastReachesEveryWindowOnce)
 {
     std::map<wxWindow*, int> seen;
@@ -135,10 +142,34 @@ TEST_F(ThemeTest, BroadcastReachesEveryWindowOnce)
     for (wxWindow* w : {static_cast<wxWindow*>(one), static_cast<wxWindow*>(two), static_cast<wxWindow*>(child),
                         static_cast<wxWindow*>(grandchild)})
         watch(w);
+    one->Show();
+    two->Show();
+    wxYield();
+    wxTheApp->SetTopWindow(one);
+
+    Display* x = XOpenDisplay(nullptr);
+    ASSERT_NE(x, nullptr);
+    const Window inside = XCreateSimpleWindow(x, win32::xidFromHwnd(hwndOf(one)), 0, 0, 5, 5, 0, 0, 0);
+    const Window owned = XCreateSimpleWindow(x, DefaultRootWindow(x), 0, 0, 5, 5, 0, 0, 0);
+    const Window stranger = XCreateSimpleWindow(x, DefaultRootWindow(x), 0, 0, 5, 5, 0, 0, 0);
+    XSetTransientForHint(x, owned, win32::xidFromHwnd(hwndOf(one)));
+    XSync(x, False);
+
     wxColorThemeChangedEvent::BroadcastColorThemeChanged();
+
     EXPECT_EQ(seen.size(), 4u);
     for (const auto& s : seen)
         EXPECT_EQ(s.second, 1) << s.first->GetName();
+    XSync(x, False);
+    const Atom themeAtom = XInternAtom(x, "Vesk/WM_COLORTHEMECHANGED", False);
+    for (const Window w : {inside, owned, stranger}) {
+        int count = 0;
+        XEvent e;
+        while (XCheckTypedWindowEvent(x, w, ClientMessage, &e))
+            count += e.xclient.message_type == themeAtom;
+        EXPECT_EQ(count, w == stranger ? 0 : 1) << (w == inside ? "inside" : w == owned ? "owned" : "stranger");
+    }
+    XCloseDisplay(x);
     one->Destroy();
     two->Destroy();
 }

@@ -1,0 +1,172 @@
+// The window calls of the stand-in against real X11 windows: foreign ones made here with Xlib
+// on a connection of the test's own, and wxWidgets' own.
+#include "GuiTestApp.h"
+#include "davaraz/gui/NativeWindows.h"
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <wx/frame.h>
+#include <wx/panel.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+// A connection of a foreign program, its windows destroyed with it.
+class Foreign {
+public:
+    Foreign() : m_display(XOpenDisplay(nullptr)) {}
+    ~Foreign()
+    {
+        if (m_display)
+            XCloseDisplay(m_display);
+    }
+    Display* display() const { return m_display; }
+
+    HWND create(HWND parent, bool map = true)
+    {
+        const Window p = parent ? win32::xidFromHwnd(parent) : DefaultRootWindow(m_display);
+        const Window w = XCreateSimpleWindow(m_display, p, 0, 0, 20, 20, 0, 0, 0);
+        if (map)
+            XMapWindow(m_display, w);
+        XSync(m_display, False);
+        return win32::hwndFromXid(w);
+    }
+    void ownedBy(HWND w, HWND owner)
+    {
+        XSetTransientForHint(m_display, win32::xidFromHwnd(w), win32::xidFromHwnd(owner));
+        XSync(m_display, False);
+    }
+    // The client messages that reached w since the last call: their type names and data.
+    std::vector<std::pair<std::string, std::vector<long>>> messages(HWND w)
+    {
+        std::vector<std::pair<std::string, std::vector<long>>> got;
+        XSync(m_display, False);
+        XEvent e;
+        while (XCheckTypedWindowEvent(m_display, win32::xidFromHwnd(w), ClientMessage, &e)) {
+            char* name = XGetAtomName(m_display, e.xclient.message_type);
+            got.push_back({name ? name : "", {e.xclient.data.l[0], e.xclient.data.l[1], e.xclient.data.l[2]}});
+            XFree(name);
+        }
+        return got;
+    }
+
+private:
+    Display* m_display;
+};
+
+using NativeWindowsTest = GuiTest;
+
+// The frame shown and its X window there.
+HWND shown(wxFrame* frame)
+{
+    frame->Show();
+    wxYield();
+    return wut::hwndOf(frame);
+}
+
+TEST(WindowMessages, RegisteredPerNameWithoutCase)
+{
+    const UINT a = RegisterWindowMessageW(u"Vesk/Test");
+    EXPECT_GE(a, 0xC000u);
+    EXPECT_LE(a, 0xFFFFu);
+    EXPECT_EQ(RegisterWindowMessageW(u"VESK/test"), a);
+    EXPECT_NE(RegisterWindowMessageW(u"Vesk/Other"), a);
+    EXPECT_EQ(RegisterWindowMessageW(u""), 0u);
+    EXPECT_EQ(win32::registeredMessageName(a), L"Vesk/Test") << "the first spelling is kept";
+}
+
+TEST_F(NativeWindowsTest, TreeOwnerAndStyleOfForeignWindows)
+{
+    Foreign x;
+    ASSERT_NE(x.display(), nullptr);
+    wxFrame* frame = new wxFrame(nullptr, wxID_ANY, wxT("owner"));
+    const HWND owner = shown(frame);
+    ASSERT_NE(owner, nullptr);
+    EXPECT_EQ(wut::windowOf(owner), frame);
+
+    const HWND top = x.create(nullptr);
+    const HWND first = x.create(top);
+    const HWND second = x.create(top, false);
+    x.ownedBy(top, owner);
+
+    EXPECT_EQ(GetWindow(top, GW_CHILD), first);
+    EXPECT_EQ(GetWindow(first, GW_HWNDNEXT), second);
+    EXPECT_EQ(GetWindow(second, GW_HWNDNEXT), nullptr);
+    EXPECT_EQ(GetWindow(second, GW_CHILD), nullptr);
+    EXPECT_EQ(GetParent(first), top);
+    EXPECT_EQ(GetParent(top), owner) << "a top-level window's parent is its owner";
+    EXPECT_EQ(GetWindow(top, GW_OWNER), owner);
+    EXPECT_EQ(GetWindow(owner, GW_OWNER), nullptr);
+
+    bool topAmongDesktopChildren = false;
+    for (HWND w = GetWindow(GetDesktopWindow(), GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
+        topAmongDesktopChildren |= w == top;
+    EXPECT_TRUE(topAmongDesktopChildren);
+
+    EXPECT_EQ(GetWindowLongW(top, GWL_STYLE), WS_POPUP | WS_VISIBLE);
+    EXPECT_EQ(GetWindowLongW(first, GWL_STYLE), WS_CHILD | WS_VISIBLE);
+    EXPECT_EQ(GetWindowLongW(second, GWL_STYLE), WS_CHILD) << "never mapped";
+    EXPECT_EQ(GetWindowLongW(first, -20), 0) << "only the style is kept";
+
+    // Enabled state: the stand-in's for foreign windows, wxWidgets' own for its windows.
+    EXPECT_TRUE(IsWindowEnabled(first));
+    EXPECT_FALSE(EnableWindow(first, FALSE));
+    EXPECT_FALSE(IsWindowEnabled(first));
+    EXPECT_EQ(GetWindowLongW(first, GWL_STYLE), WS_CHILD | WS_VISIBLE | WS_DISABLED);
+    EXPECT_TRUE(EnableWindow(first, TRUE));
+    EXPECT_FALSE(EnableWindow(owner, FALSE));
+    EXPECT_FALSE(frame->IsEnabled());
+    EXPECT_FALSE(IsWindowEnabled(owner));
+    EXPECT_TRUE(EnableWindow(owner, TRUE));
+    EXPECT_TRUE(frame->IsEnabled());
+
+    // Focus moves where it is given.
+    EXPECT_NE(SetActiveWindow(top), top);
+    EXPECT_EQ(GetActiveWindow(), top);
+    SetActiveWindow(owner);
+    EXPECT_EQ(GetActiveWindow(), owner);
+
+    XDestroyWindow(x.display(), win32::xidFromHwnd(top));
+    XSync(x.display(), False);
+    EXPECT_FALSE(IsWindow(first));
+    EXPECT_FALSE(IsWindow(top));
+    EXPECT_TRUE(IsWindow(owner));
+    frame->Destroy();
+}
+
+TEST_F(NativeWindowsTest, MessagesReachOwnWindowsAsEventsAndForeignOnesAsClientMessages)
+{
+    Foreign x;
+    ASSERT_NE(x.display(), nullptr);
+    wxFrame* frame = new wxFrame(nullptr, wxID_ANY, wxT("messages"));
+    wxPanel* panel = new wxPanel(frame);
+    const HWND framed = shown(frame);
+    const HWND paneled = wut::hwndOf(panel);
+    ASSERT_NE(paneled, nullptr);
+    EXPECT_NE(paneled, framed);
+    EXPECT_EQ(wut::windowOf(paneled), panel);
+    EXPECT_EQ(GetParent(paneled) != nullptr, true);
+
+    const UINT msg = RegisterWindowMessageW(u"Vesk/Test");
+    panel->Bind(wut::EVT_NATIVE_MESSAGE, [msg](wut::NativeMessageEvent& e) {
+        EXPECT_EQ(e.message(), msg);
+        e.setResult(static_cast<LRESULT>(e.wParam() + e.lParam()));
+    });
+    EXPECT_EQ(SendMessageW(paneled, msg, 40, 2), 42);
+
+    const HWND foreign = x.create(nullptr);
+    EXPECT_EQ(SendMessageW(foreign, msg, 7, -1), 0) << "not waited for";
+    EXPECT_EQ(SendMessageW(foreign, 0x0400, 0, 0), 0);
+    const auto got = x.messages(foreign);
+    ASSERT_EQ(got.size(), 2u);
+    EXPECT_EQ(got[0].first, "Vesk/Test");
+    EXPECT_EQ(got[0].second, (std::vector<long>{static_cast<long>(msg), 7, -1}));
+    EXPECT_EQ(got[1].first, "DAVARAZ_WM_1024");
+    EXPECT_EQ(SendMessageW(win32::hwndFromXid(0x7FFFFFF), msg, 0, 0), 0) << "no such window";
+    frame->Destroy();
+}
+
+} // namespace
