@@ -33,6 +33,8 @@
 #include "davaraz/gui/TextWrapper.h"
 #include "davaraz/gui/ThemeColors.h"
 
+#include "davaraz/os/OsShell.h"
+
 #include "davaraz/print/ChangeDefaultPrinter.h"
 #include "davaraz/print/CustomPapers.h"
 #include "davaraz/print/DevModeDump.h"

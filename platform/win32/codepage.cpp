@@ -375,4 +375,22 @@ bool setAnsiCodePage(UINT codePage)
     return true;
 }
 
+std::string toUtf8(const std::wstring& s)
+{
+    const int n = WideCharToMultiByte(CP_UTF8, 0, s.data(), static_cast<int>(s.size()), nullptr, 0, nullptr, nullptr);
+    std::string out(n > 0 ? static_cast<std::size_t>(n) : 0, '\0');
+    if (n > 0)
+        WideCharToMultiByte(CP_UTF8, 0, s.data(), static_cast<int>(s.size()), &out[0], n, nullptr, nullptr);
+    return out;
+}
+
+std::wstring fromUtf8(const std::string& s)
+{
+    const int n = MultiByteToWideChar(CP_UTF8, 0, s.data(), static_cast<int>(s.size()), static_cast<wchar_t*>(nullptr), 0);
+    std::wstring out(n > 0 ? static_cast<std::size_t>(n) : 0, L'\0');
+    if (n > 0)
+        MultiByteToWideChar(CP_UTF8, 0, s.data(), static_cast<int>(s.size()), &out[0], n);
+    return out;
+}
+
 } // namespace win32

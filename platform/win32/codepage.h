@@ -50,4 +50,7 @@ bool setAnsiCodePage(UINT codePage);
 UINT ansiCodePageForLocale(const std::string& locale);
 // True when iconv can convert the given code page.
 bool isCodePageSupported(UINT codePage);
+// UTF-8 for the stand-in's calls into Linux (names, paths, arguments), and back.
+std::string toUtf8(const std::wstring& s);
+std::wstring fromUtf8(const std::string& s);
 } // namespace win32

@@ -33,14 +33,6 @@ std::map<std::wstring, Registered>& registered()
     return *names;
 }
 
-std::string utf8(const std::wstring& s)
-{
-    const int n = WideCharToMultiByte(CP_UTF8, 0, s.data(), static_cast<int>(s.size()), nullptr, 0, nullptr, nullptr);
-    std::string out(n > 0 ? static_cast<std::size_t>(n) : 0, '\0');
-    if (n > 0)
-        WideCharToMultiByte(CP_UTF8, 0, s.data(), static_cast<int>(s.size()), &out[0], n, nullptr, nullptr);
-    return out;
-}
 
 std::wstring folded(const std::wstring& s)
 {
@@ -149,7 +141,7 @@ LRESULT SendMessageW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
     if (!d || !IsWindow(hWnd))
         return 0;
     const std::wstring name = win32::registeredMessageName(Msg);
-    const std::string type = name.empty() ? "DAVARAZ_WM_" + std::to_string(Msg) : utf8(name);
+    const std::string type = name.empty() ? "DAVARAZ_WM_" + std::to_string(Msg) : win32::toUtf8(name);
     XEvent e{};
     e.xclient.type = ClientMessage;
     e.xclient.window = win32::xidFromHwnd(hWnd);
