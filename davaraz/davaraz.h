@@ -34,6 +34,7 @@
 #include "davaraz/gui/ThemeColors.h"
 
 #include "davaraz/os/OsShell.h"
+#include "davaraz/os/SystemQueries.h"
 
 #include "davaraz/print/ChangeDefaultPrinter.h"
 #include "davaraz/print/CustomPapers.h"
