@@ -1,7 +1,9 @@
 // Child processes that end, are cancelled or cannot start; documents, URLs and mail handed to
 // the desktop's tools (replaced on PATH by recording scripts); the user's folders; environment
 // strings.
-#include "../print/WxTestApp.h"
+#include "support/WxStart.h"
+
+#include <gtest/gtest.h>
 #include "TestUtil.h"
 #include "davaraz/os/OsShell.h"
 #include "platform/win32/processes.h"
