@@ -33,6 +33,7 @@
 #include "davaraz/gui/TextWrapper.h"
 #include "davaraz/gui/ThemeColors.h"
 
+#include "davaraz/os/Input.h"
 #include "davaraz/os/Mail.h"
 #include "davaraz/os/OsShell.h"
 #include "davaraz/os/SystemQueries.h"

@@ -279,6 +279,8 @@ HWND SetActiveWindow(HWND hWnd)
     return previous;
 }
 
+void* win32::x11Display() { return display(); }
+
 void win32::setWindowOwner(const WindowOwner* owner)
 {
     g_owner = owner;

@@ -67,6 +67,8 @@ struct WindowOwner {
     void (*enable)(HWND hWnd, bool enable);
 };
 void setWindowOwner(const WindowOwner* owner);
+// The X connection the window and key calls use (a Display*), or null without a display.
+void* x11Display();
 
 // HWND and X11 window id.
 inline HWND hwndFromXid(unsigned long xid) { return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(xid)); }
