@@ -32,6 +32,7 @@
 #include "davaraz/gui/Resources.h"
 #include "davaraz/gui/TextWrapper.h"
 #include "davaraz/gui/ThemeColors.h"
+#include "davaraz/gui/WindowHelpers.h"
 
 #include "davaraz/os/Input.h"
 #include "davaraz/os/Mail.h"
