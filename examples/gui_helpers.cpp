@@ -10,6 +10,7 @@
 #include <wx/dcscreen.h>
 #include <wx/frame.h>
 #include <wx/panel.h>
+#include <wx/popupwin.h>
 #include <wx/textctrl.h>
 #include <wx/timer.h>
 
@@ -78,10 +79,22 @@ public:
         policy.setErrorMsg(L"The pen number must be 1 to 255.");
         policy.messageBox(m_input);
     }
+    bool painted() const { return m_painted; }
+    // Whether the hint's pop-up is on screen.
+    bool hintShown() const { return hasShownPopup(*m_input); }
 
 private:
+    static bool hasShownPopup(const wxWindow& w)
+    {
+        for (const wxWindow* child : w.GetChildren())
+            if ((dynamic_cast<const wxPopupWindow*>(child) && child->IsShownOnScreen()) || hasShownPopup(*child))
+                return true;
+        return false;
+    }
+
     void onPaint(wxPaintEvent&)
     {
+        m_painted = true;
         wxAutoBufferedPaintDC dc(this);
         dc.SetBackground(wxBrush(wut::guiColor(kBackground)));
         dc.Clear();
@@ -112,6 +125,7 @@ private:
 
     wxBitmap m_picture;
     wxTextCtrl* m_input;
+    bool m_painted = false;
 };
 
 } // namespace
@@ -130,17 +144,32 @@ public:
         m_panel = new HelpersPanel(m_frame);
         m_frame->SetClientSize(560, 400);
         m_frame->Show();
-        m_panel->showHint();
-        if (!m_screenshot.empty()) {
-            // Time for the window manager-less server to map and paint the window and the hint.
-            m_timer.Bind(wxEVT_TIMER, [this](wxTimerEvent&) { capture(); });
-            m_timer.StartOnce(1500);
-        }
+        // The hint points at the field once the window is on screen; the screenshot follows
+        // once the hint is, however slow the machine (15 s at most).
+        m_timer.Bind(wxEVT_TIMER, [this](wxTimerEvent&) { step(); });
+        m_timer.Start(100);
         return true;
     }
     int OnExit() override { return m_exitCode; }
 
 private:
+    void step()
+    {
+        ++m_ticks;
+        if (!m_hintAsked && m_frame->IsShownOnScreen() && m_panel->painted()) {
+            m_hintAsked = true;
+            m_panel->showHint();
+        }
+        if (m_screenshot.empty())
+            return;
+        if (m_hintAsked && m_panel->hintShown() && !m_hintSeenAt)
+            m_hintSeenAt = m_ticks;
+        if ((m_hintSeenAt && m_ticks >= m_hintSeenAt + 3) || m_ticks >= 150) { // painted by then
+            m_timer.Stop();
+            capture();
+        }
+    }
+
     // What the screen shows of the frame's client area, saved as PNG.
     void capture()
     {
@@ -166,6 +195,9 @@ private:
     wxFrame* m_frame = nullptr;
     HelpersPanel* m_panel = nullptr;
     wxTimer m_timer;
+    int m_ticks = 0;
+    bool m_hintAsked = false;
+    int m_hintSeenAt = 0;
     int m_exitCode = 0;
 };
 
