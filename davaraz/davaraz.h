@@ -29,6 +29,7 @@
 #include "davaraz/gui/ImageUtils.h"
 #include "davaraz/gui/Log.h"
 #include "davaraz/gui/NativeWindows.h"
+#include "davaraz/gui/NativeWrapper.h"
 #include "davaraz/gui/Resources.h"
 #include "davaraz/gui/TextWrapper.h"
 #include "davaraz/gui/ThemeColors.h"
