@@ -2,6 +2,7 @@
 // GTK reads monitors from RandR outputs, and the test server has one, so the rule is given the
 // displays), and on the real display; DIP conversion; the search control's cancel button.
 #include "GuiTestApp.h"
+#include "davaraz/gui/NativeWindows.h"
 #include "davaraz/gui/WindowHelpers.h"
 
 #include <wx/display.h>
@@ -63,6 +64,9 @@ TEST_F(WindowHelpersTest, CancelButtonShowsWhileThereIsText)
         e.Skip();
     });
     frame->Show();
+    wxYield();
+    // The keys go to the X focus: given to this window, not left to wherever the pointer is.
+    SetActiveWindow(wut::hwndOf(frame));
     search->SetFocus();
     wxYield();
     EXPECT_FALSE(search->IsCancelButtonVisible());
