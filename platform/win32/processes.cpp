@@ -85,18 +85,22 @@ HANDLE makeHandle(const std::shared_ptr<Process>& p)
 
 std::string narrow(const std::wstring& s) { return win32::toUtf8(s); } // unpaired surrogates: U+FFFD
 
-// The program file for the first word: as given when it has a slash, else along PATH.
-int findProgram(const std::string& word, std::string& path)
+// Whether a program file can be run: missing (or a folder) is ERROR_FILE_NOT_FOUND, present
+// without execute permission ERROR_ACCESS_DENIED, as Windows reports them.
+DWORD checkProgram(const std::string& path)
 {
-    const auto check = [](const std::string& candidate) {
-        struct stat st;
-        if (::stat(candidate.c_str(), &st) != 0 || S_ISDIR(st.st_mode))
-            return ERROR_FILE_NOT_FOUND;
-        return access(candidate.c_str(), X_OK) == 0 ? ERROR_SUCCESS : ERROR_ACCESS_DENIED;
-    };
+    struct stat st;
+    if (::stat(path.c_str(), &st) != 0 || S_ISDIR(st.st_mode))
+        return ERROR_FILE_NOT_FOUND;
+    return access(path.c_str(), X_OK) == 0 ? ERROR_SUCCESS : ERROR_ACCESS_DENIED;
+}
+
+// The program file for the first word: as given when it has a slash, else along PATH.
+DWORD findProgram(const std::string& word, std::string& path)
+{
     if (word.find('/') != std::string::npos) {
         path = word;
-        return static_cast<int>(check(word));
+        return checkProgram(word);
     }
     const char* env = std::getenv("PATH");
     const std::string dirs = env ? env : "/usr/bin:/bin";
@@ -105,7 +109,7 @@ int findProgram(const std::string& word, std::string& path)
         const std::size_t end = dirs.find(':', start);
         const std::string dir = dirs.substr(start, end == std::string::npos ? std::string::npos : end - start);
         const std::string candidate = (dir.empty() ? "." : dir) + "/" + word;
-        const DWORD rc = check(candidate);
+        const DWORD rc = checkProgram(candidate);
         if (rc == ERROR_SUCCESS) {
             path = candidate;
             return ERROR_SUCCESS;
@@ -116,7 +120,7 @@ int findProgram(const std::string& word, std::string& path)
             break;
         start = end + 1;
     }
-    return static_cast<int>(best);
+    return best;
 }
 
 // A UTF-16 environment block: NAME=value strings, each NUL-terminated, a NUL at the end.
@@ -131,6 +135,42 @@ std::vector<std::string> environmentBlock(const WCHAR* block)
         ++p;
     }
     return vars;
+}
+
+// Starts a program (already checked) and hands out process and thread handles on it.
+DWORD spawn(const std::string& program, std::vector<std::string> args, std::vector<std::string>* vars,
+            const std::string& folder, PROCESS_INFORMATION& info)
+{
+    std::vector<char*> argv;
+    for (std::string& a : args)
+        argv.push_back(&a[0]);
+    argv.push_back(nullptr);
+    std::vector<char*> envp;
+    if (vars) {
+        for (std::string& v : *vars)
+            envp.push_back(&v[0]);
+        envp.push_back(nullptr);
+    }
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    if (!folder.empty())
+        posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), vars ? envp.data() : environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0)
+        return spawned == EACCES ? ERROR_ACCESS_DENIED : spawned == ENOENT ? ERROR_FILE_NOT_FOUND : ERROR_NOT_ENOUGH_MEMORY;
+    auto process = std::make_shared<Process>();
+    process->pid = pid;
+    process->child = true;
+    process->pidfd = pidfdOpen(pid);
+    std::lock_guard<std::mutex> lock(g_mutex);
+    g_children[pid] = process;
+    info.hProcess = makeHandle(process);
+    info.hThread = makeHandle(process);
+    info.dwProcessId = static_cast<DWORD>(pid);
+    info.dwThreadId = static_cast<DWORD>(pid);
+    return ERROR_SUCCESS;
 }
 
 } // namespace
@@ -191,63 +231,42 @@ BOOL CreateProcessW(LPCWSTR lpApplicationName, LPWSTR lpCommandLine, void*, void
     }
     std::vector<std::wstring> words = win32::splitCommandLine(lpCommandLine ? win32::fromUtf16(lpCommandLine) : L"");
     std::string program;
-    int rc = ERROR_FILE_NOT_FOUND;
+    DWORD rc = ERROR_FILE_NOT_FOUND;
     if (lpApplicationName) {
         program = narrow(win32::fromUtf16(lpApplicationName));
-        struct stat st;
-        rc = ::stat(program.c_str(), &st) != 0 || S_ISDIR(st.st_mode) ? ERROR_FILE_NOT_FOUND
-             : access(program.c_str(), X_OK) == 0                  ? ERROR_SUCCESS
-                                                                    : ERROR_ACCESS_DENIED;
+        rc = checkProgram(program);
         if (words.empty())
             words.push_back(win32::fromUtf16(lpApplicationName));
     } else if (!words.empty()) {
         rc = findProgram(narrow(words.front()), program);
     }
     if (rc != ERROR_SUCCESS) {
-        SetLastError(static_cast<DWORD>(rc));
+        SetLastError(rc);
         return FALSE;
     }
 
     std::vector<std::string> args;
     for (const std::wstring& w : words)
         args.push_back(narrow(w));
-    std::vector<char*> argv;
-    for (std::string& a : args)
-        argv.push_back(&a[0]);
-    argv.push_back(nullptr);
     std::vector<std::string> vars;
-    std::vector<char*> envp;
-    if (lpEnvironment) {
+    if (lpEnvironment)
         vars = environmentBlock(static_cast<const WCHAR*>(lpEnvironment));
-        for (std::string& v : vars)
-            envp.push_back(&v[0]);
-        envp.push_back(nullptr);
-    }
-
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    if (lpCurrentDirectory)
-        posix_spawn_file_actions_addchdir_np(&actions, narrow(win32::fromUtf16(lpCurrentDirectory)).c_str());
-    pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(),
-                                    lpEnvironment ? envp.data() : environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0) {
-        SetLastError(spawned == EACCES ? ERROR_ACCESS_DENIED : spawned == ENOENT ? ERROR_FILE_NOT_FOUND
-                                                                                : ERROR_NOT_ENOUGH_MEMORY);
+    const std::string folder = lpCurrentDirectory ? narrow(win32::fromUtf16(lpCurrentDirectory)) : std::string();
+    rc = spawn(program, args, lpEnvironment ? &vars : nullptr, folder, *lpProcessInformation);
+    if (rc != ERROR_SUCCESS) {
+        SetLastError(rc);
         return FALSE;
     }
-    auto process = std::make_shared<Process>();
-    process->pid = pid;
-    process->child = true;
-    process->pidfd = pidfdOpen(pid);
-    std::lock_guard<std::mutex> lock(g_mutex);
-    g_children[pid] = process;
-    lpProcessInformation->hProcess = makeHandle(process);
-    lpProcessInformation->hThread = makeHandle(process);
-    lpProcessInformation->dwProcessId = static_cast<DWORD>(pid);
-    lpProcessInformation->dwThreadId = static_cast<DWORD>(pid);
     return TRUE;
+}
+
+DWORD win32::spawnProcess(const std::vector<std::string>& argv, PROCESS_INFORMATION& info)
+{
+    if (argv.empty())
+        return ERROR_INVALID_PARAMETER;
+    std::string program;
+    const DWORD rc = findProgram(argv.front(), program);
+    return rc == ERROR_SUCCESS ? spawn(program, argv, nullptr, std::string(), info) : rc;
 }
 
 HANDLE OpenProcess(DWORD, BOOL, DWORD dwProcessId)

@@ -75,4 +75,7 @@ BOOL CloseHandle(HANDLE hObject);
 namespace win32 {
 // The argument words of a Windows command line, as the C runtime splits it.
 std::vector<std::wstring> splitCommandLine(const std::wstring& commandLine);
+// Starts argv[0] (along PATH unless it has a slash) with these exact words and the inherited
+// environment, as CreateProcessW does, without a command line to quote; ERROR_SUCCESS or its code.
+DWORD spawnProcess(const std::vector<std::string>& argv, PROCESS_INFORMATION& info);
 } // namespace win32

@@ -91,15 +91,8 @@ HINSTANCE ShellExecuteW(HWND, LPCWSTR lpOperation, LPCWSTR lpFile, LPCWSTR, LPCW
                         });
     if (!lpFile || !*lpFile || !isOpen)
         return shellResult(SE_ERR_NOASSOC);
-    std::wstring line = L"xdg-open \"";
-    for (const wchar_t c : win32::fromUtf16(lpFile))
-        line += c == L'"' ? std::wstring(L"\\\"") : std::wstring(1, c);
-    line += L"\"";
-    std::u16string command = win32::toUtf16(line);
-    STARTUPINFOW si{};
-    si.cb = sizeof si;
     PROCESS_INFORMATION pi{};
-    if (!CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+    if (win32::spawnProcess({"xdg-open", win32::toUtf8(win32::fromUtf16(lpFile))}, pi) != ERROR_SUCCESS)
         return shellResult(SE_ERR_ACCESSDENIED);
     DWORD code = 0;
     const bool ended = WaitForSingleObject(pi.hProcess, 5000) == WAIT_OBJECT_0;

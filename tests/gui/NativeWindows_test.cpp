@@ -1,61 +1,15 @@
 // The window calls of the stand-in against real X11 windows: foreign ones made here with Xlib
 // on a connection of the test's own, and wxWidgets' own.
 #include "GuiTestApp.h"
+// Xlib after GoogleTest: its macros (None, Bool) clash with GoogleTest names.
+#include "ForeignWindows.h"
 #include "davaraz/gui/NativeWindows.h"
 
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
 #include <wx/frame.h>
 #include <wx/panel.h>
 
-#include <memory>
-#include <string>
-#include <vector>
 
 namespace {
-
-// A connection of a foreign program, its windows destroyed with it.
-class Foreign {
-public:
-    Foreign() : m_display(XOpenDisplay(nullptr)) {}
-    ~Foreign()
-    {
-        if (m_display)
-            XCloseDisplay(m_display);
-    }
-    Display* display() const { return m_display; }
-
-    HWND create(HWND parent, bool map = true)
-    {
-        const Window p = parent ? win32::xidFromHwnd(parent) : DefaultRootWindow(m_display);
-        const Window w = XCreateSimpleWindow(m_display, p, 0, 0, 20, 20, 0, 0, 0);
-        if (map)
-            XMapWindow(m_display, w);
-        XSync(m_display, False);
-        return win32::hwndFromXid(w);
-    }
-    void ownedBy(HWND w, HWND owner)
-    {
-        XSetTransientForHint(m_display, win32::xidFromHwnd(w), win32::xidFromHwnd(owner));
-        XSync(m_display, False);
-    }
-    // The client messages that reached w since the last call: their type names and data.
-    std::vector<std::pair<std::string, std::vector<long>>> messages(HWND w)
-    {
-        std::vector<std::pair<std::string, std::vector<long>>> got;
-        XSync(m_display, False);
-        XEvent e;
-        while (XCheckTypedWindowEvent(m_display, win32::xidFromHwnd(w), ClientMessage, &e)) {
-            char* name = XGetAtomName(m_display, e.xclient.message_type);
-            got.push_back({name ? name : "", {e.xclient.data.l[0], e.xclient.data.l[1], e.xclient.data.l[2]}});
-            XFree(name);
-        }
-        return got;
-    }
-
-private:
-    Display* m_display;
-};
 
 using NativeWindowsTest = GuiTest;
 
@@ -80,7 +34,7 @@ TEST(WindowMessages, RegisteredPerNameWithoutCase)
 
 TEST_F(NativeWindowsTest, TreeOwnerAndStyleOfForeignWindows)
 {
-    Foreign x;
+    ForeignWindows x;
     ASSERT_NE(x.display(), nullptr);
     wxFrame* frame = new wxFrame(nullptr, wxID_ANY, wxT("owner"));
     const HWND owner = shown(frame);
@@ -139,7 +93,7 @@ TEST_F(NativeWindowsTest, TreeOwnerAndStyleOfForeignWindows)
 
 TEST_F(NativeWindowsTest, MessagesReachOwnWindowsAsEventsAndForeignOnesAsClientMessages)
 {
-    Foreign x;
+    ForeignWindows x;
     ASSERT_NE(x.display(), nullptr);
     wxFrame* frame = new wxFrame(nullptr, wxID_ANY, wxT("messages"));
     wxPanel* panel = new wxPanel(frame);

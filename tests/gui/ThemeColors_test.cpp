@@ -2,11 +2,11 @@
 // and where it is not (DAVARAZ_NO_OPEN_SANS: the test command runs these tests a second time
 // with a font configuration that hides it), and the theme-change broadcast.
 #include "GuiTestApp.h"
+// Xlib after GoogleTest: its macros (None, Bool) clash with GoogleTest names.
+#include "ForeignWindows.h"
 #include "davaraz/gui/NativeWindows.h"
 #include "davaraz/gui/ThemeColors.h"
 
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
 
 #include <wx/dcmemory.h>
 #include <wx/frame.h>
@@ -147,29 +147,24 @@ TEST_F(ThemeTest, BroadcastReachesEveryWindowOnce)
     wxYield();
     wxTheApp->SetTopWindow(one);
 
-    Display* x = XOpenDisplay(nullptr);
-    ASSERT_NE(x, nullptr);
-    const Window inside = XCreateSimpleWindow(x, win32::xidFromHwnd(hwndOf(one)), 0, 0, 5, 5, 0, 0, 0);
-    const Window owned = XCreateSimpleWindow(x, DefaultRootWindow(x), 0, 0, 5, 5, 0, 0, 0);
-    const Window stranger = XCreateSimpleWindow(x, DefaultRootWindow(x), 0, 0, 5, 5, 0, 0, 0);
-    XSetTransientForHint(x, owned, win32::xidFromHwnd(hwndOf(one)));
-    XSync(x, False);
+    ForeignWindows x;
+    ASSERT_NE(x.display(), nullptr);
+    const HWND inside = x.create(hwndOf(one));
+    const HWND owned = x.create(nullptr);
+    const HWND stranger = x.create(nullptr);
+    x.ownedBy(owned, hwndOf(one));
 
     wxColorThemeChangedEvent::BroadcastColorThemeChanged();
 
     EXPECT_EQ(seen.size(), 4u);
     for (const auto& s : seen)
         EXPECT_EQ(s.second, 1) << s.first->GetName();
-    XSync(x, False);
-    const Atom themeAtom = XInternAtom(x, "Vesk/WM_COLORTHEMECHANGED", False);
-    for (const Window w : {inside, owned, stranger}) {
+    for (const HWND w : {inside, owned, stranger}) {
         int count = 0;
-        XEvent e;
-        while (XCheckTypedWindowEvent(x, w, ClientMessage, &e))
-            count += e.xclient.message_type == themeAtom;
+        for (const auto& m : x.messages(w))
+            count += m.first == "Vesk/WM_COLORTHEMECHANGED";
         EXPECT_EQ(count, w == stranger ? 0 : 1) << (w == inside ? "inside" : w == owned ? "owned" : "stranger");
     }
-    XCloseDisplay(x);
     one->Destroy();
     two->Destroy();
 }

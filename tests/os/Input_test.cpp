@@ -4,45 +4,19 @@
 #include "davaraz/os/Input.h"
 #include "platform/win32/keyboard.h"
 
-#include <X11/Xlib.h>
-#include <X11/extensions/XTest.h>
+#include "../gui/ForeignWindows.h"
 #include <X11/keysym.h>
 
 #include <functional>
 
 namespace {
 
-// A connection of the test's own that presses and releases keys and buttons.
-class Fingers {
-public:
-    Fingers() : m_display(XOpenDisplay(nullptr)) {}
-    ~Fingers()
-    {
-        if (m_display)
-            XCloseDisplay(m_display);
-    }
-    bool ok() const { return m_display != nullptr; }
-    void key(KeySym sym, bool down)
-    {
-        XTestFakeKeyEvent(m_display, XKeysymToKeycode(m_display, sym), down, CurrentTime);
-        XSync(m_display, False);
-    }
-    void button(unsigned b, bool down)
-    {
-        XTestFakeButtonEvent(m_display, b, down, CurrentTime);
-        XSync(m_display, False);
-    }
-
-private:
-    Display* m_display;
-};
-
 using InputTest = GuiTest;
 
 TEST_F(InputTest, KeysAndButtonsHeldDown)
 {
-    Fingers x;
-    ASSERT_TRUE(x.ok());
+    ForeignWindows x;
+    ASSERT_NE(x.display(), nullptr);
     const std::pair<KeySym, std::function<bool()>> keys[] = {
         {XK_space, wut::isSpaceDown},     {XK_Shift_L, wut::isShiftDown},   {XK_Shift_R, wut::isShiftDown},
         {XK_Control_R, wut::isControlDown}, {XK_Control_L, wut::isControlOrCommandDown},
@@ -68,8 +42,8 @@ TEST_F(InputTest, KeysAndButtonsHeldDown)
 
 TEST_F(InputTest, KeyTableIsTheSetOneUntilAKeyMoves)
 {
-    Fingers x;
-    ASSERT_TRUE(x.ok());
+    ForeignWindows x;
+    ASSERT_NE(x.display(), nullptr);
     unsigned char keys[256] = {};
     x.key(XK_Shift_L, true);
     ASSERT_TRUE(wut::getKeyboardState(keys));

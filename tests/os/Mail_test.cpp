@@ -1,31 +1,21 @@
 // sendByMail through the stand-in's mail module to xdg-email (a recording script on PATH here):
 // what the mail client is given, and the three statuses.
 #include "TestUtil.h"
+#include "support/FakeTool.h"
 #include "davaraz/os/Mail.h"
 #include "platform/win32/registry.h"
 
 #include <dlfcn.h>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 namespace {
 
 using testutil::TempDir;
 
-std::string read(const testutil::fs::path& p)
-{
-    std::ifstream in(p);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 class MailTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        testutil::writeBytes(m_dir.path("xdg-email"), "#!/bin/sh\nprintf '%s\\n' \"$@\" > '" +
-                                                          m_dir.path("args").string() + "'\nexit ${FAKE_EXIT:-0}\n");
-        ::chmod(m_dir.path("xdg-email").c_str(), 0755);
         testutil::writeBytes(m_dir.path("Floor plan \xC3\xA9.pdf"), "%PDF");
     }
     ut::FileName attachment() const
@@ -34,14 +24,14 @@ protected:
     }
 
     TempDir m_dir;
-    testutil::ScopedEnv m_path{"PATH", (m_dir.path("bin").parent_path().string() + ":" + std::getenv("PATH")).c_str()};
+    testutil::FakeTool m_xdgEmail{m_dir, "xdg-email"};
 };
 
 TEST_F(MailTest, TheFileGoesAsAttachmentWithItsNameAsSubject)
 {
     // The subject travels in the ANSI code page: é is in 1252.
     ASSERT_EQ(wut::sendByMail(attachment(), nullptr), wut::eMailSent);
-    EXPECT_EQ(read(m_dir.path("args")), "--subject\nFloor plan \xC3\xA9.pdf\n--body\n \n--attach\n" +
+    EXPECT_EQ(m_xdgEmail.args(), "--subject\nFloor plan \xC3\xA9.pdf\n--body\n \n--attach\n" +
                                             m_dir.path("Floor plan \xC3\xA9.pdf").string() + "\n");
     const std::pair<const char*, wut::EMailStatus> answers[] = {{"4", wut::eMailFailed}, {"3", wut::eMailFailed},
                                                                 {"0", wut::eMailSent}};
@@ -60,7 +50,7 @@ TEST_F(MailTest, UnderWineThereIsNoMailServiceAndNothingIsLoaded)
     RegCloseKey(key);
     EXPECT_EQ(wut::sendByMail(attachment(), nullptr), wut::eMailUnavailable);
     EXPECT_EQ(dlopen("libdavaraz_mapi.so", RTLD_NOLOAD | RTLD_NOW), nullptr) << "the mail module was not loaded";
-    EXPECT_FALSE(testutil::fs::exists(m_dir.path("args")));
+    EXPECT_FALSE(m_xdgEmail.called());
     RegDeleteKeyW(HKEY_LOCAL_MACHINE, u"Software\\Wine\\Wine\\Config");
 }
 

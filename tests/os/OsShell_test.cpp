@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 #include "TestUtil.h"
+#include "support/FakeTool.h"
 #include "davaraz/os/OsShell.h"
 #include "platform/win32/processes.h"
 #include "platform/win32/shell.h"
@@ -12,10 +13,8 @@
 #include <wx/utils.h>
 
 #include <chrono>
-#include <fstream>
 #include <string>
 #include <sys/stat.h>
-#include <thread>
 
 namespace {
 
@@ -34,16 +33,10 @@ private:
     int m_left;
 };
 
-std::string read(const testutil::fs::path& p)
-{
-    std::ifstream in(p);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 // Whether the process runs (a collected or never-started one does not; a zombie counts as ended).
 bool running(const std::string& pid)
 {
-    const std::string stat = read("/proc/" + pid + "/stat");
+    const std::string stat = testutil::readBytes("/proc/" + pid + "/stat");
     const std::size_t close = stat.rfind(')');
     return close != std::string::npos && stat.size() > close + 2 && stat[close + 2] != 'Z';
 }
@@ -54,7 +47,7 @@ TEST(OsShell, CommandsEndOrAreCancelledAndNothingKeepsRunning)
     const std::wstring done = dir.path("done").wstring();
     wut::OsShell shell;
     EXPECT_EQ(shell.executeCommand(L"title", (L"sh -c \"sleep 0.6; echo ok > '" + done + L"'\"").c_str(), 0), 0u);
-    EXPECT_EQ(read(done), "ok\n") << "waited for the end";
+    EXPECT_EQ(testutil::readBytes(done), "ok\n") << "waited for the end";
 
     const std::wstring pidFile = dir.path("pid").wstring();
     const std::wstring sleeper = L"sh -c \"echo $$ > '" + pidFile + L"'; exec sleep 30\"";
@@ -64,7 +57,7 @@ TEST(OsShell, CommandsEndOrAreCancelledAndNothingKeepsRunning)
         EXPECT_EQ(cancel.executeCommand(nullptr, sleeper.c_str(), wut::OsShell::eHidden), 0u);
         EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
         EXPECT_EQ(cancel.asked, after + 1);
-        const std::string pid = read(pidFile);
+        const std::string pid = testutil::readBytes(pidFile);
         if (after > 0) { // the child had time to say who it is
             ASSERT_FALSE(pid.empty());
             EXPECT_FALSE(running(pid.substr(0, pid.size() - 1))) << "cancelled means ended";
@@ -102,36 +95,10 @@ TEST(OsShell, CommandLinesSplitAsWindowsSplitsThem)
         EXPECT_EQ(win32::splitCommandLine(c.first), c.second);
 }
 
-// A script standing in for a desktop tool: it records its arguments, one a line, and exits
-// with $FAKE_EXIT.
-class FakeTool {
-public:
-    FakeTool(const TempDir& dir, const char* name) : m_record(dir.path(std::string(name) + ".args"))
-    {
-        testutil::writeBytes(dir.path(name), "#!/bin/sh\nprintf '%s\\n' \"$@\" > '" + m_record.string() +
-                                                 "'\nexit ${FAKE_EXIT:-0}\n");
-        ::chmod(dir.path(name).c_str(), 0755);
-    }
-    // What it was called with, waiting up to 5 s for a tool started without waiting for it.
-    std::string args() const
-    {
-        std::string got = read(m_record);
-        for (int i = 0; i < 100 && (got.empty() || got.back() != '\n'); ++i) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-            got = read(m_record);
-        }
-        return got;
-    }
-
-private:
-    testutil::fs::path m_record;
-};
-
 TEST(OsShell, DocumentsGoToXdgOpen)
 {
     const TempDir dir;
-    const FakeTool xdgOpen(dir, "xdg-open");
-    const testutil::ScopedEnv path("PATH", (dir.path(".").string() + ":" + std::getenv("PATH")).c_str());
+    const testutil::FakeTool xdgOpen(dir, "xdg-open");
     EXPECT_TRUE(wut::LaunchDefaultApplication(OdString(L"/plans/Floor \"2\" \u00e9.pdf")));
     EXPECT_EQ(xdgOpen.args(), "/plans/Floor \"2\" \xC3\xA9.pdf\n");
 
@@ -152,8 +119,7 @@ TEST(OsShell, ProgramsAndUrlsThroughWxWidgets)
     EXPECT_EQ(wut::winExecute(OdString(L"no-such-program-davaraz"), wxEXEC_SYNC), -1);
 
     const TempDir dir;
-    const FakeTool xdgOpen(dir, "xdg-open");
-    const testutil::ScopedEnv path("PATH", (dir.path(".").string() + ":" + std::getenv("PATH")).c_str());
+    const testutil::FakeTool xdgOpen(dir, "xdg-open");
     EXPECT_TRUE(wut::LaunchDefaultBrowser(OdString(L"https://example.org/pens?x=1"), false));
     EXPECT_EQ(xdgOpen.args(), "https://example.org/pens?x=1\n");
 }
