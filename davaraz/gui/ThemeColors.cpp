@@ -2,6 +2,8 @@
 #include "davaraz/gui/ThemeColors.h"
 #include "davaraz/gui/NativeWindows.h"
 
+#include <set>
+
 #include <wx/app.h>
 #include <wx/toplevel.h>
 #include <wx/window.h>
@@ -116,11 +118,23 @@ void wxColorThemeChangedEvent::BroadcastColorThemeChanged()
     const HWND topHwnd = wut::hwndOf(appTop);
     if (!topHwnd)
         return;
-    for (HWND w = GetWindow(GetDesktopWindow(), GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) {
-        if (w == topHwnd || isWxTopLevel(w))
-            continue;
-        const HWND above = (GetWindowLongW(w, GWL_STYLE) & WS_CHILD) ? GetParent(w) : GetWindow(w, GW_OWNER);
-        if (above == topHwnd)
-            notifyNative(w);
+    // Another program's window that closes mid-walk has no next sibling any more and ends the
+    // walk early: walk again then, passing over the windows already seen.
+    std::set<HWND> seen;
+    for (int pass = 0; pass < 8; ++pass) {
+        HWND w = GetWindow(GetDesktopWindow(), GW_CHILD);
+        while (w) {
+            if (seen.insert(w).second && w != topHwnd && !isWxTopLevel(w)) {
+                const HWND above = (GetWindowLongW(w, GWL_STYLE) & WS_CHILD) ? GetParent(w) : GetWindow(w, GW_OWNER);
+                if (above == topHwnd)
+                    notifyNative(w);
+            }
+            const HWND next = GetWindow(w, GW_HWNDNEXT);
+            if (!next && !IsWindow(w))
+                break;
+            w = next;
+        }
+        if (!w)
+            return;
     }
 }

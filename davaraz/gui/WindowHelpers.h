@@ -1,6 +1,8 @@
-// Keeping a window rectangle on a display, device-independent pixels, and a search control
-// whose cancel button shows only while it holds text.
+// Keeping a window rectangle on a display, device-independent pixels, choosing a folder, and a
+// search control whose cancel button shows only while it holds text.
 #pragma once
+#include "platform/od/OdString.h"
+
 #include <wx/gdicmn.h>
 #include <wx/srchctrl.h>
 
@@ -26,6 +28,13 @@ void keepOnDisplays(wxRect& rect, const std::vector<DisplayArea>& displays, int 
 // Through the application's top window; unchanged without one.
 int fromDIP(int value);
 int toDIP(int value);
+
+// The shell's folder browser, owned by the active window: caption (empty: "Select Folder",
+// translated), the folder selected at first, the text above the folders, and whether it offers
+// a button for a new folder. The chosen folder without trailing slashes (the root stays "/");
+// empty when cancelled. One folder dialog at a time: its set-up is process-wide while it is open.
+OdString selectFolderDlg(const wchar_t* caption, const wchar_t* initialFolder, const wchar_t* prompt,
+                         bool allowNewFolder);
 
 class VeskSearchCtrl : public wxSearchCtrl {
 public:

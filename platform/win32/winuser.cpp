@@ -2,15 +2,18 @@
 // windows as client messages, enabled state of foreign windows kept here.
 #include "platform/win32/winuser.h"
 #include "platform/win32/codepage.h"
+#include "platform/win32/errors.h"
 #include "platform/win32/wstr.h"
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <glib.h>
 
 #include <algorithm>
 #include <cwctype>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <set>
 #include <vector>
@@ -20,6 +23,14 @@ namespace {
 std::mutex g_mutex;
 const win32::WindowOwner* g_owner = nullptr;
 std::set<unsigned long> g_disabled; // foreign windows EnableWindow turned off
+std::map<HWND, win32::WindowProcedure> g_procedures; // the stand-in's own windows
+
+win32::WindowProcedure procedureOf(HWND w)
+{
+    std::lock_guard<std::mutex> lock(g_mutex);
+    const auto found = g_procedures.find(w);
+    return found == g_procedures.end() ? win32::WindowProcedure() : found->second;
+}
 
 struct Registered {
     UINT number;
@@ -134,6 +145,8 @@ std::wstring win32::registeredMessageName(UINT msg)
 
 LRESULT SendMessageW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
 {
+    if (const win32::WindowProcedure procedure = procedureOf(hWnd))
+        return procedure(Msg, wParam, lParam);
     if (owned(hWnd))
         return g_owner->handle(hWnd, Msg, wParam, lParam);
     Display* d = display();
@@ -153,6 +166,59 @@ LRESULT SendMessageW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
     XSendEvent(d, e.xclient.window, False, NoEventMask, &e);
     XFlush(d);
     return 0;
+}
+
+BOOL PostMessageW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
+{
+    if (!IsWindow(hWnd)) {
+        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+        return FALSE;
+    }
+    if (!procedureOf(hWnd) && !owned(hWnd)) {
+        SendMessageW(hWnd, Msg, wParam, lParam); // a client message: not waited for either
+        return TRUE;
+    }
+    struct Posted {
+        HWND window;
+        UINT msg;
+        WPARAM wParam;
+        LPARAM lParam;
+    };
+    g_idle_add(
+        [](gpointer data) -> gboolean {
+            const std::unique_ptr<Posted> p(static_cast<Posted*>(data));
+            if (procedureOf(p->window) || owned(p->window))
+                SendMessageW(p->window, p->msg, p->wParam, p->lParam);
+            return G_SOURCE_REMOVE;
+        },
+        new Posted{hWnd, Msg, wParam, lParam});
+    return TRUE;
+}
+
+BOOL SetWindowTextW(HWND hWnd, LPCWSTR lpString)
+{
+    if (const win32::WindowProcedure procedure = procedureOf(hWnd))
+        return procedure(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(lpString)) ? TRUE : FALSE;
+    Display* d = display();
+    const ErrorTrap trap(d);
+    if (!d || !IsWindow(hWnd)) {
+        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+        return FALSE;
+    }
+    std::string title = win32::toUtf8(lpString ? win32::fromUtf16(lpString) : std::wstring());
+    const Window w = win32::xidFromHwnd(hWnd);
+    // WM_NAME as older clients read it (Latin-1 STRING where it fits, else compound text).
+    char* list[] = {&title[0]};
+    XTextProperty legacy;
+    if (Xutf8TextListToTextProperty(d, list, 1, XStdICCTextStyle, &legacy) >= Success) {
+        XSetWMName(d, w, &legacy);
+        XFree(legacy.value);
+    }
+    XChangeProperty(d, w, XInternAtom(d, "_NET_WM_NAME", False), XInternAtom(d, "UTF8_STRING", False), 8,
+                    PropModeReplace, reinterpret_cast<const unsigned char*>(title.c_str()),
+                    static_cast<int>(title.size()));
+    XFlush(d);
+    return TRUE;
 }
 
 HWND GetDesktopWindow()
@@ -277,6 +343,15 @@ HWND SetActiveWindow(HWND hWnd)
     XSetInputFocus(d, win32::xidFromHwnd(hWnd), RevertToParent, CurrentTime);
     XSync(d, False);
     return previous;
+}
+
+void win32::setWindowProcedure(HWND hWnd, WindowProcedure procedure)
+{
+    std::lock_guard<std::mutex> lock(g_mutex);
+    if (procedure)
+        g_procedures[hWnd] = std::move(procedure);
+    else
+        g_procedures.erase(hWnd);
 }
 
 void* win32::x11Display() { return display(); }

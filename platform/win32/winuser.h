@@ -5,6 +5,7 @@
 #pragma once
 #include "platform/win32/handles.h"
 
+#include <functional>
 #include <string>
 
 using WPARAM = std::uintptr_t;
@@ -18,6 +19,9 @@ constexpr LONG WS_POPUP = static_cast<LONG>(0x80000000u);
 constexpr LONG WS_CHILD = 0x40000000;
 constexpr LONG WS_VISIBLE = 0x10000000;
 constexpr LONG WS_DISABLED = 0x08000000;
+constexpr UINT WM_SETTEXT = 0x000C;
+constexpr UINT WM_USER = 0x0400;
+constexpr DWORD ERROR_INVALID_WINDOW_HANDLE = 1400;
 
 // A process-wide number for the name, 0xC000 to 0xFFFF, the same for the same name (case
 // ignored, as Windows). Unlike Windows the number is not shared with other processes: a
@@ -29,6 +33,16 @@ UINT RegisterWindowMessageW(LPCWSTR lpString);
 // another number; data: message, wParam, lParam) flushed to the server: it is not waited for,
 // and the result is 0. 0 for a window that is not there.
 LRESULT SendMessageW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
+// Queued: the stand-in's own windows and the toolkit's handle it from the GLib main loop once
+// the current event is done (not at all when the window is gone by then); a foreign window gets
+// the client message SendMessageW sends. FALSE with ERROR_INVALID_WINDOW_HANDLE for a window
+// that is not there. Leaves out: a thread's queue (null window), and the queue's order against
+// input, paint and timer messages.
+BOOL PostMessageW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
+// The stand-in's own windows (its dialogs) get WM_SETTEXT; any other window gets its X title
+// (WM_NAME and the UTF-8 _NET_WM_NAME), which is what the window manager shows. Leaves out: the
+// toolkit is not told of the new title of its own windows, and child windows have no text.
+BOOL SetWindowTextW(HWND hWnd, LPCWSTR lpString);
 
 // The root window of the default screen; null without an X display.
 HWND GetDesktopWindow();
@@ -67,6 +81,10 @@ struct WindowOwner {
     void (*enable)(HWND hWnd, bool enable);
 };
 void setWindowOwner(const WindowOwner* owner);
+// Windows the stand-in makes itself (its dialogs): messages sent or posted to one go to its
+// procedure while it is registered; an empty procedure unregisters the window.
+using WindowProcedure = std::function<LRESULT(UINT msg, WPARAM wParam, LPARAM lParam)>;
+void setWindowProcedure(HWND hWnd, WindowProcedure procedure);
 // The X connection the window and key calls use (a Display*), or null without a display.
 void* x11Display();
 

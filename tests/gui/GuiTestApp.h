@@ -20,6 +20,8 @@ inline bool start()
             ADD_FAILURE_AT(file.utf8_str(), line) << cond.utf8_str() << ": " << msg.utf8_str();
         });
         wxInitAllImageHandlers(); // as a host does at start-up
+        // GTK's dialogs keep their settings in memory: the test display has no session bus.
+        setenv("GSETTINGS_BACKEND", "memory", 0);
         // wxWidgets' own complaints go to stderr, not to a log window shown at exit.
         delete wxLog::SetActiveTarget(new wxLogStderr);
     });

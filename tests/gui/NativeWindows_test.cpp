@@ -4,6 +4,7 @@
 // Xlib after GoogleTest: its macros (None, Bool) clash with GoogleTest names.
 #include "ForeignWindows.h"
 #include "davaraz/gui/NativeWindows.h"
+#include "platform/win32/errors.h"
 
 #include <wx/frame.h>
 #include <wx/panel.h>
@@ -120,6 +121,28 @@ TEST_F(NativeWindowsTest, MessagesReachOwnWindowsAsEventsAndForeignOnesAsClientM
     EXPECT_EQ(got[0].second, (std::vector<long>{static_cast<long>(msg), 7, -1}));
     EXPECT_EQ(got[1].first, "DAVARAZ_WM_1024");
     EXPECT_EQ(SendMessageW(win32::hwndFromXid(0x7FFFFFF), msg, 0, 0), 0) << "no such window";
+
+    // Posted: handled once the current event is done, and not when the window went first.
+    int handled = 0;
+    panel->Bind(wut::EVT_NATIVE_MESSAGE, [&handled](wut::NativeMessageEvent& e) {
+        ++handled;
+        e.Skip();
+    });
+    EXPECT_TRUE(PostMessageW(paneled, msg, 1, 2));
+    EXPECT_EQ(handled, 0);
+    wxYield();
+    EXPECT_EQ(handled, 1);
+    EXPECT_TRUE(PostMessageW(foreign, msg, 3, 4));
+    EXPECT_EQ(x.messages(foreign).size(), 1u);
+    EXPECT_FALSE(PostMessageW(win32::hwndFromXid(0x7FFFFFF), msg, 0, 0));
+    EXPECT_EQ(GetLastError(), ERROR_INVALID_WINDOW_HANDLE);
+
+    // A foreign window's title is what the window manager shows.
+    ASSERT_TRUE(SetWindowTextW(foreign, u"Plot \u00e9"));
+    char* name = nullptr;
+    ASSERT_TRUE(XFetchName(x.display(), win32::xidFromHwnd(foreign), &name));
+    EXPECT_STREQ(name, "Plot \xE9") << "WM_NAME is Latin-1 where it fits";
+    XFree(name);
     frame->Destroy();
 }
 
