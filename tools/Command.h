@@ -15,6 +15,7 @@ struct Command {
     int minArgs;
     int maxArgs;
     int (*run)(const Args& args);
+    bool usesPrinters = false; // refused up front when no spooler can be reached
 };
 
 // Exit codes: 0 success, 1 a file or its content is wrong, 2 usage error.

@@ -42,7 +42,7 @@ int runPapers(const Args& args)
 
 void addPaperCommands(std::vector<Command>& table)
 {
-    table.push_back({"papers", "PRINTER", 1, 1, runPapers});
+    table.push_back({"papers", "PRINTER", 1, 1, runPapers, true});
 }
 
 } // namespace cli

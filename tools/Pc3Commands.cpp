@@ -222,8 +222,8 @@ int runPmp(const Args& args)
 
 void addPc3Commands(std::vector<Command>& table)
 {
-    table.push_back({"pc3", kPc3Usage, 2, 3, runPc3});
-    table.push_back({"pmp", "new PC3 OUT.pmp", 3, 3, runPmp});
+    table.push_back({"pc3", kPc3Usage, 2, 3, runPc3, true});
+    table.push_back({"pmp", "new PC3 OUT.pmp", 3, 3, runPmp, true});
 }
 
 } // namespace cli

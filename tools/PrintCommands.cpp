@@ -46,8 +46,8 @@ int runDevMode(const Args& args)
 
 void addPrintCommands(std::vector<Command>& table)
 {
-    table.push_back({"printers", "", 0, 0, runPrinters});
-    table.push_back({"devmode", "PRINTER", 1, 1, runDevMode});
+    table.push_back({"printers", "", 0, 0, runPrinters, true});
+    table.push_back({"devmode", "PRINTER", 1, 1, runDevMode, true});
 }
 
 } // namespace cli

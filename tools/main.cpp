@@ -1,5 +1,6 @@
 // davaraz: command-line tool over the library for CAD administrators and scripts.
 #include "Command.h"
+#include "davaraz/print/Printers.h"
 #include "platform/tvutils/TempFiles.h"
 
 #include <cstdio>
@@ -49,6 +50,11 @@ int main(int argc, char** argv)
         const int n = static_cast<int>(args.size());
         if (n < c.minArgs || (c.maxArgs >= 0 && n > c.maxArgs))
             return cli::usageError(std::string("usage: davaraz ") + c.name + " " + c.usage);
+        if (c.usesPrinters) {
+            const OdString problem = wut::spoolerProblem();
+            if (!problem.isEmpty())
+                return cli::usageError(cli::narrow(problem.c_str()));
+        }
         return c.run(args);
     }
     printUsage(table, stderr);

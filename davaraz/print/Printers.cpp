@@ -1,6 +1,7 @@
 // Printer enumeration and queries through the spooler's size-then-fetch calls.
 #include "davaraz/print/Printers.h"
 #include "platform/od/OdAlloc.h"
+#include "platform/win32/codepage.h"
 #include "platform/win32/winspool.h"
 #include "platform/win32/wstr.h"
 
@@ -39,6 +40,8 @@ std::vector<BYTE> printerRecord(const PrinterHandle& printer, DWORD level)
 }
 
 } // namespace
+
+OdString spoolerProblem() { return OdString(win32::fromUtf8(win32::spoolerProblem())); }
 
 void getSystemPrinters(OdArray<OdString>& printers)
 {

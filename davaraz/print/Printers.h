@@ -8,6 +8,9 @@
 
 namespace wut {
 
+// Empty, or why no printer can be reached: DAVARAZ_SPOOLER names no spooler (the message
+// lists the choices), or no spooler can serve.
+OdString spoolerProblem();
 // Appends the local printers, then the connections, in the spooler's order (duplicates kept).
 void getSystemPrinters(OdArray<OdString>& printers);
 // The default printer; when there is none and firstIfNone, the first system printer. Empty

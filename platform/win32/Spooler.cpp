@@ -1,10 +1,10 @@
 // Backend registry of the spooler and the choice of the active backend.
 #include "platform/win32/Spooler.h"
-#include "platform/win32/VirtualSpooler.h"
 #include "platform/win32/wstr.h"
 
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 namespace win32 {
 namespace spool {
@@ -13,6 +13,7 @@ namespace {
 struct Registry {
     std::vector<const Backend*> backends;
     const Backend* active = nullptr;
+    std::string problem;
 };
 
 Registry& registry()
@@ -29,6 +30,37 @@ const Backend* byName(const char* name)
     return nullptr;
 }
 
+const Backend* preferred()
+{
+    const Backend* best = nullptr;
+    for (const Backend* b : registry().backends)
+        if ((!best || b->preference > best->preference) && (!b->available || b->available(b->context)))
+            best = b;
+    return best;
+}
+
+// The backend of an unusable choice: no printers, every question refused.
+bool noList(void*, std::vector<PrinterEntry>&) { return false; }
+bool noPrinter(void*, const std::wstring&, PrinterEntry&) { return false; }
+bool noName(void*, std::wstring&) { return false; }
+bool noSet(void*, const std::wstring&) { return false; }
+int noSize(void*, const std::wstring&) { return 0; }
+bool noDefaults(void*, const std::wstring&, std::vector<BYTE>&) { return false; }
+bool noMerge(void*, const std::wstring&, const DEVMODEW&, std::vector<BYTE>&) { return false; }
+bool noPapers(void*, const std::wstring&, const DEVMODEW*, std::vector<Paper>&) { return false; }
+bool noCapabilities(void*, const std::wstring&, const DEVMODEW*, Capabilities&) { return false; }
+bool noEscape(void*, const std::wstring&, int) { return false; }
+const Backend kNone = {"none",   nullptr, 0,        nullptr,     noList,   noPrinter,      noName, noSet,
+                       noSize,   noDefaults, noMerge, noPapers, noCapabilities, noEscape};
+
+std::string joined(const std::vector<std::string>& names)
+{
+    std::string text;
+    for (const std::string& n : names)
+        text += (text.empty() ? "" : ", ") + n;
+    return text;
+}
+
 } // namespace
 
 void registerBackend(const Backend* b)
@@ -39,21 +71,46 @@ void registerBackend(const Backend* b)
 
 bool selectBackend(const char* name)
 {
-    if (!byName("virtual"))
-        registerBackend(&vspool::backend());
-    const Backend* b = byName(name);
-    if (!b)
+    Registry& r = registry();
+    const bool automatic = !name || !*name || std::strcmp(name, "auto") == 0;
+    const Backend* b = automatic ? preferred() : byName(name);
+    if (!b) {
+        if (!automatic || r.active)
+            return false;
+        r.problem = "no spooler backend can serve";
+        r.active = &kNone;
         return false;
-    registry().active = b;
+    }
+    r.active = b;
+    r.problem.clear();
     return true;
 }
 
 const Backend& backend()
 {
     Registry& r = registry();
-    if (!r.active && !selectBackend(std::getenv("DAVARAZ_SPOOLER")))
-        selectBackend("virtual");
+    if (!r.active) {
+        const char* asked = std::getenv("DAVARAZ_SPOOLER");
+        if (!selectBackend(asked) && !r.active) {
+            r.problem = std::string("DAVARAZ_SPOOLER=") + asked + " names no spooler; choose one of: " + joined(choices());
+            r.active = &kNone;
+        }
+    }
     return *r.active;
+}
+
+std::string selectionProblem()
+{
+    backend();
+    return registry().problem;
+}
+
+std::vector<std::string> choices()
+{
+    std::vector<std::string> names{"auto"};
+    for (const Backend* b : registry().backends)
+        names.push_back(b->name);
+    return names;
 }
 
 bool sameName(const std::wstring& a, const std::wstring& b)

@@ -45,6 +45,10 @@ struct Capabilities {
 struct Backend {
     const char* name;
     void* context;
+    // "auto" takes the available backend with the highest preference.
+    int preference;
+    // Whether the backend can serve now (its print server answers); null: always.
+    bool (*available)(void* ctx);
     // All printers, local ones first in the spooler's order, then connections.
     bool (*listPrinters)(void* ctx, std::vector<PrinterEntry>& out);
     bool (*findPrinter)(void* ctx, const std::wstring& name, PrinterEntry& out);
@@ -64,16 +68,21 @@ struct Backend {
     bool (*supportsEscape)(void* ctx, const std::wstring& printer, int escape);
 };
 
-// A new backend lives in its own source file with a static table and a static object whose
-// constructor calls registerBackend(&table); DAVARAZ_SPOOLER=<name> then selects it.
+// A backend lives in its own source file with a static table and a static object whose
+// constructor calls registerBackend(&table); the registry knows backends only this way.
 
-// The active backend, chosen on first use: the one named by DAVARAZ_SPOOLER when registered,
-// else "virtual".
+// The active backend, chosen on first use from DAVARAZ_SPOOLER: a registered backend's name, or
+// "auto" (also when unset or empty). Any other value leaves a backend that knows no printer
+// and answers no question; selectionProblem() then says why.
 const Backend& backend();
 // Adds a backend (a static object of its own source file registers itself this way).
 void registerBackend(const Backend* b);
-// Makes the named backend active; false (no change) when none has that name.
+// Makes the named backend (or "auto") active; false (no change) when none has that name.
 bool selectBackend(const char* name);
+// Empty, or why no backend was chosen, naming the valid choices.
+std::string selectionProblem();
+// What DAVARAZ_SPOOLER may name: "auto", then the registered backends in their order.
+std::vector<std::string> choices();
 
 // Case-insensitive equality of printer names, as the spooler compares them.
 bool sameName(const std::wstring& a, const std::wstring& b);

@@ -159,10 +159,15 @@ bool supportsEscape(void*, const std::wstring& printer, int escape)
     return p->postscript && (escape == kPostScriptIdentify || escape == kPostScriptPassthrough);
 }
 
+// Always available, and preferred least: "auto" takes it when no print server answers.
 const win32::spool::Backend kBackend = {
-    "virtual",      nullptr,        listPrinters, findPrinter,  getDefault,     setDefault,
-    devModeSize,    defaultDevMode, mergeDevMode, papers,       capabilities,   supportsEscape,
+    "virtual",    nullptr,      0,           nullptr,        listPrinters, findPrinter,  getDefault,
+    setDefault,   devModeSize,  defaultDevMode, mergeDevMode, papers,       capabilities, supportsEscape,
 };
+
+const struct Registration {
+    Registration() { win32::spool::registerBackend(&kBackend); }
+} g_registration;
 
 } // namespace
 

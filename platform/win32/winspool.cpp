@@ -256,7 +256,7 @@ BOOL EnumPrintersW(DWORD Flags, LPWSTR Name, DWORD Level, LPBYTE pPrinterEnum, D
     std::vector<PrinterEntry> all;
     const auto& b = backend();
     if ((wantLocal || wantConnections) && !b.listPrinters(b.context, all)) {
-        SetLastError(ERROR_INVALID_NAME);
+        SetLastError(win32::spool::selectionProblem().empty() ? ERROR_INVALID_NAME : RPC_S_SERVER_UNAVAILABLE);
         return FALSE;
     }
     std::vector<Record> records;
@@ -317,6 +317,8 @@ BOOL SetDefaultPrinterW(LPCWSTR pszPrinter)
 }
 
 namespace win32 {
+std::string spoolerProblem() { return spool::selectionProblem(); }
+
 std::size_t openPrinterHandles() { return liveHandles().size(); }
 
 std::wstring printerNameOfHandle(HANDLE hPrinter)

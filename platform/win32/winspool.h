@@ -12,6 +12,7 @@
 constexpr DWORD ERROR_INVALID_NAME = 123;
 constexpr DWORD ERROR_INVALID_ENVIRONMENT = 1805;
 constexpr DWORD RPC_X_NULL_REF_POINTER = 1780;
+constexpr DWORD RPC_S_SERVER_UNAVAILABLE = 1722; // the spooler is not running
 constexpr DWORD ERROR_INVALID_USER_BUFFER = 1784;
 
 constexpr DWORD PRINTER_ENUM_DEFAULT = 0x00000001;
@@ -155,6 +156,10 @@ BOOL GetDefaultPrinterW(LPWSTR pszBuffer, LPDWORD pcchBuffer);
 BOOL SetDefaultPrinterW(LPCWSTR pszPrinter);
 
 namespace win32 {
+// The stand-in's own: empty, or why there is no spooler (DAVARAZ_SPOOLER names none of the
+// choices it lists, or no spooler backend can serve). EnumPrintersW then fails with
+// RPC_S_SERVER_UNAVAILABLE, as where the spooler service is not running.
+std::string spoolerProblem();
 // Number of open printer handles in this process, for leak checks in tests.
 std::size_t openPrinterHandles();
 // The printer name behind an open handle (empty for anything else).

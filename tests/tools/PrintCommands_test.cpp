@@ -12,12 +12,20 @@ struct ToolRun {
     std::string out;
 };
 
-// Runs the tool with DAVARAZ_PRINTERS set to the given description (empty: unset).
-ToolRun run(const std::string& description, const std::string& args)
+// Runs the tool with DAVARAZ_PRINTERS set to the given description (empty: unset) and
+// DAVARAZ_SPOOLER to the given choice (null: unset).
+ToolRun run(const std::string& description, const std::string& args, const char* spooler = nullptr)
 {
-    const std::string env = description.empty() ? "env -u DAVARAZ_PRINTERS "
-                                                : "env DAVARAZ_PRINTERS='" + description + "' ";
-    const std::string cmd = env + "'" DAVARAZ_TOOL_PATH "' " + args + " 2>&1";
+    std::string unset, set; // env takes its options before the assignments
+    if (description.empty())
+        unset += "-u DAVARAZ_PRINTERS ";
+    else
+        set += "DAVARAZ_PRINTERS='" + description + "' ";
+    if (spooler)
+        set += "DAVARAZ_SPOOLER='" + std::string(spooler) + "' ";
+    else
+        unset += "-u DAVARAZ_SPOOLER ";
+    const std::string cmd = "env " + unset + set + "'" DAVARAZ_TOOL_PATH "' " + args + " 2>&1";
     ToolRun r{-1, {}};
     FILE* p = ::popen(cmd.c_str(), "r");
     if (!p)
@@ -47,6 +55,21 @@ TEST(PrintCommands, EmbeddedPrintersOnAFreshMachine)
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out.rfind("Office Colour MFP\tVirtual Colour Laser PS\tUSB001\tdefault\n", 0), 0u) << r.out;
     EXPECT_NE(r.out.find("Draft Mono Printer\tVirtual Mono Text Driver\tFILE:\n"), std::string::npos);
+}
+
+// "virtual" and "auto" give what the default gives; any other spooler is refused by the commands
+// that reach printers, naming the choices, while the others still run.
+TEST(PrintCommands, SpoolerChoice)
+{
+    const ToolRun listed = run(kOffice, "printers");
+    for (const char* choice : {"virtual", "auto", ""})
+        EXPECT_EQ(run(kOffice, "printers", choice).out, listed.out) << choice;
+    for (const char* command : {"printers", "papers 'Reception Laser'", "devmode 'Reception Laser'"}) {
+        const ToolRun r = run(kOffice, command, "nonsense");
+        EXPECT_EQ(r.status, 2) << command;
+        EXPECT_EQ(r.out, "davaraz: DAVARAZ_SPOOLER=nonsense names no spooler; choose one of: auto, virtual\n");
+    }
+    EXPECT_EQ(run(kOffice, "help", "nonsense").status, 0);
 }
 
 TEST(PrintCommands, MalformedDescriptionSaysWhichFile)

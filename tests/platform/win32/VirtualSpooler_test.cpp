@@ -7,6 +7,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -118,11 +119,27 @@ TEST_F(VirtualSpooler, PrintersChangeWhileRunning)
     EXPECT_FALSE(vspool::changePrinter(L"Renamed", [](vspool::Printer&) {}));
 }
 
-TEST_F(VirtualSpooler, IsTheActiveBackendAndUnknownBackendsAreRefused)
+// "auto" takes the available backend preferred most; names are the registered ones.
+TEST_F(VirtualSpooler, AutoPrefersAnAvailableServerAndUnknownNamesAreRefused)
 {
-    EXPECT_STREQ(win32::spool::backend().name, "virtual");
+    static bool serverUp = false;
+    static win32::spool::Backend server = vspool::backend();
+    server.name = "test-server";
+    server.preference = 5;
+    server.available = [](void*) { return serverUp; };
+    win32::spool::registerBackend(&server);
+
+    ASSERT_TRUE(win32::spool::selectBackend("auto"));
+    EXPECT_STREQ(win32::spool::backend().name, "virtual") << "the server is down";
+    serverUp = true;
+    ASSERT_TRUE(win32::spool::selectBackend("auto"));
+    EXPECT_STREQ(win32::spool::backend().name, "test-server");
     EXPECT_FALSE(win32::spool::selectBackend("no-such-backend"));
-    EXPECT_STREQ(win32::spool::backend().name, "virtual");
+    EXPECT_STREQ(win32::spool::backend().name, "test-server") << "a refused name changes nothing";
+    EXPECT_EQ(win32::spool::choices(), (std::vector<std::string>{"auto", "virtual", "test-server"}));
+    EXPECT_EQ(win32::spool::selectionProblem(), "");
+    serverUp = false;
+    ASSERT_TRUE(win32::spool::selectBackend("virtual"));
 }
 
 } // namespace
