@@ -2,7 +2,7 @@
 // print factory for every print benchmark of the binary.
 #pragma once
 #include "davaraz/print/PrintFactory.h"
-#include "platform/win32/VirtualSpooler.h"
+#include "platform/vspool/VirtualSpooler.h"
 
 #include <wx/init.h>
 

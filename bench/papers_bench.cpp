@@ -5,7 +5,7 @@
 #include "davaraz/print/PaperSizeGetter.h"
 #include "davaraz/print/PrinterPapers.h"
 #include "davaraz/print/WindowsPapers.h"
-#include "platform/win32/VirtualSpooler.h"
+#include "platform/vspool/VirtualSpooler.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,7 +2,7 @@
 // after it no open printer handle, device context or global block left behind.
 #pragma once
 #include "LastError.h"
-#include "platform/win32/VirtualSpooler.h"
+#include "platform/vspool/VirtualSpooler.h"
 #include "platform/win32/gdi.h"
 #include "platform/win32/globalmem.h"
 #include "platform/win32/winspool.h"

@@ -1,6 +1,6 @@
 // The virtual spooler's printer descriptions: the embedded set, description files, and what a
 // bad description gives (no printers, one message naming file and problem).
-#include "SpoolerFixture.h"
+#include "platform/win32/SpoolerFixture.h"
 
 #include "TestUtil.h"
 #include "platform/win32/Spooler.h"

@@ -1,5 +1,5 @@
 // The printers a fresh machine gets when DAVARAZ_PRINTERS names no description file.
-#include "platform/win32/VirtualSpooler.h"
+#include "platform/vspool/VirtualSpooler.h"
 
 namespace vspool {
 

@@ -1,6 +1,6 @@
 // State of the virtual spooler, its backend table and the test API.
-#include "platform/win32/VirtualSpooler.h"
-#include "platform/win32/VirtualDriver.h"
+#include "platform/vspool/VirtualSpooler.h"
+#include "platform/vspool/VirtualDriver.h"
 
 #include <cstdlib>
 

@@ -1,6 +1,6 @@
 // Driver behaviour of the virtual printers: default settings, validation of requested settings
 // and the private bytes with their version and checksum.
-#include "platform/win32/VirtualDriver.h"
+#include "platform/vspool/VirtualDriver.h"
 #include "platform/win32/wstr.h"
 
 #include <algorithm>

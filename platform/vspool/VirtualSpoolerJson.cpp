@@ -1,7 +1,7 @@
 // Reads the printer description (JSON) of the virtual spooler. A bad description gives no
 // printers and one message naming the file, the entry and the problem.
-#include "platform/win32/VirtualSpooler.h"
-#include "platform/win32/VirtualDriver.h"
+#include "platform/vspool/VirtualSpooler.h"
+#include "platform/vspool/VirtualDriver.h"
 #include "platform/win32/codepage.h"
 
 #include <nlohmann/json.hpp>

@@ -1,7 +1,7 @@
 // The printer driver of the virtual spooler: builds its DEVMODEW and merges and corrects the
 // settings an application hands it.
 #pragma once
-#include "platform/win32/VirtualSpooler.h"
+#include "platform/vspool/VirtualSpooler.h"
 
 #include <vector>
 
