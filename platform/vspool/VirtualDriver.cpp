@@ -90,6 +90,14 @@ const Paper* findPaper(const Printer& printer, int id)
     return nullptr;
 }
 
+const Bin* findBin(const Printer& printer, int id)
+{
+    for (const Bin& bin : printer.bins)
+        if (bin.id == id)
+            return &bin;
+    return nullptr;
+}
+
 DWORD supportedFields(const Printer& p)
 {
     DWORD f = DM_ORIENTATION | DM_PAPERSIZE | DM_SCALE | DM_COPIES | DM_DEFAULTSOURCE | DM_PRINTQUALITY |
@@ -198,7 +206,8 @@ std::vector<BYTE> merge(const Printer& p, const DEVMODEW& in)
         dm.dmScale = src.dmScale < 1 ? 100 : std::min<short>(src.dmScale, 400);
     if (given & DM_COPIES)
         dm.dmCopies = std::max<short>(1, std::min(src.dmCopies, p.maxCopies));
-    if ((given & DM_DEFAULTSOURCE) && src.dmDefaultSource > 0)
+    if ((given & DM_DEFAULTSOURCE) && src.dmDefaultSource > 0 &&
+        (p.bins.empty() || findBin(p, src.dmDefaultSource)))
         dm.dmDefaultSource = src.dmDefaultSource;
     if (given & DM_PRINTQUALITY) {
         short y = (given & DM_YRESOLUTION) ? src.dmYResolution : src.dmPrintQuality;

@@ -17,6 +17,8 @@ std::vector<BYTE> defaultDevMode(const Printer& printer);
 std::vector<BYTE> merge(const Printer& printer, const DEVMODEW& in);
 // The paper of that number, or null.
 const Paper* findPaper(const Printer& printer, int id);
+// The tray of that number, or null.
+const Bin* findBin(const Printer& printer, int id);
 
 } // namespace driver
 } // namespace vspool

@@ -120,9 +120,7 @@ bool papers(void*, const std::wstring& printer, const DEVMODEW*, std::vector<win
     const Printer* p = find(printer);
     if (!p)
         return false;
-    out.clear();
-    for (const Paper& paper : p->papers)
-        out.push_back({paper.id, paper.name, {paper.width, paper.height}});
+    out = p->papers;
     return true;
 }
 
@@ -140,7 +138,7 @@ bool capabilities(void*, const std::wstring& printer, const DEVMODEW*, win32::sp
     out.collate = true;
     out.maxCopies = p->maxCopies;
     out.resolutions = p->resolutions;
-    out.margin = p->margin;
+    out.bins = p->bins;
     return true;
 }
 

@@ -10,12 +10,8 @@
 
 namespace vspool {
 
-struct Paper {
-    WORD id = 0;
-    std::wstring name; // at most 64 characters
-    LONG width = 0;    // tenths of a millimetre
-    LONG height = 0;
-};
+using Paper = win32::spool::Paper;
+using Bin = win32::spool::Bin;
 
 // The driver's default value of every DEVMODEW member the library reads.
 struct Defaults {
@@ -53,9 +49,9 @@ struct Printer {
     bool color = true;
     bool duplex = false;
     short maxCopies = 99;
-    LONG margin = 42; // unprintable border on every side, tenths of a millimetre
     std::vector<POINT> resolutions{{600, 600}};
     std::vector<Paper> papers;
+    std::vector<Bin> bins; // none: the driver has one tray and does not name it
     Defaults defaults;
     // dmSize of the driver's DEVMODEW: an older driver knows fewer members than the 220 bytes.
     WORD publicBytes = sizeof(DEVMODEW);
@@ -85,7 +81,7 @@ void reset();
 bool loadFile(const std::string& path);
 // The same for description text; origin names it in messages.
 bool loadText(const std::string& text, const std::string& origin);
-// The embedded description text (three local printers and one connection).
+// The embedded description text (four local printers and one connection).
 const char* embeddedDescription();
 // The last load problem, empty after a successful load.
 const std::string& lastMessage();

@@ -1,4 +1,6 @@
-// The printers a fresh machine gets when DAVARAZ_PRINTERS names no description file.
+// The printers a fresh machine gets when DAVARAZ_PRINTERS names no description file: a colour
+// laser, a plotter, a mono printer, a photo printer with two trays and margins per paper, and a
+// connection.
 #include "platform/vspool/VirtualSpooler.h"
 
 namespace vspool {
@@ -89,6 +91,29 @@ const char* embeddedDescription()
         {"id": 9, "name": "A4", "width": 2100, "height": 2970}
       ],
       "defaults": {"paper": 9, "tt_option": 1, "collate": 0}
+    },
+    {
+      "name": "Studio Photo Printer",
+      "driver": "Virtual Photo Inkjet",
+      "port": "USB003",
+      "comment": "Photo inkjet, two trays, borderless photo paper",
+      "location": "Studio",
+      "driver_version": 1024,
+      "color": true,
+      "max_copies": 99,
+      "resolutions": [[600, 600], [1200, 1200]],
+      "bins": [{"id": 1, "name": "Main tray"}, {"id": 4, "name": "Rear manual feed"}],
+      "papers": [
+        {"id": 9, "name": "A4", "width": 2100, "height": 2970,
+         "margins": {"left": 34, "top": 30, "right": 34, "bottom": 120}},
+        {"id": 1, "name": "Letter", "width": 2159, "height": 2794,
+         "margins": {"left": 64, "top": 30, "right": 64, "bottom": 120}},
+        {"id": 11, "name": "A5", "width": 1480, "height": 2100,
+         "margins": {"left": 34, "top": 30, "right": 34, "bottom": 90}},
+        {"id": 260, "name": "Photo 10 x 15 cm (borderless)", "width": 1000, "height": 1500,
+         "margins": {"left": 0, "top": 0, "right": 0, "bottom": 0}}
+      ],
+      "defaults": {"paper": 9, "print_quality": 1200, "y_resolution": 1200, "default_source": 1}
     },
     {
       "name": "\\\\printhost\\Shared Colour",

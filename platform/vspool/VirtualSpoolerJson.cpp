@@ -121,7 +121,8 @@ void readDefaults(const json& d, const std::string& where, Defaults& out)
     readInt(d, where, "dither_type", out.ditherType, 0, kDwordMax);
 }
 
-Paper readPaper(const json& j, const std::string& where)
+// A paper; without "margins" of its own it gets the printer's margin on every side.
+Paper readPaper(const json& j, const std::string& where, LONG margin)
 {
     if (!j.is_object())
         failAt(where, "must be an object");
@@ -130,7 +131,30 @@ Paper readPaper(const json& j, const std::string& where)
     readString(j, where, "name", paper.name, true, 64);
     readInt(j, where, "width", paper.width, 1, kShortMax, true);
     readInt(j, where, "height", paper.height, 1, kShortMax, true);
+    paper.margins = {margin, margin, margin, margin};
+    if (const json* m = member(j, where, "margins", false)) {
+        const std::string at = where + ".margins";
+        if (!m->is_object())
+            failAt(at, "must be an object with 'left', 'top', 'right' and 'bottom'");
+        readInt(*m, at, "left", paper.margins.left, 0, paper.width, true);
+        readInt(*m, at, "top", paper.margins.top, 0, paper.height, true);
+        readInt(*m, at, "right", paper.margins.right, 0, paper.width, true);
+        readInt(*m, at, "bottom", paper.margins.bottom, 0, paper.height, true);
+        if (paper.margins.left + paper.margins.right >= paper.width ||
+            paper.margins.top + paper.margins.bottom >= paper.height)
+            failAt(at, "they leave nothing to print on");
+    }
     return paper;
+}
+
+Bin readBin(const json& j, const std::string& where)
+{
+    if (!j.is_object())
+        failAt(where, "must be an object with 'id' and 'name'");
+    Bin bin;
+    readInt(j, where, "id", bin.id, 1, kShortMax, true);
+    readString(j, where, "name", bin.name, true, 24);
+    return bin;
 }
 
 Printer readPrinter(const json& j, const std::string& where)
@@ -151,7 +175,8 @@ Printer readPrinter(const json& j, const std::string& where)
     readBool(j, where, "duplex", p.duplex);
     readInt(j, where, "driver_version", p.driverVersion, 0, 0xFFFF);
     readInt(j, where, "max_copies", p.maxCopies, 1, kShortMax);
-    readInt(j, where, "margin", p.margin, 0, 1000);
+    LONG margin = 42;
+    readInt(j, where, "margin", margin, 0, 1000);
     readInt(j, where, "private_bytes", p.privateBytes, 0, 0xFFFF - sizeof(DEVMODEW));
     readInt(j, where, "private_version", p.privateVersion, 0, 0xFFFF);
     if (p.privateBytes > 0 && p.privateBytes < kPrivateHeader)
@@ -174,17 +199,33 @@ Printer readPrinter(const json& j, const std::string& where)
     if (!papers->is_array() || papers->empty())
         failAt(where, "'papers' must be a non-empty list");
     for (std::size_t i = 0; i < papers->size(); ++i)
-        p.papers.push_back(readPaper((*papers)[i], where + ".papers[" + std::to_string(i) + "]"));
+        p.papers.push_back(readPaper((*papers)[i], where + ".papers[" + std::to_string(i) + "]", margin));
+    if (const json* bins = member(j, where, "bins", false)) {
+        if (!bins->is_array())
+            failAt(where, "'bins' must be a list");
+        for (std::size_t i = 0; i < bins->size(); ++i) {
+            const std::string at = where + ".bins[" + std::to_string(i) + "]";
+            p.bins.push_back(readBin((*bins)[i], at));
+            for (std::size_t k = 0; k + 1 < p.bins.size(); ++k)
+                if (p.bins[k].id == p.bins.back().id)
+                    failAt(at, "the id is used by an earlier bin");
+        }
+    }
     // Without defaults the driver starts on its first paper and its first resolution.
     p.defaults.paper = static_cast<short>(p.papers.front().id);
     p.defaults.printQuality = static_cast<short>(p.resolutions.front().x);
     p.defaults.yResolution = static_cast<short>(p.resolutions.front().y);
     if (!p.color)
         p.defaults.color = DMCOLOR_MONOCHROME;
+    if (!p.bins.empty())
+        p.defaults.defaultSource = static_cast<short>(p.bins.front().id);
     if (const json* d = member(j, where, "defaults", false))
         readDefaults(*d, where + ".defaults", p.defaults);
     if (!driver::findPaper(p, p.defaults.paper))
         failAt(where + ".defaults", "'paper' " + std::to_string(p.defaults.paper) + " is not in the paper list");
+    if (!p.bins.empty() && !driver::findBin(p, p.defaults.defaultSource))
+        failAt(where + ".defaults", "'default_source' " + std::to_string(p.defaults.defaultSource) +
+                                        " is not in the bin list");
     if (p.defaults.copies > p.maxCopies)
         failAt(where + ".defaults", "'copies' is above 'max_copies'");
     return p;

@@ -22,10 +22,27 @@ struct PrinterEntry {
     bool shared = false;
 };
 
+// The strip along each edge of a sheet that the printer cannot reach, tenths of a millimetre.
+struct Margins {
+    LONG left = 0;
+    LONG top = 0;
+    LONG right = 0;
+    LONG bottom = 0;
+};
+
+// One paper of a printer's driver, portrait.
 struct Paper {
     WORD id = 0;       // DMPAPER number; above 255 for driver-defined papers
     std::wstring name; // at most 64 characters
-    POINT size{0, 0};  // tenths of a millimetre
+    LONG width = 0;    // tenths of a millimetre
+    LONG height = 0;
+    Margins margins;
+};
+
+// An input tray.
+struct Bin {
+    WORD id = 0;       // as dmDefaultSource takes it (DMBIN_*, 256 and above driver-defined)
+    std::wstring name; // at most 24 characters
 };
 
 struct Capabilities {
@@ -37,7 +54,7 @@ struct Capabilities {
     bool collate = false;
     int maxCopies = 1;
     std::vector<POINT> resolutions; // dots per inch, x and y
-    LONG margin = 0;                // unprintable border on every side, tenths of a millimetre
+    std::vector<Bin> bins;
 };
 
 // Every function gets the backend's context first. Printer names are compared ignoring case.

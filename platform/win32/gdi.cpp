@@ -80,6 +80,23 @@ int ExtEscape(HDC hdc, int iEscape, int cjInput, LPCSTR lpInData, int, LPSTR)
     return b.supportsEscape(b.context, hdc->printer, asked) ? 1 : 0;
 }
 
+namespace {
+
+// The margins of the selected paper; of the driver's first paper for a size it does not list.
+win32::spool::Margins marginsOf(const std::wstring& printer, const DEVMODEW& dm)
+{
+    const auto& b = win32::spool::backend();
+    std::vector<win32::spool::Paper> papers;
+    if (!b.papers(b.context, printer, &dm, papers) || papers.empty())
+        return {};
+    for (const auto& paper : papers)
+        if (paper.id == static_cast<WORD>(dm.dmPaperSize))
+            return paper.margins;
+    return papers.front().margins;
+}
+
+} // namespace
+
 int GetDeviceCaps(HDC hdc, int index)
 {
     if (!isLive(hdc) || hdc->devMode.size() < offsetof(DEVMODEW, dmYResolution) + sizeof(short))
@@ -96,16 +113,20 @@ int GetDeviceCaps(HDC hdc, int index)
     const POINT fallback = caps.resolutions.empty() ? POINT{300, 300} : caps.resolutions.front();
     const int dpiX = dm.dmPrintQuality > 0 ? dm.dmPrintQuality : static_cast<int>(fallback.x);
     const int dpiY = dm.dmYResolution > 0 ? dm.dmYResolution : dm.dmPrintQuality > 0 ? dpiX : static_cast<int>(fallback.y);
-    const auto toDots = [&](int dpi) { return static_cast<int>((caps.margin * dpi + 127) / 254); };
     switch (index) {
     case LOGPIXELSX:
         return dpiX;
     case LOGPIXELSY:
         return dpiY;
     case PHYSICALOFFSETX:
-        return toDots(dpiX);
-    case PHYSICALOFFSETY:
-        return toDots(dpiY);
+    case PHYSICALOFFSETY: {
+        const win32::spool::Margins m = marginsOf(hdc->printer, dm);
+        // Landscape is portrait turned a quarter counterclockwise (DC_ORIENTATION 90): its left
+        // edge is the sheet's bottom edge and its top edge the sheet's left edge.
+        const bool landscape = dm.dmOrientation == DMORIENT_LANDSCAPE;
+        const LONG margin = index == PHYSICALOFFSETX ? (landscape ? m.bottom : m.left) : (landscape ? m.left : m.top);
+        return static_cast<int>((margin * (index == PHYSICALOFFSETX ? dpiX : dpiY) + 127) / 254);
+    }
     default:
         return 0;
     }

@@ -15,6 +15,15 @@ using win32::spool::backend;
 // Smallest input the driver reads: the header up to and including dmFields.
 constexpr WORD kMinDevModeSize = offsetof(DEVMODEW, dmFields) + sizeof(DWORD);
 
+// Field i of a list of fixed-size name fields; a name that fills its field has no terminator.
+void nameField(LPWSTR list, std::size_t i, std::size_t chars, const std::wstring& name)
+{
+    const std::u16string n = win32::toUtf16(name);
+    WCHAR* field = list + i * chars;
+    std::memset(field, 0, chars * sizeof(WCHAR));
+    std::memcpy(field, n.data(), std::min(n.size(), chars) * sizeof(WCHAR));
+}
+
 bool resolvePrinter(HANDLE hPrinter, LPCWSTR deviceName, std::wstring& name)
 {
     if (hPrinter) {
@@ -97,10 +106,10 @@ int DeviceCapabilitiesW(LPCWSTR pDevice, LPCWSTR, WORD fwCapability, LPWSTR pOut
         if (fwCapability == DC_MINEXTENT || fwCapability == DC_MAXEXTENT) {
             if (papers.empty())
                 return 0;
-            LONG x = papers[0].size.x, y = papers[0].size.y;
+            LONG x = papers[0].width, y = papers[0].height;
             for (const auto& p : papers) {
-                x = fwCapability == DC_MINEXTENT ? std::min(x, p.size.x) : std::max(x, p.size.x);
-                y = fwCapability == DC_MINEXTENT ? std::min(y, p.size.y) : std::max(y, p.size.y);
+                x = fwCapability == DC_MINEXTENT ? std::min(x, p.width) : std::max(x, p.width);
+                y = fwCapability == DC_MINEXTENT ? std::min(y, p.height) : std::max(y, p.height);
             }
             return packPoint(x, y);
         }
@@ -110,13 +119,10 @@ int DeviceCapabilitiesW(LPCWSTR pDevice, LPCWSTR, WORD fwCapability, LPWSTR pOut
                     const WORD id = papers[i].id;
                     std::memcpy(reinterpret_cast<BYTE*>(pOutput) + i * sizeof(WORD), &id, sizeof id);
                 } else if (fwCapability == DC_PAPERSIZE) {
-                    std::memcpy(reinterpret_cast<BYTE*>(pOutput) + i * sizeof(POINT), &papers[i].size, sizeof(POINT));
+                    const POINT size{papers[i].width, papers[i].height};
+                    std::memcpy(reinterpret_cast<BYTE*>(pOutput) + i * sizeof(POINT), &size, sizeof(POINT));
                 } else {
-                    // A name of exactly 64 characters fills its field without a terminator.
-                    const std::u16string n = win32::toUtf16(papers[i].name);
-                    WCHAR* field = pOutput + i * kPaperNameChars;
-                    std::memset(field, 0, kPaperNameChars * sizeof(WCHAR));
-                    std::memcpy(field, n.data(), std::min<std::size_t>(n.size(), kPaperNameChars) * sizeof(WCHAR));
+                    nameField(pOutput, i, kPaperNameChars, papers[i].name);
                 }
             }
         }
@@ -151,6 +157,16 @@ int DeviceCapabilitiesW(LPCWSTR pDevice, LPCWSTR, WORD fwCapability, LPWSTR pOut
         return caps.color ? 1 : 0;
     case DC_ORIENTATION:
         return 90;
+    case DC_BINS:
+        if (pOutput)
+            for (std::size_t i = 0; i < caps.bins.size(); ++i)
+                std::memcpy(reinterpret_cast<BYTE*>(pOutput) + i * sizeof(WORD), &caps.bins[i].id, sizeof(WORD));
+        return static_cast<int>(caps.bins.size());
+    case DC_BINNAMES:
+        if (pOutput)
+            for (std::size_t i = 0; i < caps.bins.size(); ++i)
+                nameField(pOutput, i, kBinNameChars, caps.bins[i].name);
+        return static_cast<int>(caps.bins.size());
     case DC_ENUMRESOLUTIONS:
         if (pOutput)
             for (std::size_t i = 0; i < caps.resolutions.size(); ++i) {

@@ -42,11 +42,13 @@ constexpr WORD DC_PAPERS = 2;
 constexpr WORD DC_PAPERSIZE = 3;
 constexpr WORD DC_MINEXTENT = 4;
 constexpr WORD DC_MAXEXTENT = 5;
+constexpr WORD DC_BINS = 6;
 constexpr WORD DC_DUPLEX = 7;
 constexpr WORD DC_SIZE = 8;
 constexpr WORD DC_EXTRA = 9;
 constexpr WORD DC_VERSION = 10;
 constexpr WORD DC_DRIVER = 11;
+constexpr WORD DC_BINNAMES = 12;
 constexpr WORD DC_ENUMRESOLUTIONS = 13;
 constexpr WORD DC_PAPERNAMES = 16;
 constexpr WORD DC_ORIENTATION = 17;
@@ -54,6 +56,7 @@ constexpr WORD DC_COPIES = 18;
 constexpr WORD DC_COLLATE = 22;
 constexpr WORD DC_COLORDEVICE = 32;
 constexpr int kPaperNameChars = 64; // one DC_PAPERNAMES entry
+constexpr int kBinNameChars = 24;   // one DC_BINNAMES entry
 
 struct PRINTER_DEFAULTSW {
     LPWSTR pDatatype;
@@ -143,7 +146,8 @@ LONG DocumentPropertiesW(HWND hWnd, HANDLE hPrinter, LPCWSTR pDeviceName, DEVMOD
 // the buffer: WORDs for DC_PAPERS, POINTs in tenths of a millimetre for DC_PAPERSIZE, 64-WCHAR
 // fields for DC_PAPERNAMES, which are not terminated when a name fills all 64), DC_FIELDS,
 // DC_SIZE, DC_EXTRA, DC_VERSION, DC_DRIVER, DC_DUPLEX, DC_COPIES, DC_COLLATE, DC_COLORDEVICE,
-// DC_ORIENTATION, DC_ENUMRESOLUTIONS (LONG pairs), DC_MINEXTENT and DC_MAXEXTENT; -1 with
+// DC_ORIENTATION, DC_ENUMRESOLUTIONS (LONG pairs), DC_BINS (WORDs), DC_BINNAMES (24-WCHAR
+// fields, not terminated when full), DC_MINEXTENT and DC_MAXEXTENT; -1 with
 // ERROR_INVALID_PRINTER_NAME for an unknown device. Leaves out: the other capabilities (-1,
 // ERROR_NOT_SUPPORTED); pPort is not examined.
 int DeviceCapabilitiesW(LPCWSTR pDevice, LPCWSTR pPort, WORD fwCapability, LPWSTR pOutput, const DEVMODEW* pDevMode);

@@ -60,7 +60,7 @@ TEST_F(Getter, NoPapersEmptiesTheCallersListsAndIsAskedAgain)
     EXPECT_TRUE(names.isEmpty());
 
     // An empty cached list is not an answer: once the driver has papers, the same settings get them.
-    vspool::changePrinter(kPlotter, [](vspool::Printer& p) { p.papers = {{9, L"A4", 2100, 2970}}; });
+    vspool::changePrinter(kPlotter, [](vspool::Printer& p) { p.papers = {{9, L"A4", 2100, 2970, {}}}; });
     EXPECT_TRUE(getter.get(&numbers, &names, nullptr));
     ASSERT_EQ(numbers.size(), 1u);
     EXPECT_EQ(numbers[0], 9);

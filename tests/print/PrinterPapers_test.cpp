@@ -43,7 +43,7 @@ TEST_F(PrinterPaperLists, AnotherObjectForThePrinterIsServedFromTheCache)
 TEST_F(PrinterPaperLists, DuplicateNamesAndNumbersGiveTheFirst)
 {
     vspool::changePrinter(kPlotter, [](vspool::Printer& p) {
-        p.papers = {{9, L"A4", 2100, 2970}, {300, L"Sheet", 100, 100}, {9, L"sheet", 2100, 2970}};
+        p.papers = {{9, L"A4", 2100, 2970, {}}, {300, L"Sheet", 100, 100, {}}, {9, L"sheet", 2100, 2970, {}}};
     });
     PrinterPapers papers(kPlotter);
     EXPECT_EQ(papers.findPaperById(9), 0);
@@ -67,7 +67,7 @@ TEST_F(PrinterPaperLists, FailedLoadIsTriedAgainAndUnknownPrintersHaveNoPapers)
     EXPECT_EQ(papers.findPaperById(9), -1);
     EXPECT_FALSE(papers.isLoaded());
     EXPECT_TRUE(papers.paperNumbers().isEmpty());
-    vspool::changePrinter(kPlotter, [](vspool::Printer& p) { p.papers = {{9, L"A4", 2100, 2970}}; });
+    vspool::changePrinter(kPlotter, [](vspool::Printer& p) { p.papers = {{9, L"A4", 2100, 2970, {}}}; });
     EXPECT_EQ(papers.findPaperById(9), 0);
     EXPECT_TRUE(papers.isLoaded());
 

@@ -40,7 +40,7 @@ TEST_F(VirtualSpooler, EnvironmentVariableChoosesTheDescription)
     }
     testutil::ScopedEnv env("DAVARAZ_PRINTERS", nullptr);
     vspool::reset();
-    EXPECT_EQ(vspool::printers().size(), 4u);
+    EXPECT_EQ(vspool::printers().size(), 5u);
 }
 
 TEST_F(VirtualSpooler, BadDescriptionsGiveNoPrintersAndOneMessage)
@@ -69,6 +69,17 @@ TEST_F(VirtualSpooler, BadDescriptionsGiveNoPrintersAndOneMessage)
          "printers[0]: 'max_copies' must be an integer"},
         {printerHead + R"("network": true, "papers": [{"id": 9, "name": "A4", "width": 1, "height": 1}]}]})",
          "printers[0]: a network printer needs a 'server'"},
+        {printerHead + R"("papers": [{"id": 9, "name": "A4", "width": 9, "height": 9, "margins": {"left": 4}}]}]})",
+         "printers[0].papers[0].margins: 'top' is missing"},
+        {printerHead + R"("papers": [{"id": 9, "name": "A4", "width": 9, "height": 9,
+                          "margins": {"left": 4, "top": 0, "right": 5, "bottom": 0}}]}]})",
+         "printers[0].papers[0].margins: they leave nothing to print on"},
+        {printerHead + R"("papers": [{"id": 9, "name": "A4", "width": 1, "height": 1}],
+                          "bins": [{"id": 1, "name": "Upper"}, {"id": 1, "name": "Lower"}]}]})",
+         "printers[0].bins[1]: the id is used by an earlier bin"},
+        {printerHead + R"("papers": [{"id": 9, "name": "A4", "width": 1, "height": 1}],
+                          "bins": [{"id": 1, "name": "Upper"}], "defaults": {"default_source": 7}}]})",
+         "printers[0].defaults: 'default_source' 7 is not in the bin list"},
         {R"({"default": "Q", "printers": []})", "top level: 'default' names no printer of the list"},
     };
     testutil::TempDir dir;
@@ -108,7 +119,7 @@ TEST_F(VirtualSpooler, PrintersChangeWhileRunning)
 {
     vspool::Printer extra = printer(L"Extra");
     vspool::addPrinter(extra);
-    EXPECT_EQ(vspool::printers().size(), 5u);
+    EXPECT_EQ(vspool::printers().size(), 6u);
     // Renaming the default printer keeps it the default.
     ASSERT_TRUE(vspool::changePrinter(L"office colour mfp", [](vspool::Printer& p) { p.name = L"Renamed"; }));
     EXPECT_EQ(vspool::defaultPrinter(), L"Renamed");

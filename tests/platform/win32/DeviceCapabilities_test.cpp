@@ -76,6 +76,63 @@ TEST_F(DeviceCapabilities, ScalarAnswersFollowThePrinter)
     EXPECT_NE(fields & static_cast<int>(DM_PAPERSIZE), 0);
 }
 
+// A printers file's trays, resolutions and per-paper margins, as the driver calls report them.
+TEST_F(DeviceCapabilities, TraysResolutionsAndMarginsOfADescription)
+{
+    ASSERT_TRUE(vspool::loadText(R"json({"printers": [{"name": "Trays", "driver": "D", "port": "P",
+        "resolutions": [[300, 300], [600, 1200]],
+        "bins": [{"id": 1, "name": "Upper tray"}, {"id": 260, "name": "Bypass tray (manual fed)"}],
+        "papers": [{"id": 9, "name": "A4", "width": 2100, "height": 2970,
+                    "margins": {"left": 40, "top": 50, "right": 60, "bottom": 70}},
+                   {"id": 8, "name": "A3", "width": 2970, "height": 4200}],
+        "defaults": {"default_source": 260}}]})json",
+                                 "test"))
+        << vspool::lastMessage();
+    const LPCWSTR trays = u"Trays";
+    WORD bins[3] = {0, 0, 0xFFFF};
+    ASSERT_EQ(DeviceCapabilitiesW(trays, nullptr, DC_BINS, reinterpret_cast<LPWSTR>(bins), nullptr), 2);
+    EXPECT_EQ(std::vector<WORD>(bins, bins + 3), (std::vector<WORD>{1, 260, 0xFFFF}));
+    std::vector<WCHAR> names(2 * kBinNameChars + 1, u'#');
+    ASSERT_EQ(DeviceCapabilitiesW(trays, nullptr, DC_BINNAMES, names.data(), nullptr), 2);
+    EXPECT_EQ(win32::fromUtf16(&names[0], kBinNameChars), L"Upper tray");
+    EXPECT_EQ(win32::fromUtf16(&names[kBinNameChars], kBinNameChars), L"Bypass tray (manual fed)");
+    EXPECT_EQ(names[2 * kBinNameChars], u'#') << "a full name has no terminator";
+    LONG res[4] = {};
+    ASSERT_EQ(DeviceCapabilitiesW(trays, nullptr, DC_ENUMRESOLUTIONS, reinterpret_cast<LPWSTR>(res), nullptr), 2);
+    EXPECT_EQ(std::vector<LONG>(res, res + 4), (std::vector<LONG>{300, 300, 600, 1200}));
+
+    // Offsets in dots of the settings' resolution: 4 mm left and 5 mm top of A4; turned a
+    // quarter for landscape (the sheet's bottom and left edges); the printer's 4.2 mm for A3.
+    const struct {
+        short paper, orientation;
+        int x, y;
+    } cases[] = {{9, DMORIENT_PORTRAIT, 94, 236}, {9, DMORIENT_LANDSCAPE, 165, 189}, {8, DMORIENT_PORTRAIT, 99, 198}};
+    for (const auto& c : cases) {
+        DEVMODEW dm{};
+        dm.dmSize = sizeof dm;
+        dm.dmFields = DM_PAPERSIZE | DM_ORIENTATION | DM_PRINTQUALITY | DM_YRESOLUTION | DM_DEFAULTSOURCE;
+        dm.dmPaperSize = c.paper;
+        dm.dmOrientation = c.orientation;
+        dm.dmPrintQuality = 600;
+        dm.dmYResolution = 1200;
+        dm.dmDefaultSource = 2; // not a tray of this printer: the driver keeps its default
+        HDC dc = CreateDCW(nullptr, trays, nullptr, &dm);
+        ASSERT_NE(dc, nullptr);
+        EXPECT_EQ(GetDeviceCaps(dc, PHYSICALOFFSETX), c.x) << c.paper << " " << c.orientation;
+        EXPECT_EQ(GetDeviceCaps(dc, PHYSICALOFFSETY), c.y) << c.paper << " " << c.orientation;
+        DeleteDC(dc);
+    }
+    std::vector<BYTE> merged(DocumentPropertiesW(nullptr, nullptr, trays, nullptr, nullptr, 0));
+    DEVMODEW asked{};
+    asked.dmSize = sizeof asked;
+    asked.dmFields = DM_DEFAULTSOURCE;
+    asked.dmDefaultSource = 2;
+    ASSERT_EQ(DocumentPropertiesW(nullptr, nullptr, trays, reinterpret_cast<DEVMODEW*>(merged.data()),
+                                  &asked, DM_OUT_BUFFER | DM_IN_BUFFER),
+              IDOK);
+    EXPECT_EQ(reinterpret_cast<DEVMODEW*>(merged.data())->dmDefaultSource, 260) << "an unknown tray is not taken";
+}
+
 TEST_F(DeviceCapabilities, UnknownPrinterAndUnsupportedCapability)
 {
     const auto ask = [](const char16_t* printer, WORD cap) {
@@ -83,14 +140,14 @@ TEST_F(DeviceCapabilities, UnknownPrinterAndUnsupportedCapability)
     };
     EXPECT_TRUE(givesWithError(ask(u"No Such Printer", DC_PAPERS), -1, ERROR_INVALID_PRINTER_NAME));
     EXPECT_TRUE(givesWithError(ask(nullptr, DC_PAPERS), -1, ERROR_INVALID_PRINTER_NAME));
-    EXPECT_TRUE(givesWithError(ask(u"Office Colour MFP", 6 /* DC_BINS */), -1, ERROR_NOT_SUPPORTED));
+    EXPECT_TRUE(givesWithError(ask(u"Office Colour MFP", 14 /* DC_FILEDEPENDENCIES */), -1, ERROR_NOT_SUPPORTED));
 }
 
 TEST_F(DeviceCapabilities, QueriesAreCountedAndPaperChangesShowAtOnce)
 {
     EXPECT_EQ(DeviceCapabilitiesW(u"Draft Mono Printer", nullptr, DC_PAPERS, nullptr, nullptr), 3);
     ASSERT_TRUE(vspool::changePrinter(L"Draft Mono Printer", [](vspool::Printer& p) {
-        p.papers.push_back({8, L"A3", 2970, 4200});
+        p.papers.push_back({8, L"A3", 2970, 4200, {}});
     }));
     EXPECT_EQ(DeviceCapabilitiesW(u"Draft Mono Printer", nullptr, DC_PAPERS, nullptr, nullptr), 4);
     EXPECT_EQ(DeviceCapabilitiesW(u"Draft Mono Printer", nullptr, DC_COPIES, nullptr, nullptr), 9);

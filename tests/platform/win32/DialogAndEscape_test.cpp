@@ -118,7 +118,10 @@ TEST_F(Escape, PostScriptIdentifyOnlyOnPostScriptDrivers)
 
 TEST_F(Escape, DeviceCapsGiveResolutionAndPrintableOffsetOfTheSettings)
 {
-    ASSERT_TRUE(vspool::changePrinter(L"Large Format Plotter", [](vspool::Printer& p) { p.margin = 127; }));
+    ASSERT_TRUE(vspool::changePrinter(L"Large Format Plotter", [](vspool::Printer& p) {
+        for (vspool::Paper& paper : p.papers)
+            paper.margins = {127, 127, 127, 127};
+    }));
     DEVMODEW dm{};
     dm.dmSize = sizeof dm;
     dm.dmFields = DM_PRINTQUALITY | DM_YRESOLUTION;

@@ -34,7 +34,7 @@ protected:
         p.comment = L"comment of " + name;
         p.network = network;
         p.server = network ? L"\\\\host" : L"";
-        p.papers = {{9, L"A4", 2100, 2970}, {1, L"Letter", 2159, 2794}};
+        p.papers = {{9, L"A4", 2100, 2970, {42, 42, 42, 42}}, {1, L"Letter", 2159, 2794, {42, 42, 42, 42}}};
         return p;
     }
 
