@@ -17,20 +17,6 @@ HANDLE open(const wchar_t* name)
     return h;
 }
 
-// The two-call protocol: a size query, a buffer one byte short, then the exact size.
-// `call(buffer, size, &needed)` says whether the call succeeded; returns the filled buffer.
-template <class Call>
-std::vector<BYTE> fetch(Call call)
-{
-    DWORD needed = 0, again = 0;
-    EXPECT_TRUE(givesWithError([&] { return call(nullptr, 0, &needed); }, false, ERROR_INSUFFICIENT_BUFFER));
-    std::vector<BYTE> buf(needed);
-    EXPECT_TRUE(givesWithError([&] { return call(buf.data(), needed - 1, &again); }, false, ERROR_INSUFFICIENT_BUFFER));
-    EXPECT_EQ(again, needed);
-    EXPECT_TRUE(givesWithError([&] { return call(buf.data(), needed, &again); }, true, kPoison));
-    return buf;
-}
-
 std::vector<BYTE> fetchPrinter(HANDLE h, DWORD level)
 {
     return fetch([&](BYTE* b, DWORD n, DWORD* need) { return GetPrinterW(h, level, b, n, need) != FALSE; });
