@@ -158,9 +158,60 @@ bool supportsEscape(void*, const std::wstring& printer, int escape)
 }
 
 // Always available, and preferred least: "auto" takes it when no print server answers.
+std::vector<Job>& jobList()
+{
+    static auto* list = new std::vector<Job>; // jobs may end from static objects at exit
+    return *list;
+}
+
+Job* openJob(DWORD id)
+{
+    for (Job& job : jobList())
+        if (job.id == id && job.state == Job::State::Open)
+            return &job;
+    return nullptr;
+}
+
+DWORD startJob(void*, const std::wstring& printer, const std::wstring& document, const DEVMODEW* dm)
+{
+    const Printer* p = find(printer);
+    if (!p)
+        return 0;
+    Job job;
+    job.id = static_cast<DWORD>(jobList().size() + 1);
+    job.printer = p->name;
+    job.document = document;
+    if (dm) {
+        const auto* bytes = reinterpret_cast<const BYTE*>(dm);
+        job.settings.assign(bytes, bytes + dm->dmSize + dm->dmDriverExtra);
+    }
+    jobList().push_back(std::move(job));
+    return jobList().back().id;
+}
+
+bool writeJob(void*, DWORD id, const BYTE* data, DWORD size)
+{
+    Job* job = openJob(id);
+    if (job)
+        job->data.append(reinterpret_cast<const char*>(data), size);
+    return job != nullptr;
+}
+
+bool finishJob(DWORD id, Job::State state)
+{
+    Job* job = openJob(id);
+    if (job)
+        job->state = state;
+    return job != nullptr;
+}
+
+bool endJob(void*, DWORD id) { return finishJob(id, Job::State::Queued); }
+bool abortJob(void*, DWORD id) { return finishJob(id, Job::State::Aborted); }
+
 const win32::spool::Backend kBackend = {
     "virtual",    nullptr,      0,           nullptr,        listPrinters, findPrinter,  getDefault,
     setDefault,   devModeSize,  defaultDevMode, mergeDevMode, papers,       capabilities, supportsEscape,
+    startJob,     writeJob,     endJob,      abortJob,
 };
 
 const struct Registration {
@@ -227,6 +278,7 @@ bool changePrinter(const std::wstring& name, const std::function<void(Printer&)>
 std::wstring defaultPrinter() { return state().defaultName; }
 
 QueryCounts counts() { return rawState().counts; }
+std::vector<Job> jobs() { return jobList(); }
 void resetCounts() { rawState().counts = QueryCounts(); }
 
 } // namespace vspool

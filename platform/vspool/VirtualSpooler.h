@@ -98,6 +98,19 @@ std::wstring defaultPrinter();
 QueryCounts counts();
 void resetCounts();
 
+// A job the virtual printers took: what a real printer would have received.
+struct Job {
+    enum class State { Open, Queued, Aborted };
+    DWORD id = 0;
+    std::wstring printer;
+    std::wstring document;
+    std::vector<BYTE> settings; // the DEVMODEW it prints with; empty: the driver's defaults
+    std::string data;
+    State state = State::Open;
+};
+// Every job since the process started, oldest first.
+std::vector<Job> jobs();
+
 // The private bytes the driver writes for a printer (valid version and checksum).
 std::vector<BYTE> privateData(const Printer& printer);
 

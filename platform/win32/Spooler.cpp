@@ -50,8 +50,12 @@ bool noMerge(void*, const std::wstring&, const DEVMODEW&, std::vector<BYTE>&) { 
 bool noPapers(void*, const std::wstring&, const DEVMODEW*, std::vector<Paper>&) { return false; }
 bool noCapabilities(void*, const std::wstring&, const DEVMODEW*, Capabilities&) { return false; }
 bool noEscape(void*, const std::wstring&, int) { return false; }
-const Backend kNone = {"none",   nullptr, 0,        nullptr,     noList,   noPrinter,      noName, noSet,
-                       noSize,   noDefaults, noMerge, noPapers, noCapabilities, noEscape};
+DWORD noStart(void*, const std::wstring&, const std::wstring&, const DEVMODEW*) { return 0; }
+bool noWrite(void*, DWORD, const BYTE*, DWORD) { return false; }
+bool noJob(void*, DWORD) { return false; }
+const Backend kNone = {"none",     nullptr, 0,        nullptr,        noList,   noPrinter, noName,  noSet,
+                       noSize,     noDefaults, noMerge, noPapers,    noCapabilities, noEscape, noStart, noWrite,
+                       noJob,      noJob};
 
 std::string joined(const std::vector<std::string>& names)
 {

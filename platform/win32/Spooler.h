@@ -83,6 +83,13 @@ struct Backend {
     bool (*capabilities)(void* ctx, const std::wstring& printer, const DEVMODEW* dm, Capabilities& out);
     // Whether the driver handles the escape (QUERYESCSUPPORT).
     bool (*supportsEscape)(void* ctx, const std::wstring& printer, int escape);
+    // A print job of raw bytes for the printer: started with the document's name and the
+    // settings it prints with (null: the driver's defaults), fed, then ended (queued for the
+    // printer) or aborted (dropped). startJob gives the job's id, 0 when no job can start.
+    DWORD (*startJob)(void* ctx, const std::wstring& printer, const std::wstring& document, const DEVMODEW* dm);
+    bool (*writeJob)(void* ctx, DWORD job, const BYTE* data, DWORD size);
+    bool (*endJob)(void* ctx, DWORD job);
+    bool (*abortJob)(void* ctx, DWORD job);
 };
 
 // A backend lives in its own source file with a static table and a static object whose

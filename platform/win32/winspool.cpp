@@ -16,6 +16,8 @@ using win32::spool::PrinterEntry;
 
 struct PrinterObject {
     std::wstring name;
+    std::vector<BYTE> settings; // the DEVMODEW it was opened with, empty for the defaults
+    mutable DWORD job = 0;      // the job open on this handle
 };
 
 // Never destroyed, so that a printer closed by a static object at exit is still recognised.
@@ -152,7 +154,7 @@ bool loadDevMode(Record& r)
 
 } // namespace
 
-BOOL OpenPrinterW(LPCWSTR pPrinterName, HANDLE* phPrinter, PRINTER_DEFAULTSW*)
+BOOL OpenPrinterW(LPCWSTR pPrinterName, HANDLE* phPrinter, PRINTER_DEFAULTSW* pDefault)
 {
     if (!phPrinter) {
         SetLastError(RPC_X_NULL_REF_POINTER);
@@ -165,7 +167,11 @@ BOOL OpenPrinterW(LPCWSTR pPrinterName, HANDLE* phPrinter, PRINTER_DEFAULTSW*)
         SetLastError(ERROR_INVALID_PRINTER_NAME);
         return FALSE;
     }
-    auto obj = std::make_unique<PrinterObject>(PrinterObject{entry.name});
+    auto obj = std::make_unique<PrinterObject>(PrinterObject{entry.name, {}});
+    if (pDefault && pDefault->pDevMode && pDefault->pDevMode->dmSize >= offsetof(DEVMODEW, dmFields) + sizeof(DWORD)) {
+        const auto* bytes = reinterpret_cast<const BYTE*>(pDefault->pDevMode);
+        obj->settings.assign(bytes, bytes + pDefault->pDevMode->dmSize + pDefault->pDevMode->dmDriverExtra);
+    }
     liveHandles().insert(obj.get());
     *phPrinter = obj.release();
     return TRUE;
@@ -178,10 +184,91 @@ BOOL ClosePrinter(HANDLE hPrinter)
         SetLastError(ERROR_INVALID_HANDLE);
         return FALSE;
     }
+    if (obj->job) {
+        const auto& b = backend();
+        b.abortJob(b.context, obj->job);
+    }
     liveHandles().erase(obj);
     delete obj;
     return TRUE;
 }
+
+DWORD StartDocPrinterW(HANDLE hPrinter, DWORD Level, LPBYTE pDocInfo)
+{
+    const PrinterObject* obj = objectOf(hPrinter);
+    const auto* info = reinterpret_cast<const DOC_INFO_1W*>(pDocInfo);
+    const std::wstring datatype = info && info->pDatatype ? win32::fromUtf16(info->pDatatype) : L"RAW";
+    const DWORD error = !obj                                ? ERROR_INVALID_HANDLE
+                        : Level != 1                        ? ERROR_INVALID_LEVEL
+                        : !info                             ? ERROR_INVALID_PARAMETER
+                        : !win32::spool::sameName(datatype, L"RAW") ? ERROR_INVALID_DATATYPE
+                        : obj->job                          ? ERROR_INVALID_PRINTER_STATE
+                                                            : ERROR_SUCCESS;
+    if (error != ERROR_SUCCESS) {
+        SetLastError(error);
+        return 0;
+    }
+    const auto& b = backend();
+    const auto* settings = obj->settings.empty() ? nullptr : reinterpret_cast<const DEVMODEW*>(obj->settings.data());
+    obj->job = b.startJob(b.context, obj->name, win32::fromUtf16(info->pDocName), settings);
+    if (!obj->job)
+        SetLastError(ERROR_INVALID_PRINTER_NAME); // removed while the handle was open
+    return obj->job;
+}
+
+namespace {
+
+// The handle's open job, with the error of the failure set.
+const PrinterObject* withJob(HANDLE h)
+{
+    const PrinterObject* obj = objectOf(h);
+    if (!obj || !obj->job)
+        SetLastError(obj ? ERROR_SPL_NO_STARTDOC : ERROR_INVALID_HANDLE);
+    return obj && obj->job ? obj : nullptr;
+}
+
+// Ends the handle's job one way or the other.
+BOOL finishJob(HANDLE h, bool (*finish)(void*, DWORD))
+{
+    const PrinterObject* obj = withJob(h);
+    if (!obj)
+        return FALSE;
+    const DWORD job = obj->job;
+    obj->job = 0;
+    if (!finish(backend().context, job)) {
+        SetLastError(ERROR_INVALID_PRINTER_NAME);
+        return FALSE;
+    }
+    return TRUE;
+}
+
+} // namespace
+
+BOOL StartPagePrinter(HANDLE hPrinter) { return withJob(hPrinter) ? TRUE : FALSE; }
+BOOL EndPagePrinter(HANDLE hPrinter) { return withJob(hPrinter) ? TRUE : FALSE; }
+
+BOOL WritePrinter(HANDLE hPrinter, LPVOID pBuf, DWORD cbBuf, LPDWORD pcWritten)
+{
+    if (pcWritten)
+        *pcWritten = 0;
+    const PrinterObject* obj = withJob(hPrinter);
+    if (!obj)
+        return FALSE;
+    if ((!pBuf && cbBuf) || !pcWritten) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    const auto& b = backend();
+    if (!b.writeJob(b.context, obj->job, static_cast<const BYTE*>(pBuf), cbBuf)) {
+        SetLastError(ERROR_INVALID_PRINTER_NAME);
+        return FALSE;
+    }
+    *pcWritten = cbBuf;
+    return TRUE;
+}
+
+BOOL EndDocPrinter(HANDLE hPrinter) { return finishJob(hPrinter, backend().endJob); }
+BOOL AbortPrinter(HANDLE hPrinter) { return finishJob(hPrinter, backend().abortJob); }
 
 BOOL GetPrinterW(HANDLE hPrinter, DWORD Level, LPBYTE pPrinter, DWORD cbBuf, LPDWORD pcbNeeded)
 {

@@ -13,6 +13,9 @@ constexpr DWORD ERROR_INVALID_NAME = 123;
 constexpr DWORD ERROR_INVALID_ENVIRONMENT = 1805;
 constexpr DWORD RPC_X_NULL_REF_POINTER = 1780;
 constexpr DWORD RPC_S_SERVER_UNAVAILABLE = 1722; // the spooler is not running
+constexpr DWORD ERROR_INVALID_DATATYPE = 1804;
+constexpr DWORD ERROR_INVALID_PRINTER_STATE = 1906;
+constexpr DWORD ERROR_SPL_NO_STARTDOC = 3004;
 constexpr DWORD ERROR_INVALID_USER_BUFFER = 1784;
 
 constexpr DWORD PRINTER_ENUM_DEFAULT = 0x00000001;
@@ -105,6 +108,12 @@ struct PRINTER_INFO_5W {
 };
 static_assert(sizeof(PRINTER_INFO_5W) == 32, "x64 layout");
 
+struct DOC_INFO_1W {
+    LPWSTR pDocName;
+    LPWSTR pOutputFile;
+    LPWSTR pDatatype;
+};
+
 struct DRIVER_INFO_1W {
     LPWSTR pName;
 };
@@ -158,6 +167,26 @@ BOOL GetDefaultPrinterW(LPWSTR pszBuffer, LPDWORD pcchBuffer);
 // Reproduces: a known printer becoming the default; a null or empty name keeping the current
 // default or, with none, choosing the first enumerated printer; ERROR_INVALID_PRINTER_NAME.
 BOOL SetDefaultPrinterW(LPCWSTR pszPrinter);
+
+// Reproduces: a raw print job on an open printer (level 1): the document's name, the settings
+// the handle was opened with (PRINTER_DEFAULTSW.pDevMode, else the driver's defaults), the
+// job's id; datatype "RAW" or none; 0 with ERROR_INVALID_HANDLE, ERROR_INVALID_LEVEL,
+// ERROR_INVALID_PARAMETER without DOC_INFO_1W, ERROR_INVALID_DATATYPE for another datatype,
+// ERROR_INVALID_PRINTER_STATE while the handle has a job open. Leaves out: pOutputFile (where
+// the bytes go is the printer's port), levels 2 and 3, the EMF datatype.
+DWORD StartDocPrinterW(HANDLE hPrinter, DWORD Level, LPBYTE pDocInfo);
+// Reproduces: TRUE while the handle has a job open, ERROR_SPL_NO_STARTDOC otherwise. Leaves
+// out: page counts (the bytes are the printer's language; pages are not seen).
+BOOL StartPagePrinter(HANDLE hPrinter);
+BOOL EndPagePrinter(HANDLE hPrinter);
+// Reproduces: the bytes handed to the job, *pcWritten the count taken; ERROR_SPL_NO_STARTDOC
+// without a job, ERROR_INVALID_HANDLE. Leaves out: partial writes (all is taken or nothing).
+BOOL WritePrinter(HANDLE hPrinter, LPVOID pBuf, DWORD cbBuf, LPDWORD pcWritten);
+// Reproduces: the job queued for the printer; ERROR_SPL_NO_STARTDOC without a job.
+BOOL EndDocPrinter(HANDLE hPrinter);
+// Reproduces: the job dropped; ERROR_SPL_NO_STARTDOC without a job. ClosePrinter on a handle
+// with a job open drops it too.
+BOOL AbortPrinter(HANDLE hPrinter);
 
 namespace win32 {
 // The stand-in's own: empty, or why there is no spooler (DAVARAZ_SPOOLER names none of the

@@ -130,6 +130,43 @@ TEST_F(VirtualSpooler, PrintersChangeWhileRunning)
     EXPECT_FALSE(vspool::changePrinter(L"Renamed", [](vspool::Printer&) {}));
 }
 
+// What a virtual printer received: the bytes, the document's name and the settings the handle
+// was opened with; a job left open when the handle closes is dropped.
+TEST_F(VirtualSpooler, JobsKeepWhatThePrinterReceived)
+{
+    std::vector<BYTE> settings(static_cast<std::size_t>(
+        DocumentPropertiesW(nullptr, nullptr, u"Large Format Plotter", nullptr, nullptr, 0)));
+    auto* dm = reinterpret_cast<DEVMODEW*>(settings.data());
+    ASSERT_EQ(DocumentPropertiesW(nullptr, nullptr, u"Large Format Plotter", dm, nullptr, DM_OUT_BUFFER), IDOK);
+    dm->dmCopies = 3;
+    PRINTER_DEFAULTSW defaults{nullptr, dm, 0};
+    std::u16string document = u"Plan";
+    DOC_INFO_1W doc{&document[0], nullptr, nullptr};
+    const std::size_t before = vspool::jobs().size();
+    for (const bool end : {true, false}) {
+        HANDLE h = nullptr;
+        ASSERT_TRUE(OpenPrinterW(u"large format plotter", &h, end ? &defaults : nullptr));
+        ASSERT_NE(StartDocPrinterW(h, 1, reinterpret_cast<LPBYTE>(&doc)), 0u);
+        char data[] = "HP-GL";
+        DWORD written = 0;
+        ASSERT_TRUE(WritePrinter(h, data, 5, &written));
+        if (end) {
+            ASSERT_TRUE(EndDocPrinter(h));
+        }
+        ClosePrinter(h);
+    }
+    const std::vector<vspool::Job> jobs = vspool::jobs();
+    ASSERT_EQ(jobs.size(), before + 2);
+    const vspool::Job& done = jobs[before];
+    EXPECT_EQ(done.printer, L"Large Format Plotter");
+    EXPECT_EQ(done.document, L"Plan");
+    EXPECT_EQ(done.data, "HP-GL");
+    EXPECT_EQ(done.settings, settings);
+    EXPECT_EQ(done.state, vspool::Job::State::Queued);
+    EXPECT_TRUE(jobs[before + 1].settings.empty()) << "the driver's defaults";
+    EXPECT_EQ(jobs[before + 1].state, vspool::Job::State::Aborted);
+}
+
 // "auto" takes the available backend preferred most; names are the registered ones.
 TEST_F(VirtualSpooler, AutoPrefersAnAvailableServerAndUnknownNamesAreRefused)
 {

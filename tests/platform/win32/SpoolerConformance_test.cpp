@@ -134,6 +134,43 @@ TEST_P(Conformance, EachPrintersRecordsAndDriverAgree)
     }
 }
 
+// A raw job on the default printer: started, fed and ended; the calls out of turn refused.
+TEST_P(Conformance, RawJobs)
+{
+    DWORD chars = 0;
+    GetDefaultPrinterW(nullptr, &chars);
+    std::vector<WCHAR> name(chars);
+    ASSERT_TRUE(GetDefaultPrinterW(name.data(), &chars));
+    HANDLE h = nullptr;
+    ASSERT_TRUE(OpenPrinterW(name.data(), &h, nullptr));
+    std::u16string document = u"Sheet \u00e9", raw = u"RAW", emf = u"NT EMF 1.008";
+    DOC_INFO_1W doc{&document[0], nullptr, &raw[0]};
+    const auto start = [&] { return StartDocPrinterW(h, 1, reinterpret_cast<LPBYTE>(&doc)); };
+    char bytes[] = "%!PS\nshowpage\n";
+    DWORD written = 7;
+    const auto write = [&] { return WritePrinter(h, bytes, sizeof bytes - 1, &written); };
+
+    EXPECT_TRUE(givesWithError(write, FALSE, ERROR_SPL_NO_STARTDOC));
+    EXPECT_TRUE(givesWithError([&] { return EndDocPrinter(h); }, FALSE, ERROR_SPL_NO_STARTDOC));
+    EXPECT_TRUE(givesWithError([&] { return StartDocPrinterW(h, 2, reinterpret_cast<LPBYTE>(&doc)); }, 0u,
+                               ERROR_INVALID_LEVEL));
+    doc.pDatatype = &emf[0];
+    EXPECT_TRUE(givesWithError(start, 0u, ERROR_INVALID_DATATYPE));
+    doc.pDatatype = nullptr;
+    const DWORD job = start();
+    EXPECT_NE(job, 0u);
+    EXPECT_TRUE(givesWithError(start, 0u, ERROR_INVALID_PRINTER_STATE)) << "one job at a time";
+    EXPECT_TRUE(givesWithError([&] { return StartPagePrinter(h); }, TRUE, kPoison));
+    EXPECT_TRUE(givesWithError(write, TRUE, kPoison));
+    EXPECT_EQ(written, sizeof bytes - 1);
+    EXPECT_TRUE(givesWithError([&] { return EndPagePrinter(h); }, TRUE, kPoison));
+    EXPECT_TRUE(givesWithError([&] { return EndDocPrinter(h); }, TRUE, kPoison));
+    EXPECT_NE(start(), job) << "the next job is another";
+    EXPECT_TRUE(givesWithError([&] { return AbortPrinter(h); }, TRUE, kPoison));
+    EXPECT_TRUE(givesWithError([&] { return AbortPrinter(h); }, FALSE, ERROR_SPL_NO_STARTDOC));
+    ClosePrinter(h);
+}
+
 TEST_P(Conformance, UnknownPrintersAreRefusedAlike)
 {
     const std::u16string nobody = u"No Such Printer Of davaraz";
