@@ -184,14 +184,16 @@ BOOL PostMessageW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam)
         WPARAM wParam;
         LPARAM lParam;
     };
-    g_idle_add(
+    // Windows takes posted messages before input, paint and timers: so does this source.
+    g_idle_add_full(
+        G_PRIORITY_HIGH,
         [](gpointer data) -> gboolean {
             const std::unique_ptr<Posted> p(static_cast<Posted*>(data));
             if (procedureOf(p->window) || owned(p->window))
                 SendMessageW(p->window, p->msg, p->wParam, p->lParam);
             return G_SOURCE_REMOVE;
         },
-        new Posted{hWnd, Msg, wParam, lParam});
+        new Posted{hWnd, Msg, wParam, lParam}, nullptr);
     return TRUE;
 }
 

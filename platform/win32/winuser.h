@@ -34,10 +34,10 @@ UINT RegisterWindowMessageW(LPCWSTR lpString);
 // and the result is 0. 0 for a window that is not there.
 LRESULT SendMessageW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
 // Queued: the stand-in's own windows and the toolkit's handle it from the GLib main loop once
-// the current event is done (not at all when the window is gone by then); a foreign window gets
-// the client message SendMessageW sends. FALSE with ERROR_INVALID_WINDOW_HANDLE for a window
-// that is not there. Leaves out: a thread's queue (null window), and the queue's order against
-// input, paint and timer messages.
+// the current event is done, before input, paint and timers as on Windows (not at all when the
+// window is gone by then); a foreign window gets the client message SendMessageW sends. FALSE
+// with ERROR_INVALID_WINDOW_HANDLE for a window that is not there. Leaves out: a thread's queue
+// (null window).
 BOOL PostMessageW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
 // The stand-in's own windows (its dialogs) get WM_SETTEXT; any other window gets its X title
 // (WM_NAME and the UTF-8 _NET_WM_NAME), which is what the window manager shows. Leaves out: the
