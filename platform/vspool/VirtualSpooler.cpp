@@ -42,16 +42,8 @@ Printer* find(const std::wstring& name)
 
 win32::spool::PrinterEntry entryOf(const Printer& p)
 {
-    win32::spool::PrinterEntry e;
-    e.name = p.name;
-    e.server = p.server;
+    win32::spool::PrinterEntry e = p;
     e.share = p.shared ? p.name : std::wstring();
-    e.driver = p.driver;
-    e.port = p.port;
-    e.comment = p.comment;
-    e.location = p.location;
-    e.network = p.network;
-    e.shared = p.shared;
     return e;
 }
 

@@ -34,15 +34,9 @@ struct Defaults {
     DWORD ditherType = 0;
 };
 
-struct Printer {
-    std::wstring name;
-    std::wstring driver;
-    std::wstring port;
-    std::wstring comment;
-    std::wstring location;
-    std::wstring server; // "\\host" for a network connection
-    bool network = false;
-    bool shared = false;
+// A printer: what every backend says of one (name, driver, port, comment, location, server,
+// network, shared; the share name is the printer's own when shared), then its driver.
+struct Printer : win32::spool::PrinterEntry {
     bool postscript = false;
     WORD driverVersion = 0x0100;
     // capabilities
