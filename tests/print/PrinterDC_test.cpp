@@ -91,7 +91,8 @@ TEST_F(PrinterDCTest, EmptyPrinterNameTakesTheDefaultPrinterIfThereIsOne)
 }
 
 // The DC's sheet is the driver's paper (the PostScript DC alone makes any paper it does not know
-// A4, and every paper a little small), in device units that round to the paper's size.
+// A4, and every paper a little small), in device units that round to the paper's size, placed
+// at the paper's own left and top margins (the bottom and left ones in landscape).
 TEST_F(PrinterDCTest, SheetIsTheDriversPaperInBothOrientations)
 {
     int checked = 0;
@@ -111,6 +112,11 @@ TEST_F(PrinterDCTest, SheetIsTheDriversPaperInBothOrientations)
                 EXPECT_NEAR(sheet.width * tenthsPerUnit, w, tenthsPerUnit / 2) << paper.id << ' ' << turned;
                 EXPECT_NEAR(sheet.height * tenthsPerUnit, h, tenthsPerUnit / 2) << paper.id << ' ' << turned;
                 EXPECT_EQ(dc->GetSizeMM(), wxSize(wxRound(w / 10), wxRound(h / 10))) << paper.id;
+                const double slack = 254.0 / 300 + tenthsPerUnit; // printer dots, then device units
+                EXPECT_NEAR(-sheet.x * tenthsPerUnit, turned ? paper.margins.bottom : paper.margins.left, slack)
+                    << paper.id << ' ' << turned;
+                EXPECT_NEAR(-sheet.y * tenthsPerUnit, turned ? paper.margins.left : paper.margins.top, slack)
+                    << paper.id << ' ' << turned;
                 ++checked;
             }
     EXPECT_GT(checked, 60);

@@ -102,6 +102,8 @@ TEST_F(DocumentProperties, DriverTakesOrCorrectsOneMember)
         {L"Large Format Plotter", DM_DUPLEX, &DEVMODEW::dmDuplex, DMDUP_VERTICAL, DMDUP_SIMPLEX}, // no duplex unit
         {kMfp, DM_DUPLEX, &DEVMODEW::dmDuplex, DMDUP_HORIZONTAL, DMDUP_HORIZONTAL},
         {kMfp, DM_PRINTQUALITY, &DEVMODEW::dmPrintQuality, 720, 600}, // unsupported: the default
+        {L"Studio Photo Printer", DM_DEFAULTSOURCE, &DEVMODEW::dmDefaultSource, 4, 4},
+        {L"Studio Photo Printer", DM_DEFAULTSOURCE, &DEVMODEW::dmDefaultSource, 2, 1}, // no such tray
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(&c - cases);
