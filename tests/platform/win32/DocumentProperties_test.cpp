@@ -110,6 +110,11 @@ TEST_F(DocumentProperties, DriverTakesOrCorrectsOneMember)
         std::vector<BYTE> buf = validated(c.printer, c.field, [&](DEVMODEW& d) { d.*c.member = c.in; });
         EXPECT_EQ(dm(buf).*c.member, c.out);
     }
+    // Pages per sheet: 1 to 16, anything else is one.
+    for (const DWORD nup : {16u, 17u}) {
+        std::vector<BYTE> buf = validated(kMfp, DM_NUP, [&](DEVMODEW& d) { d.dmNup = nup; });
+        EXPECT_EQ(dm(buf).dmNup, nup == 16 ? 16u : 1u);
+    }
 }
 
 TEST_F(DocumentProperties, DriverCompletesPapersFormsAndResolutions)
