@@ -65,6 +65,9 @@ std::string joined(const std::vector<std::string>& names)
     return text;
 }
 
+// "auto", also when nothing is asked.
+bool automatic(const char* name) { return !name || !*name || std::strcmp(name, "auto") == 0; }
+
 } // namespace
 
 void registerBackend(const Backend* b)
@@ -75,18 +78,11 @@ void registerBackend(const Backend* b)
 
 bool selectBackend(const char* name)
 {
-    Registry& r = registry();
-    const bool automatic = !name || !*name || std::strcmp(name, "auto") == 0;
-    const Backend* b = automatic ? preferred() : byName(name);
-    if (!b) {
-        if (!automatic || r.active)
-            return false;
-        r.problem = "no spooler backend can serve";
-        r.active = &kNone;
+    const Backend* b = automatic(name) ? preferred() : byName(name);
+    if (!b)
         return false;
-    }
-    r.active = b;
-    r.problem.clear();
+    registry().active = b;
+    registry().problem.clear();
     return true;
 }
 
@@ -95,8 +91,10 @@ const Backend& backend()
     Registry& r = registry();
     if (!r.active) {
         const char* asked = std::getenv("DAVARAZ_SPOOLER");
-        if (!selectBackend(asked) && !r.active) {
-            r.problem = std::string("DAVARAZ_SPOOLER=") + asked + " names no spooler; choose one of: " + joined(choices());
+        if (!selectBackend(asked)) {
+            r.problem = automatic(asked) ? std::string("no spooler backend can serve")
+                                         : std::string("DAVARAZ_SPOOLER=") + asked +
+                                               " names no spooler; choose one of: " + joined(choices());
             r.active = &kNone;
         }
     }
@@ -117,15 +115,7 @@ std::vector<std::string> choices()
     return names;
 }
 
-bool sameName(const std::wstring& a, const std::wstring& b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (win32::foldCase(a[i]) != win32::foldCase(b[i]))
-            return false;
-    return true;
-}
+bool sameName(const std::wstring& a, const std::wstring& b) { return win32::equalNoCase(a, b); }
 
 } // namespace spool
 } // namespace win32

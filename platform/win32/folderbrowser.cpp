@@ -24,11 +24,9 @@ struct Browser {
     std::string reported; // the folder of the last BFFM_SELCHANGED
 };
 
-std::string utf8(LPARAM text)
-{
-    const auto* s = reinterpret_cast<LPCWSTR>(text);
-    return s ? win32::toUtf8(win32::fromUtf16(s)) : std::string();
-}
+std::string utf8(LPCWSTR s) { return s ? win32::toUtf8(win32::fromUtf16(s)) : std::string(); }
+// The text a message carries in lParam.
+std::string utf8(LPARAM text) { return utf8(reinterpret_cast<LPCWSTR>(text)); }
 
 // The folder the chooser answers with: the one selected in the list, else the one it shows.
 std::string chosenFolder(GtkFileChooser* chooser)
@@ -161,7 +159,7 @@ PIDLIST_ABSOLUTE SHBrowseForFolderW(BROWSEINFOW* lpbi)
     gtk_file_chooser_set_create_folders(chooser, (lpbi->ulFlags & BIF_NEWDIALOGSTYLE) &&
                                                      !(lpbi->ulFlags & BIF_NONEWFOLDERBUTTON));
     if (lpbi->lpszTitle && *lpbi->lpszTitle)
-        addPrompt(b.dialog, utf8(reinterpret_cast<LPARAM>(lpbi->lpszTitle)));
+        addPrompt(b.dialog, utf8(lpbi->lpszTitle));
     gtk_window_set_modal(GTK_WINDOW(b.dialog), TRUE);
     gtk_window_set_default_size(GTK_WINDOW(b.dialog), 640, 480);
     gtk_widget_realize(b.dialog);

@@ -31,7 +31,7 @@ bool isLive(HDC dc) { return dc && liveDcs().count(dc) != 0; }
 
 HDC CreateDCW(LPCWSTR pwszDriver, LPCWSTR pwszDevice, LPCWSTR, const DEVMODEW* pdm)
 {
-    if (pwszDriver && *pwszDriver && !win32::spool::sameName(win32::fromUtf16(pwszDriver), L"winspool")) {
+    if (pwszDriver && *pwszDriver && !win32::equalNoCase(win32::fromUtf16(pwszDriver), L"winspool")) {
         SetLastError(ERROR_NOT_SUPPORTED);
         return nullptr;
     }

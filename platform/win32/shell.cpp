@@ -5,7 +5,6 @@
 #include "platform/win32/processes.h"
 #include "platform/win32/wstr.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -84,11 +83,7 @@ HINSTANCE shellResult(int code) { return reinterpret_cast<HINSTANCE>(static_cast
 
 HINSTANCE ShellExecuteW(HWND, LPCWSTR lpOperation, LPCWSTR lpFile, LPCWSTR, LPCWSTR, INT)
 {
-    const std::wstring verb = lpOperation ? win32::fromUtf16(lpOperation) : L"open";
-    const std::wstring open = L"open";
-    const bool isOpen = verb.size() == open.size() && std::equal(verb.begin(), verb.end(), open.begin(), [](wchar_t a, wchar_t b) {
-                            return win32::foldCase(a) == win32::foldCase(b);
-                        });
+    const bool isOpen = !lpOperation || win32::equalNoCase(win32::fromUtf16(lpOperation), L"open");
     if (!lpFile || !*lpFile || !isOpen)
         return shellResult(SE_ERR_NOASSOC);
     PROCESS_INFORMATION pi{};

@@ -201,7 +201,7 @@ DWORD StartDocPrinterW(HANDLE hPrinter, DWORD Level, LPBYTE pDocInfo)
     const DWORD error = !obj                                ? ERROR_INVALID_HANDLE
                         : Level != 1                        ? ERROR_INVALID_LEVEL
                         : !info                             ? ERROR_INVALID_PARAMETER
-                        : !win32::spool::sameName(datatype, L"RAW") ? ERROR_INVALID_DATATYPE
+                        : !win32::equalNoCase(datatype, L"RAW") ? ERROR_INVALID_DATATYPE
                         : obj->job                          ? ERROR_INVALID_PRINTER_STATE
                                                             : ERROR_SUCCESS;
     if (error != ERROR_SUCCESS) {
@@ -300,7 +300,7 @@ BOOL GetPrinterDriverW(HANDLE hPrinter, LPCWSTR pEnvironment, DWORD Level, LPBYT
     PrinterEntry entry;
     if (!entryOfHandle(hPrinter, entry))
         return FALSE;
-    if (pEnvironment && *pEnvironment && !win32::spool::sameName(win32::fromUtf16(pEnvironment), L"Windows x64")) {
+    if (pEnvironment && *pEnvironment && !win32::equalNoCase(win32::fromUtf16(pEnvironment), L"Windows x64")) {
         SetLastError(ERROR_INVALID_ENVIRONMENT);
         return FALSE;
     }

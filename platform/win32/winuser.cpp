@@ -11,7 +11,6 @@
 #include <glib.h>
 
 #include <algorithm>
-#include <cwctype>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -44,13 +43,6 @@ std::map<std::wstring, Registered>& registered()
     return *names;
 }
 
-
-std::wstring folded(const std::wstring& s)
-{
-    std::wstring f(s);
-    std::transform(f.begin(), f.end(), f.begin(), [](wchar_t c) { return static_cast<wchar_t>(std::towupper(c)); });
-    return f;
-}
 
 // An X error (a window that is not there, or went away meanwhile) makes the call fail instead
 // of the process: the toolkit's handler, which may abort, is set aside while a call runs.
@@ -124,13 +116,13 @@ UINT RegisterWindowMessageW(LPCWSTR lpString)
         return 0;
     std::lock_guard<std::mutex> lock(g_mutex);
     auto& names = registered();
-    const auto found = names.find(folded(name));
+    const auto found = names.find(win32::foldCase(name));
     if (found != names.end())
         return found->second.number;
     if (names.size() >= 0x4000)
         return 0;
     const UINT number = 0xC000 + static_cast<UINT>(names.size());
-    names.emplace(folded(name), Registered{number, name});
+    names.emplace(win32::foldCase(name), Registered{number, name});
     return number;
 }
 

@@ -2,6 +2,7 @@
 #include "platform/win32/wstr.h"
 #include "platform/od/OdCase.h"
 
+#include <algorithm>
 #include <clocale>
 #include <cstring>
 #include <cwctype>
@@ -53,6 +54,22 @@ std::wstring fromUtf16(const WCHAR* s, std::size_t maxChars)
 wchar_t foldCase(wchar_t c)
 {
     return odToLower(c);
+}
+
+std::wstring foldCase(const std::wstring& s)
+{
+    std::wstring folded;
+    folded.reserve(s.size());
+    for (const wchar_t c : s)
+        folded += foldCase(c);
+    return folded;
+}
+
+bool equalNoCase(const std::wstring& a, const std::wstring& b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](wchar_t x, wchar_t y) {
+               return foldCase(x) == foldCase(y);
+           });
 }
 
 std::size_t wcslen16(const WCHAR* s)

@@ -21,6 +21,9 @@ inline OdString toOdString(const WCHAR* s, std::size_t maxChars = static_cast<st
 // Simple case folding of one character, independent of the process locale (as Windows
 // compares names whatever the C library's locale is).
 wchar_t foldCase(wchar_t c);
+std::wstring foldCase(const std::wstring& s);
+// Equality ignoring case, as Windows compares printer, verb and datatype names.
+bool equalNoCase(const std::wstring& a, const std::wstring& b);
 
 // Length in units up to the terminating NUL (wcslen for WCHAR).
 std::size_t wcslen16(const WCHAR* s);
