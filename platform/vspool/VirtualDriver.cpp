@@ -110,6 +110,31 @@ DWORD supportedFields(const Printer& p)
     return fieldsWithin(f, p.publicBytes);
 }
 
+win32::spool::Capabilities capabilities(const Printer& p)
+{
+    win32::spool::Capabilities c;
+    c.driverVersion = p.driverVersion;
+    c.driverExtra = p.privateBytes;
+    c.fields = supportedFields(p);
+    c.color = p.color;
+    c.duplex = p.duplex;
+    c.collate = true;
+    c.maxCopies = p.maxCopies;
+    c.resolutions = p.resolutions;
+    c.bins = p.bins;
+    return c;
+}
+
+bool supportsEscape(const Printer& p, int escape)
+{
+    constexpr int kQueryEscSupport = 8;
+    constexpr int kPostScriptPassthrough = 4115;
+    constexpr int kPostScriptIdentify = 4117;
+    if (escape == kQueryEscSupport)
+        return true;
+    return p.postscript && (escape == kPostScriptIdentify || escape == kPostScriptPassthrough);
+}
+
 namespace {
 
 // The driver works on the whole public part; an older driver hands out only its own, with

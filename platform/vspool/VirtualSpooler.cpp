@@ -120,36 +120,18 @@ bool capabilities(void*, const std::wstring& printer, const DEVMODEW*, win32::sp
 {
     ++state().counts.deviceCapabilities;
     const Printer* p = find(printer);
-    if (!p)
-        return false;
-    out.driverVersion = p->driverVersion;
-    out.driverExtra = p->privateBytes;
-    out.fields = driver::supportedFields(*p);
-    out.color = p->color;
-    out.duplex = p->duplex;
-    out.collate = true;
-    out.maxCopies = p->maxCopies;
-    out.resolutions = p->resolutions;
-    out.bins = p->bins;
-    return true;
+    if (p)
+        out = driver::capabilities(*p);
+    return p != nullptr;
 }
-
-constexpr int kQueryEscSupport = 8;
-constexpr int kPostScriptPassthrough = 4115;
-constexpr int kPostScriptIdentify = 4117;
 
 bool supportsEscape(void*, const std::wstring& printer, int escape)
 {
     ++state().counts.deviceCapabilities;
     const Printer* p = find(printer);
-    if (!p)
-        return false;
-    if (escape == kQueryEscSupport)
-        return true;
-    return p->postscript && (escape == kPostScriptIdentify || escape == kPostScriptPassthrough);
+    return p && driver::supportsEscape(*p, escape);
 }
 
-// Always available, and preferred least: "auto" takes it when no print server answers.
 std::vector<Job>& jobList()
 {
     static auto* list = new std::vector<Job>; // jobs may end from static objects at exit
@@ -200,6 +182,7 @@ bool finishJob(DWORD id, Job::State state)
 bool endJob(void*, DWORD id) { return finishJob(id, Job::State::Queued); }
 bool abortJob(void*, DWORD id) { return finishJob(id, Job::State::Aborted); }
 
+// Always available, and preferred least: "auto" takes it when no print server has printers.
 const win32::spool::Backend kBackend = {
     "virtual",    nullptr,      0,           nullptr,        listPrinters, findPrinter,  getDefault,
     setDefault,   devModeSize,  defaultDevMode, mergeDevMode, papers,       capabilities, supportsEscape,

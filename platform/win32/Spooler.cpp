@@ -30,13 +30,28 @@ const Backend* byName(const char* name)
     return nullptr;
 }
 
+bool canServe(const Backend* b, std::string& why) { return !b->available || b->available(b->context, why); }
+
+bool hasPrinters(const Backend* b)
+{
+    std::vector<PrinterEntry> printers;
+    return b->listPrinters(b->context, printers) && !printers.empty();
+}
+
 const Backend* preferred()
 {
     const Backend* best = nullptr;
-    for (const Backend* b : registry().backends)
-        if ((!best || b->preference > best->preference) && (!b->available || b->available(b->context)))
+    const Backend* bestWithPrinters = nullptr;
+    std::string why;
+    for (const Backend* b : registry().backends) {
+        if (!canServe(b, why))
+            continue;
+        if (!best || b->preference > best->preference)
             best = b;
-    return best;
+        if ((!bestWithPrinters || b->preference > bestWithPrinters->preference) && hasPrinters(b))
+            bestWithPrinters = b;
+    }
+    return bestWithPrinters ? bestWithPrinters : best;
 }
 
 // The backend of an unusable choice: no printers, every question refused.
@@ -68,17 +83,44 @@ std::string joined(const std::vector<std::string>& names)
 // "auto", also when nothing is asked.
 bool automatic(const char* name) { return !name || !*name || std::strcmp(name, "auto") == 0; }
 
+// The backend asked for, or null with why not.
+const Backend* choose(const char* asked, std::string& problem)
+{
+    if (automatic(asked)) {
+        const Backend* b = preferred();
+        if (!b)
+            problem = "no spooler backend can serve";
+        return b;
+    }
+    const Backend* b = byName(asked);
+    std::string why;
+    if (!b)
+        problem = std::string("DAVARAZ_SPOOLER=") + asked + " names no spooler; choose one of: " + joined(choices());
+    else if (!canServe(b, why))
+        problem = std::string("DAVARAZ_SPOOLER=") + asked + ": " + why;
+    else
+        return b;
+    return nullptr;
+}
+
 } // namespace
 
+// Kept most preferred first, so that the order does not depend on the order of registration.
 void registerBackend(const Backend* b)
 {
-    if (b && !byName(b->name))
-        registry().backends.push_back(b);
+    if (!b || byName(b->name))
+        return;
+    auto& list = registry().backends;
+    auto at = list.begin();
+    while (at != list.end() && (*at)->preference >= b->preference)
+        ++at;
+    list.insert(at, b);
 }
 
 bool selectBackend(const char* name)
 {
-    const Backend* b = automatic(name) ? preferred() : byName(name);
+    std::string problem;
+    const Backend* b = choose(name, problem);
     if (!b)
         return false;
     registry().active = b;
@@ -90,13 +132,8 @@ const Backend& backend()
 {
     Registry& r = registry();
     if (!r.active) {
-        const char* asked = std::getenv("DAVARAZ_SPOOLER");
-        if (!selectBackend(asked)) {
-            r.problem = automatic(asked) ? std::string("no spooler backend can serve")
-                                         : std::string("DAVARAZ_SPOOLER=") + asked +
-                                               " names no spooler; choose one of: " + joined(choices());
-            r.active = &kNone;
-        }
+        const Backend* b = choose(std::getenv("DAVARAZ_SPOOLER"), r.problem);
+        r.active = b ? b : &kNone;
     }
     return *r.active;
 }
@@ -113,6 +150,15 @@ std::vector<std::string> choices()
     for (const Backend* b : registry().backends)
         names.push_back(b->name);
     return names;
+}
+
+Backend refusing(const char* name, int preference, bool (*available)(void* ctx, std::string& why))
+{
+    Backend b = kNone;
+    b.name = name;
+    b.preference = preference;
+    b.available = available;
+    return b;
 }
 
 bool sameName(const std::wstring& a, const std::wstring& b) { return win32::equalNoCase(a, b); }

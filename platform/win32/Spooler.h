@@ -62,10 +62,11 @@ struct Capabilities {
 struct Backend {
     const char* name;
     void* context;
-    // "auto" takes the available backend with the highest preference.
+    // "auto" takes the available backend with the highest preference that has printers, else
+    // the available one with the highest preference.
     int preference;
-    // Whether the backend can serve now (its print server answers); null: always.
-    bool (*available)(void* ctx);
+    // Whether the backend can serve now (its print server answers), else why not; null: always.
+    bool (*available)(void* ctx, std::string& why);
     // All printers, local ones first in the spooler's order, then connections.
     bool (*listPrinters)(void* ctx, std::vector<PrinterEntry>& out);
     bool (*findPrinter)(void* ctx, const std::wstring& name, PrinterEntry& out);
@@ -101,12 +102,16 @@ struct Backend {
 const Backend& backend();
 // Adds a backend (a static object of its own source file registers itself this way).
 void registerBackend(const Backend* b);
-// Makes the named backend (or "auto") active; false (no change) when none has that name.
+// Makes the named backend (or "auto") active; false (no change) when none has that name or it
+// cannot serve.
 bool selectBackend(const char* name);
 // Empty, or why no backend was chosen, naming the valid choices.
 std::string selectionProblem();
-// What DAVARAZ_SPOOLER may name: "auto", then the registered backends in their order.
+// What DAVARAZ_SPOOLER may name: "auto", then the registered backends, most preferred first.
 std::vector<std::string> choices();
+// A backend that knows no printer and answers no question, under the given name: the stand-in
+// of one this build cannot offer (its available() says why).
+Backend refusing(const char* name, int preference, bool (*available)(void* ctx, std::string& why));
 
 // Case-insensitive equality of printer names, as the spooler compares them.
 bool sameName(const std::wstring& a, const std::wstring& b);

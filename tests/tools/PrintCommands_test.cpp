@@ -67,7 +67,7 @@ TEST(PrintCommands, SpoolerChoice)
     for (const char* command : {"printers", "papers 'Reception Laser'", "devmode 'Reception Laser'"}) {
         const ToolRun r = run(kOffice, command, "nonsense");
         EXPECT_EQ(r.status, 2) << command;
-        EXPECT_EQ(r.out, "davaraz: DAVARAZ_SPOOLER=nonsense names no spooler; choose one of: auto, virtual\n");
+        EXPECT_EQ(r.out, "davaraz: DAVARAZ_SPOOLER=nonsense names no spooler; choose one of: auto, cups, virtual\n");
     }
     EXPECT_EQ(run(kOffice, "help", "nonsense").status, 0);
 }

@@ -167,24 +167,44 @@ TEST_F(VirtualSpooler, JobsKeepWhatThePrinterReceived)
     EXPECT_EQ(jobs[before + 1].state, vspool::Job::State::Aborted);
 }
 
-// "auto" takes the available backend preferred most; names are the registered ones.
-TEST_F(VirtualSpooler, AutoPrefersAnAvailableServerAndUnknownNamesAreRefused)
+// "auto" takes the most preferred backend that can serve and has printers; names are the
+// registered ones; an explicit name that cannot serve is refused.
+TEST_F(VirtualSpooler, AutoPrefersAServerWithPrintersAndUnknownNamesAreRefused)
 {
-    static bool serverUp = false;
+    static bool serverUp = false, hasPrinters = false;
     static win32::spool::Backend server = vspool::backend();
     server.name = "test-server";
-    server.preference = 5;
-    server.available = [](void*) { return serverUp; };
+    server.preference = 50; // above every real backend, whatever this machine runs
+    server.available = [](void*, std::string& why) {
+        why = "test server down";
+        return serverUp;
+    };
+    server.listPrinters = [](void* ctx, std::vector<win32::spool::PrinterEntry>& out) {
+        const bool listed = vspool::backend().listPrinters(ctx, out);
+        if (!hasPrinters)
+            out.clear();
+        return listed;
+    };
     win32::spool::registerBackend(&server);
 
-    ASSERT_TRUE(win32::spool::selectBackend("auto"));
-    EXPECT_STREQ(win32::spool::backend().name, "virtual") << "the server is down";
+    const auto autoChoice = [] {
+        EXPECT_TRUE(win32::spool::selectBackend("auto"));
+        return std::string(win32::spool::backend().name);
+    };
+    EXPECT_NE(autoChoice(), "test-server") << "down";
+    EXPECT_FALSE(win32::spool::selectBackend("test-server"));
     serverUp = true;
-    ASSERT_TRUE(win32::spool::selectBackend("auto"));
-    EXPECT_STREQ(win32::spool::backend().name, "test-server");
+    EXPECT_NE(autoChoice(), "test-server") << "up without printers";
+    EXPECT_TRUE(win32::spool::selectBackend("test-server")) << "named, it serves without printers";
+    hasPrinters = true;
+    EXPECT_EQ(autoChoice(), "test-server");
     EXPECT_FALSE(win32::spool::selectBackend("no-such-backend"));
     EXPECT_STREQ(win32::spool::backend().name, "test-server") << "a refused name changes nothing";
-    EXPECT_EQ(win32::spool::choices(), (std::vector<std::string>{"auto", "virtual", "test-server"}));
+    const std::vector<std::string> names = win32::spool::choices();
+    ASSERT_GE(names.size(), 3u);
+    EXPECT_EQ(names[0], "auto");
+    EXPECT_EQ(names[1], "test-server") << "the most preferred first";
+    EXPECT_EQ(names.back(), "virtual");
     EXPECT_EQ(win32::spool::selectionProblem(), "");
     serverUp = false;
     ASSERT_TRUE(win32::spool::selectBackend("virtual"));

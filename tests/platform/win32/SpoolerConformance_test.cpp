@@ -3,6 +3,7 @@
 // where the call fails, and a driver whose answers agree with one another. Each backend joins
 // by adding its name (and a set-up that gives it printers) to kBackends.
 #include "LastError.h"
+#include "support/CupsSandbox.h"
 #include "platform/vspool/VirtualSpooler.h"
 #include "platform/win32/Spooler.h"
 #include "platform/win32/gdi.h"
@@ -16,16 +17,23 @@
 
 namespace {
 
-const char* const kBackends[] = {"virtual"};
+const char* const kBackends[] = {
+    "virtual",
+#ifdef DAVARAZ_TEST_CUPS
+    "cups",
+#endif
+};
 
 class Conformance : public ::testing::TestWithParam<const char*> {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(win32::spool::selectBackend(GetParam()));
         if (std::string(GetParam()) == "virtual") {
             ASSERT_TRUE(vspool::loadText(vspool::embeddedDescription(), "embedded"));
+        } else {
+            ASSERT_TRUE(testutil::useCupsSandbox());
         }
+        ASSERT_TRUE(win32::spool::selectBackend(GetParam()));
     }
     void TearDown() override
     {

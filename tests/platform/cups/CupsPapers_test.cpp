@@ -1,0 +1,92 @@
+// Paper and tray numbers of the CUPS driver: Windows numbers where they exist, driver numbers
+// that do not depend on the rest of the list, names that do not depend on the locale.
+#ifdef DAVARAZ_TEST_CUPS
+#include "platform/cups/CupsPapers.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace {
+
+using cupsspool::Medium;
+
+Medium medium(const char* pwg, int width, int length, int margin = 0)
+{
+    return {pwg, width, length, margin, margin, margin, margin};
+}
+
+TEST(PwgPapers, NumbersNamesSizesAndMargins)
+{
+    const std::vector<Medium> media = {
+        medium("om_almost-a4_209.5x297.5mm", 20950, 29750), // A4 by size, but the named A4 wins
+        {"iso_a4_210x297mm", 21000, 29700, 340, 102, 340, 1168},
+        medium("na_arch-d_24x36in", 60960, 91440),
+        medium("iso_a6_105x148mm_borderless", 10500, 14800),
+        medium("iso_a6_105x148mm", 10500, 14800),
+        medium("om_letterish_217x279mm", 21700, 27940), // 1.1 mm wider than Letter
+        medium("na_legal_8.5x14in", 21590, 35560),
+        medium("na_legal_8.5x14in", 21590, 35560),
+        medium("jis_b10_32x45mm", 3200, 4500),
+    };
+    std::vector<std::string> pwg;
+    const std::vector<win32::spool::Paper> papers = cupsspool::papersOf(media, &pwg);
+    ASSERT_EQ(papers.size(), 8u) << "Legal is listed twice";
+    ASSERT_EQ(pwg.size(), papers.size());
+    EXPECT_EQ(pwg[1], "iso_a4_210x297mm");
+
+    const win32::spool::Paper& a4 = papers[1];
+    EXPECT_EQ(a4.id, 9);
+    EXPECT_EQ(a4.name, L"A4");
+    EXPECT_EQ(a4.width, 2100);
+    EXPECT_EQ(a4.height, 2970);
+    EXPECT_EQ(a4.margins.left, 34);
+    EXPECT_EQ(a4.margins.top, 11) << "1.02 mm rounds outwards";
+    EXPECT_EQ(a4.margins.bottom, 117);
+
+    struct Expected {
+        std::size_t index;
+        int id; // 0: a driver number
+        const wchar_t* name;
+    };
+    const Expected expected[] = {
+        {0, 0, L"Almost A4"}, {2, 0, L"Arch D"}, {3, 0, L"A6 (Borderless)"}, {4, 70, L"A6"},
+        {5, 0, L"Letterish"}, {6, 5, L"Legal"},  {7, 0, L"B10 (JIS)"},
+    };
+    for (const Expected& e : expected) {
+        SCOPED_TRACE(pwg[e.index]);
+        EXPECT_EQ(papers[e.index].name, e.name);
+        if (e.id) {
+            EXPECT_EQ(papers[e.index].id, e.id);
+        } else {
+            EXPECT_GE(papers[e.index].id, 257);
+            EXPECT_LE(papers[e.index].id, 0x7fff);
+        }
+    }
+    std::set<WORD> ids;
+    for (const auto& p : papers)
+        EXPECT_TRUE(ids.insert(p.id).second) << "number " << p.id << " twice";
+
+    // A driver number belongs to the medium, not to its place in the list.
+    const auto alone = cupsspool::papersOf({media[2]}, nullptr);
+    EXPECT_EQ(alone.at(0).id, papers[2].id);
+}
+
+TEST(PwgPapers, TraysByKeyword)
+{
+    const auto bins = cupsspool::binsOf(
+        {"auto", "main", "manual", "by-pass-tray", "tray-1", "roll-1", "a-very-long-tray-name-indeed-here"});
+    const std::vector<std::pair<WORD, std::wstring>> expected = {
+        {7, L"Auto"},         {1, L"Main"},   {4, L"Manual"},
+        {256, L"By pass tray"}, {257, L"Tray 1"}, {258, L"Roll 1"},
+        {259, L"A very long tray name in"},
+    };
+    ASSERT_EQ(bins.size(), expected.size());
+    for (std::size_t i = 0; i < bins.size(); ++i) {
+        EXPECT_EQ(bins[i].id, expected[i].first);
+        EXPECT_EQ(bins[i].name, expected[i].second);
+    }
+}
+
+} // namespace
+#endif

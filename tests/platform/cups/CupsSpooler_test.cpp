@@ -1,0 +1,182 @@
+// The CUPS backend against the test printers of the throwaway server, through the Win32 calls:
+// what each device offers, the user's default printer, and jobs as the printers receive them.
+#ifdef DAVARAZ_TEST_CUPS
+#include "TestUtil.h"
+#include "support/CupsSandbox.h"
+#include "platform/win32/Spooler.h"
+#include "platform/win32/winspool.h"
+#include "platform/win32/codepage.h"
+#include "platform/win32/wstr.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+namespace {
+
+class CupsSpooler : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(testutil::useCupsSandbox());
+        ASSERT_TRUE(win32::spool::selectBackend("cups"));
+    }
+    void TearDown() override { win32::spool::selectBackend("virtual"); }
+
+    static std::vector<WORD> words(LPCWSTR printer, WORD cap)
+    {
+        std::vector<WORD> out(static_cast<std::size_t>(std::max(0, DeviceCapabilitiesW(printer, nullptr, cap, nullptr, nullptr))));
+        DeviceCapabilitiesW(printer, nullptr, cap, reinterpret_cast<LPWSTR>(out.data()), nullptr);
+        return out;
+    }
+
+    static std::vector<BYTE> defaults(LPCWSTR printer)
+    {
+        HANDLE h = nullptr;
+        EXPECT_TRUE(OpenPrinterW(printer, &h, nullptr));
+        std::vector<BYTE> dm(static_cast<std::size_t>(DocumentPropertiesW(nullptr, h, printer, nullptr, nullptr, 0)));
+        DocumentPropertiesW(nullptr, h, printer, reinterpret_cast<DEVMODEW*>(dm.data()), nullptr, DM_OUT_BUFFER);
+        ClosePrinter(h);
+        return dm;
+    }
+
+    // The attributes a test printer recorded for the job of that name, waiting up to 30 s.
+    static std::string received(const std::string& printer, const std::string& jobName)
+    {
+        for (int i = 0; i < 300; ++i) {
+            for (const auto& entry : testutil::fs::directory_iterator(testutil::cupsSpool(printer))) {
+                const std::string env = testutil::readBytes(entry.path());
+                if (entry.path().extension() == ".env" && env.find("IPP_JOB_NAME=" + jobName + "\n") != std::string::npos)
+                    return env;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+        return "";
+    }
+};
+
+TEST_F(CupsSpooler, EachDeviceAsItsDriverReportsIt)
+{
+    struct Device {
+        LPCWSTR name;
+        int color, duplex;
+        std::vector<WORD> bins;
+        short paper; // the default
+    };
+    const Device devices[] = {
+        {u"Office_Colour", 1, 1, {7, 1, 9}, 1},
+        {u"Draft_Mono", 0, 0, {7, 1, 4, 256}, 1},
+        {u"Wide_Format", 1, 0, {7, 256, 257, 258, 4}, 0}, // A1: a driver paper
+    };
+    for (const Device& d : devices) {
+        SCOPED_TRACE(win32::toUtf8(win32::fromUtf16(d.name)));
+        EXPECT_EQ(DeviceCapabilitiesW(d.name, nullptr, DC_COLORDEVICE, nullptr, nullptr), d.color);
+        EXPECT_EQ(DeviceCapabilitiesW(d.name, nullptr, DC_DUPLEX, nullptr, nullptr), d.duplex);
+        EXPECT_EQ(words(d.name, DC_BINS), d.bins);
+        const std::vector<BYTE> dm = defaults(d.name);
+        ASSERT_GE(dm.size(), sizeof(DEVMODEW));
+        const auto& settings = *reinterpret_cast<const DEVMODEW*>(dm.data());
+        if (d.paper) {
+            EXPECT_EQ(settings.dmPaperSize, d.paper);
+        } else {
+            EXPECT_GE(settings.dmPaperSize, 257);
+            EXPECT_EQ(win32::fromUtf16(settings.dmFormName, CCHFORMNAME), L"A1") << "the printer's media default";
+        }
+        EXPECT_EQ(settings.dmColor, d.color ? DMCOLOR_COLOR : DMCOLOR_MONOCHROME);
+    }
+
+    // Margins per paper and side: A4 on the office printer leaves 3.4 mm left and right,
+    // 1.02 mm at the top and 11.68 mm at the bottom.
+    std::vector<win32::spool::Paper> papers;
+    const auto& b = win32::spool::backend();
+    ASSERT_TRUE(b.papers(b.context, L"office_colour", nullptr, papers));
+    const auto a4 = std::find_if(papers.begin(), papers.end(), [](const auto& p) { return p.id == DMPAPER_A4; });
+    ASSERT_NE(a4, papers.end());
+    EXPECT_EQ(a4->margins.left, 34);
+    EXPECT_EQ(a4->margins.right, 34);
+    EXPECT_EQ(a4->margins.top, 11);
+    EXPECT_EQ(a4->margins.bottom, 117);
+}
+
+TEST_F(CupsSpooler, TheUsersDefaultPrinterLivesInLpoptions)
+{
+    const auto current = [] {
+        DWORD chars = 64;
+        std::vector<WCHAR> name(chars);
+        return GetDefaultPrinterW(name.data(), &chars) ? win32::fromUtf16(name.data()) : std::wstring();
+    };
+    EXPECT_EQ(current(), L"Office_Colour") << "the server's default";
+    const std::u16string asked = u"draft_mono";
+    ASSERT_TRUE(SetDefaultPrinterW(asked.c_str()));
+    EXPECT_EQ(current(), L"Draft_Mono");
+    EXPECT_NE(testutil::readBytes(std::string(std::getenv("HOME")) + "/.cups/lpoptions").find("Default Draft_Mono"),
+              std::string::npos);
+    const std::u16string nobody = u"No_Such_Queue";
+    EXPECT_FALSE(SetDefaultPrinterW(nobody.c_str()));
+    EXPECT_EQ(current(), L"Draft_Mono");
+}
+
+// Paper and tray travel together in media-col; sides, colour and copies as options.
+TEST_F(CupsSpooler, JobsArriveWithTheirSettings)
+{
+    struct Case {
+        LPCWSTR printer;
+        short paper, bin, duplex, color, copies;
+        std::vector<std::string> expected;
+    };
+    const Case cases[] = {
+        {u"Office_Colour", DMPAPER_A4, 1, DMDUP_VERTICAL, DMCOLOR_MONOCHROME, 2,
+         {"x-dimension=21000 y-dimension=29700", "media-source=main", "IPP_SIDES=two-sided-long-edge",
+          "IPP_PRINT_COLOR_MODE=monochrome", "IPP_COPIES=2"}},
+        {u"Wide_Format", 0, 258, DMDUP_SIMPLEX, DMCOLOR_COLOR, 1,
+         {"x-dimension=59400 y-dimension=84100", "media-source=roll-1", "IPP_PRINT_COLOR_MODE=color"}},
+    };
+    for (const Case& c : cases) {
+        const std::string printer = win32::toUtf8(win32::fromUtf16(c.printer));
+        SCOPED_TRACE(printer);
+        std::vector<BYTE> bytes = defaults(c.printer);
+        auto& dm = *reinterpret_cast<DEVMODEW*>(bytes.data());
+        if (c.paper)
+            dm.dmPaperSize = c.paper;
+        dm.dmDefaultSource = c.bin;
+        dm.dmDuplex = c.duplex;
+        dm.dmColor = c.color;
+        dm.dmCopies = c.copies;
+        PRINTER_DEFAULTSW settings{nullptr, &dm, 0};
+        HANDLE h = nullptr;
+        ASSERT_TRUE(OpenPrinterW(c.printer, &h, &settings));
+        const std::string jobName = "settings " + printer + " " + std::to_string(::getpid());
+        std::u16string document = win32::toUtf16(win32::fromUtf8(jobName));
+        DOC_INFO_1W doc{&document[0], nullptr, nullptr};
+        ASSERT_NE(StartDocPrinterW(h, 1, reinterpret_cast<LPBYTE>(&doc)), 0u);
+        char page[] = "%!PS\n72 72 moveto 200 200 lineto stroke showpage\n";
+        DWORD written = 0;
+        ASSERT_TRUE(WritePrinter(h, page, sizeof page - 1, &written));
+        ASSERT_TRUE(EndDocPrinter(h));
+        ClosePrinter(h);
+        const std::string env = received(printer, jobName);
+        ASSERT_FALSE(env.empty()) << "the job never reached the printer";
+        for (const std::string& e : c.expected)
+            EXPECT_NE(env.find(e), std::string::npos) << e << " in\n" << env;
+    }
+}
+
+TEST_F(CupsSpooler, TheToolTakesCupsWhenItHasQueuesAndSaysWhyNot)
+{
+    testutil::TempDir dir;
+    {
+        testutil::ScopedEnv automatic("DAVARAZ_SPOOLER", nullptr);
+        const testutil::ToolResult r = testutil::runTool("printers", dir);
+        EXPECT_EQ(r.exitCode, 0) << r.err;
+        EXPECT_NE(r.out.find("Wide_Format"), std::string::npos) << r.out;
+    }
+    testutil::ScopedEnv cups("DAVARAZ_SPOOLER", "cups");
+    testutil::ScopedEnv nowhere("CUPS_SERVER", "/nonexistent/cups.sock");
+    const testutil::ToolResult r = testutil::runTool("printers", dir);
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_EQ(r.err, "davaraz: DAVARAZ_SPOOLER=cups: no CUPS server answers at /nonexistent/cups.sock\n");
+}
+
+} // namespace
+#endif
