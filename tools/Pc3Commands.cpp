@@ -8,6 +8,7 @@
 #include "davaraz/print/DevModeDump.h"
 #include "davaraz/print/DevModeRaii.h"
 #include "davaraz/print/PrintData.h"
+#include "davaraz/print/PrintJob.h"
 #include "platform/tvutils/FileName.h"
 #include "platform/tvutils/SafeWrite.h"
 
@@ -21,7 +22,7 @@
 namespace cli {
 namespace {
 
-constexpr char kPc3Usage[] = "new PRINTER OUT | show FILE | print FILE OUT.ps";
+constexpr char kPc3Usage[] = "new PRINTER OUT | show FILE | print FILE [OUT.ps]";
 
 // The meta section as the file has it, before read repairs the device or replaces a
 // configuration that follows the default printer; defaults when it does not read.
@@ -116,6 +117,7 @@ struct TempFile {
     ~TempFile() { ut::removeFile(path); }
 };
 
+// The test sheet printed to out, or sent to the configuration's printer when out is empty.
 int runPrint(const std::string& path, const std::string& out)
 {
     bool changed = false;
@@ -150,7 +152,18 @@ int runPrint(const std::string& path, const std::string& out)
     }
     std::string bytes;
     if (!readWhole(sheetPath, bytes) || bytes.compare(0, 4, "%!PS") != 0)
-        return fail(out, "no PostScript file was written");
+        return fail(out.empty() ? path : out, "no PostScript file was written");
+    if (out.empty()) {
+        const std::string printer = narrow(cfg->meta.winDeviceName);
+        wut::DEVMODE_RAII dm(data);
+        const wut::JobResult job = wut::sendToPrinter(cfg->meta.winDeviceName, dm.get(),
+                                                      std::filesystem::path(path).filename().wstring(), bytes);
+        if (!job)
+            return fail(printer, "the printer did not take the job (" + job.where + ", error " +
+                                     std::to_string(job.error) + ")");
+        std::printf("job %lu on %s\n", static_cast<unsigned long>(job.job), printer.c_str());
+        return std::fflush(stdout) == 0 ? kOk : fail("stdout", "write error");
+    }
     if (const int err = ut::replaceFile(out, {bytes}))
         return fail(out, std::string("cannot write the file: ") + std::strerror(err));
     return kOk;
@@ -160,13 +173,16 @@ int runPc3(const Args& args)
 {
     const std::string& sub = args[0];
     const std::size_t want = sub == "show" ? 2 : (sub == "new" || sub == "print") ? 3 : 0;
-    if (want == 0 || args.size() != want)
+    const bool toPrinter = sub == "print" && args.size() == 2;
+    if (want == 0 || (args.size() != want && !toPrinter))
         return usageError(std::string("usage: davaraz pc3 ") + kPc3Usage);
     const WxSession wx;
     if (!wx.started())
         return kFailed;
     if (sub == "new" && !hasExtension(args[2], L"pc3"))
         return usageError("pc3 new: " + args[2] + ": a plotter configuration needs the extension .pc3");
+    if (toPrinter)
+        return runPrint(args[1], "");
     if (sub == "print" && !hasExtension(args[2], L"ps"))
         return usageError("pc3 print: " + args[2] + ": the test sheet is PostScript and needs the extension .ps");
     if (sub == "print" && refuseInputAsOutput(args[1], args[2]) != kOk)

@@ -1,8 +1,13 @@
 // State of the virtual spooler, its backend table and the test API.
 #include "platform/vspool/VirtualSpooler.h"
 #include "platform/vspool/VirtualDriver.h"
+#include "platform/tvutils/SafeWrite.h"
+#include "platform/win32/codepage.h"
 
 #include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <unistd.h>
 
 namespace vspool {
 namespace {
@@ -179,7 +184,44 @@ bool finishJob(DWORD id, Job::State state)
     return job != nullptr;
 }
 
-bool endJob(void*, DWORD id) { return finishJob(id, Job::State::Queued); }
+// The file a queued job goes to (see jobs()).
+std::string destinationOf(const Job& job)
+{
+    const Printer* p = find(job.printer);
+    const std::string port = p ? win32::toUtf8(p->port) : std::string();
+    if (!port.empty() && port[0] == '/')
+        return port;
+    std::string folder = win32::toUtf8(job.printer);
+    for (char& c : folder)
+        if (c == '/' || c == '\\')
+            c = '_';
+    char stamp[32];
+    const std::time_t now = std::time(nullptr);
+    std::tm utc{};
+    gmtime_r(&now, &utc);
+    std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &utc);
+    return spoolFolder() + "/" + folder + "/" + stamp + "-" + std::to_string(::getpid()) + "-" +
+           std::to_string(job.id) + ".prn";
+}
+
+// Queues the job and hands its bytes to the printer's port, whole or not at all.
+bool endJob(void*, DWORD id)
+{
+    Job* job = openJob(id);
+    if (!job)
+        return false;
+    const std::string file = destinationOf(*job);
+    const Printer* p = find(job->printer);
+    std::error_code ec;
+    if (p && file != win32::toUtf8(p->port)) // a port names a place that exists
+        std::filesystem::create_directories(std::filesystem::path(file).parent_path(), ec);
+    const bool delivered = ut::replaceFile(file, {job->data}) == 0;
+    job->state = delivered ? Job::State::Queued : Job::State::Aborted;
+    if (delivered)
+        job->file = file;
+    return delivered;
+}
+
 bool abortJob(void*, DWORD id) { return finishJob(id, Job::State::Aborted); }
 
 // Always available, and preferred least: "auto" takes it when no print server has printers.
@@ -254,6 +296,16 @@ std::wstring defaultPrinter() { return state().defaultName; }
 
 QueryCounts counts() { return rawState().counts; }
 std::vector<Job> jobs() { return jobList(); }
+
+std::string spoolFolder()
+{
+    if (const char* dir = std::getenv("DAVARAZ_SPOOL_DIR"); dir && *dir)
+        return dir;
+    if (const char* state = std::getenv("XDG_STATE_HOME"); state && *state)
+        return std::string(state) + "/davaraz/spool";
+    const char* home = std::getenv("HOME");
+    return std::string(home && *home ? home : "/tmp") + "/.local/state/davaraz/spool";
+}
 void resetCounts() { rawState().counts = QueryCounts(); }
 
 } // namespace vspool

@@ -101,9 +101,14 @@ struct Job {
     std::vector<BYTE> settings; // the DEVMODEW it prints with; empty: the driver's defaults
     std::string data;
     State state = State::Open;
+    std::string file; // where a queued job's bytes went
 };
-// Every job since the process started, oldest first.
+// Every job since the process started, oldest first. A queued job's bytes go where its
+// printer's port says: a port that is a path names the file; the jobs of any other port go to
+// the printer's folder in spoolFolder(), as "<UTC time>-<process>-<job>.prn".
 std::vector<Job> jobs();
+// DAVARAZ_SPOOL_DIR, else $XDG_STATE_HOME/davaraz/spool, else ~/.local/state/davaraz/spool.
+std::string spoolFolder();
 
 // The private bytes the driver writes for a printer (valid version and checksum).
 std::vector<BYTE> privateData(const Printer& printer);

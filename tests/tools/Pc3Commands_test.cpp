@@ -90,6 +90,21 @@ TEST(Pc3Commands, PrintWritesAPostScriptTestSheet)
     EXPECT_TRUE(has(sheet, R"x((plans.pc3 - \\\\server\\Plans))x"));
     EXPECT_TRUE(has(sheet, "showpage"));
     EXPECT_EQ(dir.tempCount(), 0u);
+
+    // Without an output file the sheet goes to the printer: a virtual printer's job lands in its
+    // folder of the spool folder.
+    const testutil::ScopedEnv spool("DAVARAZ_SPOOL_DIR", dir.path("spool").c_str());
+    const ToolResult job = testutil::runTool("pc3 print " + quoted(pc3), dir);
+    ASSERT_EQ(job.exitCode, 0) << job.err;
+    EXPECT_EQ(job.out, "job 1 on \\\\server\\Plans\n");
+    std::vector<testutil::fs::path> queued;
+    for (const auto& e : testutil::fs::recursive_directory_iterator(dir.path("spool")))
+        if (e.is_regular_file())
+            queued.push_back(e.path());
+    ASSERT_EQ(queued.size(), 1u);
+    EXPECT_EQ(queued[0].parent_path().filename(), "__server_Plans");
+    EXPECT_TRUE(has(testutil::readBytes(queued[0]), "%%DocumentPaperSizes: A3\n"));
+    EXPECT_EQ(dir.tempCount(), 0u);
 }
 
 TEST(Pc3Commands, PmpNewIsAttachedOnTheNextRead)

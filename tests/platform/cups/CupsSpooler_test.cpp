@@ -2,6 +2,9 @@
 // what each device offers, the user's default printer, and jobs as the printers receive them.
 #ifdef DAVARAZ_TEST_CUPS
 #include "TestUtil.h"
+#include "davaraz/plotcfg/PlotCfg3.h"
+#include "davaraz/print/PrintFactory.h"
+#include "support/WxStart.h"
 #include "support/CupsSandbox.h"
 #include "platform/win32/Spooler.h"
 #include "platform/win32/winspool.h"
@@ -11,6 +14,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdio>
+#include <memory>
 #include <thread>
 
 namespace {
@@ -160,6 +165,55 @@ TEST_F(CupsSpooler, JobsArriveWithTheirSettings)
         for (const std::string& e : c.expected)
             EXPECT_NE(env.find(e), std::string::npos) << e << " in\n" << env;
     }
+}
+
+// One field of what pdfinfo says of a PDF ("Pages", "Page size", ...), empty when missing.
+std::string pdfInfo(const std::string& pdf, const std::string& field)
+{
+    std::string text;
+    if (FILE* p = ::popen(("pdfinfo '" + pdf + "' 2>&1").c_str(), "r")) {
+        char buf[4096];
+        for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, p)) > 0;)
+            text.append(buf, n);
+        ::pclose(p);
+    }
+    const std::size_t at = text.find("\n" + field + ":");
+    if (at == std::string::npos)
+        return "";
+    const std::size_t from = text.find_first_not_of(' ', at + field.size() + 2);
+    return text.substr(from, text.find('\n', from) - from);
+}
+
+// The test sheet of a configuration goes to its printer; a landscape sheet is turned once, by
+// the page itself, and the orientation option is never sent as well.
+TEST_F(CupsSpooler, TheToolPrintsTheTestSheetOnTheConfigurationsPrinter)
+{
+    ASSERT_TRUE(wxtest::start(false));
+    wut::registerPrintFactory();
+    const testutil::TempDir dir;
+    const testutil::ScopedEnv cups("DAVARAZ_SPOOLER", "cups");
+    for (const int orientation : {1, 2}) {
+        const std::string name = (orientation == 2 ? "landscape-" : "portrait-") + std::to_string(::getpid()) + ".pc3";
+        std::unique_ptr<CPlotCfg3> cfg(CPlotCfg3::create(L"Office_Colour"));
+        ASSERT_NE(cfg, nullptr);
+        cfg->media.dmOrientation = orientation;
+        ASSERT_TRUE(cfg->write(dir.path(name).wstring().c_str()));
+        const testutil::ToolResult r = testutil::runTool("pc3 print '" + dir.path(name).string() + "'", dir);
+        ASSERT_EQ(r.exitCode, 0) << r.err;
+        EXPECT_EQ(r.out.rfind("job ", 0), 0u);
+        EXPECT_NE(r.out.find(" on Office_Colour\n"), std::string::npos) << r.out;
+        const std::string env = received("Office_Colour", name);
+        ASSERT_FALSE(env.empty()) << "the sheet never reached the printer";
+        EXPECT_EQ(env.find("ORIENTATION_REQUESTED"), std::string::npos) << env;
+        std::string pdf;
+        for (const auto& e : testutil::fs::directory_iterator(testutil::cupsSpool("Office_Colour")))
+            if (e.path().extension() == ".pdf" && testutil::readBytes(e.path().string() + ".env") == env)
+                pdf = e.path().string();
+        EXPECT_EQ(pdfInfo(pdf, "Pages"), "1");
+        EXPECT_EQ(pdfInfo(pdf, "Page rot"), "0");
+        EXPECT_EQ(pdfInfo(pdf, "Page size"), "612 x 792 pts (letter)") << "the queue's default paper, upright";
+    }
+    wut::unRegisterPrintFactory();
 }
 
 TEST_F(CupsSpooler, TheToolTakesCupsWhenItHasQueuesAndSaysWhyNot)

@@ -3,7 +3,9 @@
 #include "platform/win32/SpoolerFixture.h"
 
 #include "TestUtil.h"
+#include "davaraz/print/PrintJob.h"
 #include "platform/win32/Spooler.h"
+#include "platform/win32/codepage.h"
 
 #include <cstdlib>
 #include <string>
@@ -165,6 +167,30 @@ TEST_F(VirtualSpooler, JobsKeepWhatThePrinterReceived)
     EXPECT_EQ(done.state, vspool::Job::State::Queued);
     EXPECT_TRUE(jobs[before + 1].settings.empty()) << "the driver's defaults";
     EXPECT_EQ(jobs[before + 1].state, vspool::Job::State::Aborted);
+    // A port that is no path: the printer's folder of the spool folder.
+    EXPECT_EQ(done.file.rfind(vspool::spoolFolder() + "/Large Format Plotter/", 0), 0u) << done.file;
+    EXPECT_EQ(testutil::readBytes(done.file), "HP-GL");
+    EXPECT_TRUE(jobs[before + 1].file.empty());
+}
+
+// A port that is a path is the file the job goes to, whole or not at all.
+TEST_F(VirtualSpooler, APathPortIsTheJobsFile)
+{
+    const testutil::TempDir dir;
+    testutil::writeBytes(dir.path("file"), "");
+    for (const bool writable : {true, false}) {
+        const std::string port = dir.path(writable ? "plotter.prn" : "file/plotter.prn").string();
+        ASSERT_TRUE(vspool::changePrinter(L"Large Format Plotter", [&](vspool::Printer& p) { p.port = win32::fromUtf8(port); }));
+        const wut::JobResult r = wut::sendToPrinter(L"Large Format Plotter", nullptr, L"Plan", "HP-GL;PG;");
+        if (writable) {
+            EXPECT_NE(r.job, 0u);
+            EXPECT_EQ(testutil::readBytes(port), "HP-GL;PG;");
+        } else {
+            EXPECT_EQ(r.job, 0u);
+            EXPECT_EQ(r.where, "EndDocPrinter");
+            EXPECT_EQ(vspool::jobs().back().state, vspool::Job::State::Aborted);
+        }
+    }
 }
 
 // "auto" takes the most preferred backend that can serve and has printers; names are the
