@@ -97,6 +97,23 @@ inline ToolResult runTool(const std::string& args, const TempDir& dir)
     return r;
 }
 
+// One field of what pdfinfo says of a PDF ("Pages", "Page size", ...), empty when missing.
+inline std::string pdfInfo(const std::string& pdf, const std::string& field)
+{
+    std::string text;
+    if (FILE* p = ::popen(("pdfinfo '" + pdf + "' 2>&1").c_str(), "r")) {
+        char buf[4096];
+        for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, p)) > 0;)
+            text.append(buf, n);
+        ::pclose(p);
+    }
+    const std::size_t at = text.find("\n" + field + ":");
+    if (at == std::string::npos)
+        return "";
+    const std::size_t from = text.find_first_not_of(' ', at + field.size() + 2);
+    return text.substr(from, text.find('\n', from) - from);
+}
+
 // Sets or clears an environment variable for one scope.
 class ScopedEnv {
 public:

@@ -14,6 +14,7 @@
 
 #include <wx/dcprint.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -22,7 +23,7 @@
 namespace cli {
 namespace {
 
-constexpr char kPc3Usage[] = "new PRINTER OUT | show FILE | print FILE [OUT.ps]";
+constexpr char kPc3Usage[] = "new PRINTER OUT | show FILE | print FILE [OUT.ps | OUT.pdf]";
 
 // The meta section as the file has it, before read repairs the device or replaces a
 // configuration that follows the default printer; defaults when it does not read.
@@ -117,6 +118,28 @@ struct TempFile {
     ~TempFile() { ut::removeFile(path); }
 };
 
+// The PDF output's test sheet: a PDF at the configuration's paper size and orientation.
+int printPdf(const CPlotCfg3& cfg, const std::string& path, const std::string& out)
+{
+    const auto& d = cfg.media.size.mediaDescription;
+    const bool landscape = cfg.media.dmOrientation == 2;
+    // Turned to landscape, the portrait page's bottom border is on the left, its left on top.
+    const double width = landscape ? d.mediaBounds.ury : d.mediaBounds.urx;
+    const double height = landscape ? d.mediaBounds.urx : d.mediaBounds.ury;
+    const double left = landscape ? d.printableBoundsLly : d.printableBoundsLlx;
+    const double top = landscape ? d.printableBoundsLlx : d.mediaBounds.ury - d.printableBoundsUry;
+    if (!(width > 0 && height > 0 && width <= 15000 && height <= 15000))
+        return fail(path, "the paper size is not one a PDF page can have");
+    const wxString caption = wxString::FromUTF8(std::filesystem::path(path).filename().string()) + " - " +
+                             wxString(cfg.meta.localizedModelName);
+    const std::string pdf = pdfTestSheet(width, height, std::max(0.0, left), std::max(0.0, top), caption);
+    if (pdf.empty())
+        return fail(out, "cairo could not draw the PDF");
+    if (const int err = ut::replaceFile(out, {pdf}))
+        return fail(out, std::string("cannot write the file: ") + std::strerror(err));
+    return kOk;
+}
+
 // The test sheet printed to out, or sent to the configuration's printer when out is empty.
 int runPrint(const std::string& path, const std::string& out)
 {
@@ -124,8 +147,13 @@ int runPrint(const std::string& path, const std::string& out)
     const auto cfg = load(path, changed);
     if (!cfg)
         return kFailed;
+    const bool pdfOut = hasExtension(out, L"pdf");
+    if (cfg->isPdfExport() && !pdfOut)
+        return usageError("pc3 print: " + path + ": the PDF output prints its test sheet into a file OUT.pdf");
     if (cfg->isPdfExport())
-        return fail(path, "the PDF output has no printer to print a test sheet on");
+        return printPdf(*cfg, path, out);
+    if (pdfOut)
+        return usageError("pc3 print: " + out + ": a printer's test sheet is PostScript and needs the extension .ps");
     wut::PrintData data;
     if (!cfg->toPrintData(data))
         return fail(path, "no print settings can be made: the printer cannot be opened or the custom section lacks entries");
@@ -146,7 +174,7 @@ int runPrint(const std::string& path, const std::string& out)
         if (!dc->StartDoc(caption))
             return fail(out, "the print job cannot be started");
         dc->StartPage();
-        drawTestSheet(*dc, caption);
+        drawTestSheet(*dc, {dc->GetPPI(), dc->GetPaperRect()}, caption);
         dc->EndPage();
         dc->EndDoc();
     }
@@ -183,8 +211,8 @@ int runPc3(const Args& args)
         return usageError("pc3 new: " + args[2] + ": a plotter configuration needs the extension .pc3");
     if (toPrinter)
         return runPrint(args[1], "");
-    if (sub == "print" && !hasExtension(args[2], L"ps"))
-        return usageError("pc3 print: " + args[2] + ": the test sheet is PostScript and needs the extension .ps");
+    if (sub == "print" && !hasExtension(args[2], L"ps") && !hasExtension(args[2], L"pdf"))
+        return usageError("pc3 print: " + args[2] + ": the test sheet is PostScript (.ps), or PDF (.pdf) for the PDF output");
     if (sub == "print" && refuseInputAsOutput(args[1], args[2]) != kOk)
         return kFailed;
     if (sub == "new")

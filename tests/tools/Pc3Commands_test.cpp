@@ -51,11 +51,27 @@ TEST(Pc3Commands, NewThenShowForThePdfOutput)
     EXPECT_TRUE(has(r.out, "\nPDF output: yes\nPMP: none\nprint settings: none")) << r.out;
     EXPECT_FALSE(has(r.out, "dmDeviceName")) << r.out;
 
-    // No printer to print on.
-    const ToolResult p = testutil::runTool("pc3 print " + quoted(pc3) + " " + quoted(dir.path("pdf.ps")), dir);
-    EXPECT_EQ(p.exitCode, 1);
-    EXPECT_TRUE(has(p.err, "pdf.pc3: the PDF output has no printer")) << p.err;
+    // Its test sheet is a PDF at its paper size, A0, and orientation; never PostScript or a job.
+    for (const char* out : {"pdf.ps", ""}) {
+        const ToolResult p = testutil::runTool("pc3 print " + quoted(pc3) + (*out ? " " + quoted(dir.path(out)) : ""), dir);
+        EXPECT_EQ(p.exitCode, 2) << out;
+        EXPECT_TRUE(has(p.err, "pdf.pc3: the PDF output prints its test sheet into a file OUT.pdf")) << p.err;
+    }
     EXPECT_FALSE(testutil::fs::exists(dir.path("pdf.ps")));
+    const std::string text = testutil::runTool("dump " + quoted(pc3), dir).out;
+    const std::size_t portrait = text.find("dm_orientation=1\n");
+    ASSERT_NE(portrait, std::string::npos);
+    testutil::writeBytes(dir.path("landscape.txt"), std::string(text).replace(portrait, 16, "dm_orientation=2"));
+    ASSERT_EQ(testutil::runTool("pack " + quoted(dir.path("landscape.txt")) + " " + quoted(dir.path("landscape.pc3")), dir).exitCode, 0);
+    for (const auto& [config, size] : {std::pair<std::string, std::string>{"pdf", "2383.94 x 3370.39 pts (A0)"},
+                                       {"landscape", "3370.39 x 2383.94 pts (A0)"}}) {
+        const auto pdf = dir.path(config + ".pdf");
+        const ToolResult p = testutil::runTool("pc3 print " + quoted(dir.path(config + ".pc3")) + " " + quoted(pdf), dir);
+        ASSERT_EQ(p.exitCode, 0) << p.err;
+        EXPECT_EQ(testutil::pdfInfo(pdf.string(), "Pages"), "1");
+        EXPECT_EQ(testutil::pdfInfo(pdf.string(), "Page size"), size);
+        EXPECT_EQ(testutil::pdfInfo(pdf.string(), "Page rot"), "0");
+    }
     EXPECT_EQ(dir.tempCount(), 0u);
 }
 

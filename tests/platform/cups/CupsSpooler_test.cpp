@@ -14,7 +14,6 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstdio>
 #include <memory>
 #include <thread>
 
@@ -167,23 +166,6 @@ TEST_F(CupsSpooler, JobsArriveWithTheirSettings)
     }
 }
 
-// One field of what pdfinfo says of a PDF ("Pages", "Page size", ...), empty when missing.
-std::string pdfInfo(const std::string& pdf, const std::string& field)
-{
-    std::string text;
-    if (FILE* p = ::popen(("pdfinfo '" + pdf + "' 2>&1").c_str(), "r")) {
-        char buf[4096];
-        for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, p)) > 0;)
-            text.append(buf, n);
-        ::pclose(p);
-    }
-    const std::size_t at = text.find("\n" + field + ":");
-    if (at == std::string::npos)
-        return "";
-    const std::size_t from = text.find_first_not_of(' ', at + field.size() + 2);
-    return text.substr(from, text.find('\n', from) - from);
-}
-
 // The test sheet of a configuration goes to its printer; a landscape sheet is turned once, by
 // the page itself, and the orientation option is never sent as well.
 TEST_F(CupsSpooler, TheToolPrintsTheTestSheetOnTheConfigurationsPrinter)
@@ -209,9 +191,9 @@ TEST_F(CupsSpooler, TheToolPrintsTheTestSheetOnTheConfigurationsPrinter)
         for (const auto& e : testutil::fs::directory_iterator(testutil::cupsSpool("Office_Colour")))
             if (e.path().extension() == ".pdf" && testutil::readBytes(e.path().string() + ".env") == env)
                 pdf = e.path().string();
-        EXPECT_EQ(pdfInfo(pdf, "Pages"), "1");
-        EXPECT_EQ(pdfInfo(pdf, "Page rot"), "0");
-        EXPECT_EQ(pdfInfo(pdf, "Page size"), "612 x 792 pts (letter)") << "the queue's default paper, upright";
+        EXPECT_EQ(testutil::pdfInfo(pdf, "Pages"), "1");
+        EXPECT_EQ(testutil::pdfInfo(pdf, "Page rot"), "0");
+        EXPECT_EQ(testutil::pdfInfo(pdf, "Page size"), "612 x 792 pts (letter)") << "the queue's default paper, upright";
     }
     wut::unRegisterPrintFactory();
 }
