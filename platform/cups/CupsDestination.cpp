@@ -112,6 +112,41 @@ short defaultSource(const Attrs& a, const Driver& d)
     return d.printer.bins.empty() ? DMBIN_AUTO : static_cast<short>(d.printer.bins.front().id);
 }
 
+std::vector<int> integers(ipp_attribute_t* attr)
+{
+    std::vector<int> out;
+    for (int i = 0; i < ippGetCount(attr); ++i) {
+        if (ippGetValueTag(attr) == IPP_TAG_RANGE) {
+            int upper = 0;
+            for (int n = ippGetRange(attr, i, &upper); n <= upper && n <= 100; ++n)
+                out.push_back(n);
+        } else {
+            out.push_back(ippGetInteger(attr, i));
+        }
+    }
+    return out;
+}
+
+OptionChoices optionsOf(const Attrs& a, const std::vector<Medium>& media)
+{
+    OptionChoices c;
+    c.numberUp = integers(a.supported("number-up"));
+    c.finishings = integers(a.supported("finishings"));
+    c.scaling = strings(a.supported("print-scaling"));
+    c.outputBins = strings(a.supported("output-bin"));
+    for (const Medium& m : media)
+        c.borderless = c.borderless || (m.left == 0 && m.top == 0 && m.right == 0 && m.bottom == 0);
+    if (ipp_attribute_t* n = a.byDefault("number-up"))
+        c.defaults.numberUp = ippGetInteger(n, 0);
+    if (ipp_attribute_t* f = a.byDefault("finishings"))
+        c.defaults.finishings = ippGetInteger(f, 0);
+    c.defaults.scaling = a.defaultString("print-scaling");
+    c.defaults.outputBin = a.defaultString("output-bin");
+    // Defaults the destination does not list stand for its own choice.
+    c.defaults = validated(c.defaults, c);
+    return c;
+}
+
 } // namespace
 
 DestPtr findDest(const std::wstring& name)
@@ -150,7 +185,8 @@ bool describe(cups_dest_t* dest, Driver& out)
     vspool::Printer& p = out.printer;
     static_cast<win32::spool::PrinterEntry&>(p) = entryOf(*dest);
 
-    p.papers = papersOf(mediaOf(a), &out.media);
+    const std::vector<Medium> media = mediaOf(a);
+    p.papers = papersOf(media, &out.media);
     out.sources = strings(a.supported("media-source"));
     p.bins = binsOf(out.sources);
 
@@ -166,6 +202,11 @@ bool describe(cups_dest_t* dest, Driver& out)
     ippGetRange(a.supported("copies"), 0, &upper);
     p.maxCopies = static_cast<short>(std::clamp(upper, 1, 9999));
     p.postscript = a.supports("document-format", "application/postscript");
+
+    out.options = optionsOf(a, media);
+    p.privateVersion = kOptionsVersion;
+    p.privateBytes = static_cast<WORD>(vspool::kPrivateHeader + kOptionsPayload);
+    p.privatePayload = encodeOptions(dest->name, out.options.defaults);
 
     vspool::Defaults& d = p.defaults;
     d.paper = defaultPaper(a, out);

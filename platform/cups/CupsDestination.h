@@ -1,6 +1,7 @@
 // A CUPS destination as the driver of the CUPS backend sees it: libcups handles with owners,
 // and the destination described as a virtual printer, so that one driver serves both backends.
 #pragma once
+#include "platform/cups/CupsOptions.h"
 #include "platform/vspool/VirtualSpooler.h"
 
 #include <cups/cups.h>
@@ -32,12 +33,13 @@ HttpPtr connectServer();
 // The printer record of a destination as every backend reports one.
 win32::spool::PrinterEntry entryOf(const cups_dest_t& dest);
 
-// A destination's driver: its description, and the PWG names and media-source keywords behind
-// the paper and tray numbers, for the options of a job.
+// A destination's driver: its description, the PWG names and media-source keywords behind the
+// paper and tray numbers, and the options its private bytes hold, for the options of a job.
 struct Driver {
     vspool::Printer printer;
     std::vector<std::string> media;   // parallel to printer.papers
     std::vector<std::string> sources; // parallel to printer.bins
+    OptionChoices options;
 };
 // Asks the destination's capabilities and defaults; false when the server does not answer.
 bool describe(cups_dest_t* dest, Driver& out);

@@ -130,12 +130,36 @@ bool defaultDevMode(void*, const std::wstring& printer, std::vector<BYTE>& out)
     return true;
 }
 
+// The options in a DEVMODE's private bytes, this printer's own only: another printer's, or
+// values this one does not accept, give way to its defaults.
+DriverOptions optionsIn(const Driver& d, const DEVMODEW& dm)
+{
+    DriverOptions o;
+    const BYTE* priv = devModePrivate(&dm) + vspool::kPrivateHeader;
+    if (dm.dmDriverExtra != d.printer.privateBytes ||
+        !decodeOptions(win32::toUtf8(d.printer.name), priv, kOptionsPayload, o))
+        return d.options.defaults;
+    return validated(o, d.options);
+}
+
+// The driver's merge, with its own options record checked and written anew.
+std::vector<BYTE> merged(const Driver& d, const DEVMODEW& in)
+{
+    std::vector<BYTE> bytes = vspool::driver::merge(d.printer, in);
+    auto& dm = *reinterpret_cast<DEVMODEW*>(bytes.data());
+    const std::vector<BYTE> payload = encodeOptions(win32::toUtf8(d.printer.name), optionsIn(d, dm));
+    BYTE* priv = devModePrivate(&dm);
+    std::copy(payload.begin(), payload.end(), priv + vspool::kPrivateHeader);
+    vspool::sealPrivate(d.printer, priv);
+    return bytes;
+}
+
 bool mergeDevMode(void*, const std::wstring& printer, const DEVMODEW& in, std::vector<BYTE>& out)
 {
     Driver d;
     if (!driverOf(printer, d))
         return false;
-    out = vspool::driver::merge(d.printer, in);
+    out = merged(d, in);
     return true;
 }
 
@@ -177,23 +201,32 @@ std::map<DWORD, Job>& jobs()
 }
 
 // The job options of the settings: paper and tray together as one media-col (a tray sent on its
-// own never reaches the printer), sides, colour, copies and collation.
+// own never reaches the printer, and no margins ask for borderless), sides, colour, copies and
+// collation, and the driver's own options.
 int jobOptions(const Driver& d, const DEVMODEW* given, cups_option_t** options)
 {
-    const std::vector<BYTE> bytes =
-        given ? vspool::driver::merge(d.printer, *given) : vspool::driver::defaultDevMode(d.printer);
+    const std::vector<BYTE> bytes = given ? merged(d, *given) : vspool::driver::defaultDevMode(d.printer);
     const DEVMODEW& dm = *reinterpret_cast<const DEVMODEW*>(bytes.data());
+    const DriverOptions own = optionsIn(d, dm);
     int n = 0;
     std::string col;
+    bool borderless = own.borderless;
     for (std::size_t i = 0; i < d.printer.papers.size(); ++i) {
         const win32::spool::Paper& p = d.printer.papers[i];
-        if (p.id == static_cast<WORD>(dm.dmPaperSize))
-            col += "media-size={x-dimension=" + std::to_string(p.width * 10) +
-                   " y-dimension=" + std::to_string(p.height * 10) + "}";
+        if (p.id != static_cast<WORD>(dm.dmPaperSize))
+            continue;
+        // Exact hundredths of a millimetre from the medium's name; the paper has tenths.
+        const pwg_media_t* size = pwgMediaForPWG(d.media[i].c_str());
+        col += "media-size={x-dimension=" + std::to_string(size ? size->width : p.width * 10) +
+               " y-dimension=" + std::to_string(size ? size->length : p.height * 10) + "}";
+        const auto& m = p.margins;
+        borderless = borderless || (m.left == 0 && m.top == 0 && m.right == 0 && m.bottom == 0);
     }
     for (std::size_t i = 0; i < d.printer.bins.size(); ++i)
         if (d.printer.bins[i].id == static_cast<WORD>(dm.dmDefaultSource))
             col += (col.empty() ? "" : " ") + std::string("media-source=") + d.sources[i];
+    if (borderless && !col.empty())
+        col += " media-bottom-margin=0 media-left-margin=0 media-right-margin=0 media-top-margin=0";
     if (!col.empty())
         n = cupsAddOption("media-col", ("{" + col + "}").c_str(), n, options);
     if (d.printer.duplex)
@@ -205,6 +238,14 @@ int jobOptions(const Driver& d, const DEVMODEW* given, cups_option_t** options)
     if (d.printer.color)
         n = cupsAddOption("print-color-mode", dm.dmColor == DMCOLOR_COLOR ? "color" : "monochrome", n, options);
     n = cupsAddIntegerOption("copies", dm.dmCopies, n, options);
+    if (own.numberUp != 1)
+        n = cupsAddIntegerOption("number-up", own.numberUp, n, options);
+    if (own.finishings != 3)
+        n = cupsAddIntegerOption("finishings", own.finishings, n, options);
+    if (!own.scaling.empty())
+        n = cupsAddOption("print-scaling", own.scaling.c_str(), n, options);
+    if (!own.outputBin.empty())
+        n = cupsAddOption("output-bin", own.outputBin.c_str(), n, options);
     if (dm.dmCopies > 1)
         n = cupsAddOption("multiple-document-handling",
                           dm.dmCollate == DMCOLLATE_TRUE ? "separate-documents-collated-copies"

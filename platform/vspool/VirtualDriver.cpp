@@ -278,16 +278,27 @@ std::vector<BYTE> privateData(const Printer& p)
     std::vector<BYTE> bytes(p.privateBytes, 0);
     if (p.privateBytes < kPrivateHeader)
         return bytes;
-    // The payload stands for the driver's own settings: a pattern that depends on the driver.
-    unsigned seed = 7;
-    for (wchar_t c : p.driver)
-        seed = seed * 131 + static_cast<unsigned>(c);
-    for (std::size_t i = kPrivateHeader; i < bytes.size(); ++i)
-        bytes[i] = static_cast<BYTE>((seed >> (i % 24)) + i * 17);
-    const WORD sum = checksum(bytes.data() + kPrivateHeader, bytes.size() - kPrivateHeader);
-    std::memcpy(bytes.data(), &p.privateVersion, 2);
-    std::memcpy(bytes.data() + 2, &sum, 2);
+    if (p.privatePayload.size() == bytes.size() - kPrivateHeader) {
+        std::copy(p.privatePayload.begin(), p.privatePayload.end(), bytes.begin() + kPrivateHeader);
+    } else {
+        // The payload stands for the driver's own settings: a pattern that depends on the driver.
+        unsigned seed = 7;
+        for (wchar_t c : p.driver)
+            seed = seed * 131 + static_cast<unsigned>(c);
+        for (std::size_t i = kPrivateHeader; i < bytes.size(); ++i)
+            bytes[i] = static_cast<BYTE>((seed >> (i % 24)) + i * 17);
+    }
+    sealPrivate(p, bytes.data());
     return bytes;
+}
+
+void sealPrivate(const Printer& p, BYTE* bytes)
+{
+    if (p.privateBytes < kPrivateHeader)
+        return;
+    const WORD sum = checksum(bytes + kPrivateHeader, p.privateBytes - kPrivateHeader);
+    std::memcpy(bytes, &p.privateVersion, 2);
+    std::memcpy(bytes + 2, &sum, 2);
 }
 
 } // namespace vspool

@@ -52,6 +52,8 @@ struct Printer : win32::spool::PrinterEntry {
     // Private driver bytes: 0, or at least kPrivateHeader (version and checksum, then payload).
     WORD privateBytes = 0;
     WORD privateVersion = 1;
+    // The payload of the driver's default private bytes; empty: a pattern of the driver's own.
+    std::vector<BYTE> privatePayload;
 };
 
 // Header of the private bytes: WORD version, WORD checksum of the payload that follows.
@@ -112,5 +114,8 @@ std::string spoolFolder();
 
 // The private bytes the driver writes for a printer (valid version and checksum).
 std::vector<BYTE> privateData(const Printer& printer);
+// Writes the header of private bytes (privateBytes long, payload already in place): the
+// printer's version and the payload's checksum.
+void sealPrivate(const Printer& printer, BYTE* bytes);
 
 } // namespace vspool

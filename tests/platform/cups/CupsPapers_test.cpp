@@ -1,6 +1,7 @@
 // Paper and tray numbers of the CUPS driver: Windows numbers where they exist, driver numbers
 // that do not depend on the rest of the list, names that do not depend on the locale.
 #ifdef DAVARAZ_TEST_CUPS
+#include "platform/cups/CupsOptions.h"
 #include "platform/cups/CupsPapers.h"
 
 #include <gtest/gtest.h>
@@ -86,6 +87,38 @@ TEST(PwgPapers, TraysByKeyword)
         EXPECT_EQ(bins[i].id, expected[i].first);
         EXPECT_EQ(bins[i].name, expected[i].second);
     }
+}
+
+// The driver's own options: a record of this printer's (its name's case aside), each value
+// the destination does not take replaced by its default.
+TEST(DriverOptionsRecord, RoundTripTagAndValidation)
+{
+    using cupsspool::DriverOptions;
+    const DriverOptions asked{4, 4, true, "fit", "face-up"};
+    const std::vector<BYTE> record = cupsspool::encodeOptions("Office_Colour", asked);
+    DriverOptions got;
+    ASSERT_TRUE(cupsspool::decodeOptions("office_colour", record.data(), record.size(), got));
+    EXPECT_TRUE(got == asked);
+    EXPECT_FALSE(cupsspool::decodeOptions("Draft_Mono", record.data(), record.size(), got));
+    EXPECT_FALSE(cupsspool::decodeOptions("Office_Colour", record.data(), record.size() - 1, got));
+    const DriverOptions tooLong{1, 3, false, std::string(26, 'x'), "face-up"};
+    const std::vector<BYTE> cut = cupsspool::encodeOptions("P", tooLong);
+    ASSERT_TRUE(cupsspool::decodeOptions("P", cut.data(), cut.size(), got));
+    EXPECT_EQ(got.scaling, "") << "a keyword the record cannot hold is the printer's choice";
+    EXPECT_EQ(got.outputBin, "face-up");
+
+    cupsspool::OptionChoices choices;
+    choices.numberUp = {1, 2, 4};
+    choices.finishings = {3};
+    choices.scaling = {"auto", "fit"};
+    choices.outputBins = {"face-down"};
+    choices.defaults = {1, 3, false, "auto", "face-down"};
+    const DriverOptions v = cupsspool::validated(asked, choices);
+    EXPECT_EQ(v.numberUp, 4);
+    EXPECT_EQ(v.finishings, 3);
+    EXPECT_FALSE(v.borderless) << "no medium without margins";
+    EXPECT_EQ(v.scaling, "fit");
+    EXPECT_EQ(v.outputBin, "face-down");
 }
 
 } // namespace

@@ -6,6 +6,8 @@
 #include "davaraz/print/PrintFactory.h"
 #include "support/WxStart.h"
 #include "support/CupsSandbox.h"
+#include "platform/cups/CupsOptions.h"
+#include "platform/vspool/VirtualDriver.h"
 #include "platform/win32/Spooler.h"
 #include "platform/win32/winspool.h"
 #include "platform/win32/codepage.h"
@@ -196,6 +198,73 @@ TEST_F(CupsSpooler, TheToolPrintsTheTestSheetOnTheConfigurationsPrinter)
         EXPECT_EQ(testutil::pdfInfo(pdf, "Page size"), "612 x 792 pts (letter)") << "the queue's default paper, upright";
     }
     wut::unRegisterPrintFactory();
+}
+
+// The options without a DEVMODE member live in the private bytes; another printer's bytes, or
+// a value this printer does not take, are repaired by the merge; a job carries them.
+TEST_F(CupsSpooler, TheDriversOwnOptionsAreCheckedAndSent)
+{
+    using cupsspool::DriverOptions;
+    // Writes options into a DEVMODE's private bytes as the driver of `printer` would.
+    const auto withOptions = [](std::vector<BYTE> bytes, const std::string& printer, const DriverOptions& o) {
+        auto& dm = *reinterpret_cast<DEVMODEW*>(bytes.data());
+        const std::vector<BYTE> payload = cupsspool::encodeOptions(printer, o);
+        std::copy(payload.begin(), payload.end(), devModePrivate(&dm) + vspool::kPrivateHeader);
+        vspool::Printer driver;
+        driver.privateBytes = dm.dmDriverExtra;
+        driver.privateVersion = cupsspool::kOptionsVersion;
+        vspool::sealPrivate(driver, devModePrivate(&dm));
+        return bytes;
+    };
+    const auto mergedOptions = [](LPCWSTR printer, const std::vector<BYTE>& in) {
+        std::vector<BYTE> out(static_cast<std::size_t>(DocumentPropertiesW(nullptr, nullptr, printer, nullptr, nullptr, 0)));
+        EXPECT_EQ(DocumentPropertiesW(nullptr, nullptr, printer, reinterpret_cast<DEVMODEW*>(out.data()),
+                                      reinterpret_cast<const DEVMODEW*>(in.data()), DM_OUT_BUFFER | DM_IN_BUFFER),
+                  IDOK);
+        const auto& dm = *reinterpret_cast<const DEVMODEW*>(out.data());
+        DriverOptions o;
+        EXPECT_TRUE(cupsspool::decodeOptions(win32::toUtf8(win32::fromUtf16(printer)),
+                                             devModePrivate(&dm) + vspool::kPrivateHeader, cupsspool::kOptionsPayload, o));
+        return o;
+    };
+    const std::vector<BYTE> office = defaults(u"Office_Colour");
+    const DriverOptions mine{4, 3, true, "", "face-up"};
+    EXPECT_TRUE(mergedOptions(u"Office_Colour", withOptions(office, "Office_Colour", mine)) == mine);
+    DriverOptions odd = mine;
+    odd.numberUp = 3;
+    EXPECT_EQ(mergedOptions(u"Office_Colour", withOptions(office, "Office_Colour", odd)).numberUp, 1);
+    EXPECT_EQ(mergedOptions(u"Office_Colour", withOptions(office, "Office_Colour", odd)).outputBin, "face-up");
+    const DriverOptions mono = mergedOptions(u"Draft_Mono", withOptions(office, "Office_Colour", mine));
+    EXPECT_EQ(mono.numberUp, 1) << "another printer's bytes give way to the defaults";
+    EXPECT_EQ(mono.outputBin, "face-down");
+    EXPECT_FALSE(mono.borderless);
+
+    // A borderless paper travels as a media-col without margins; the output bin as an option.
+    std::vector<win32::spool::Paper> papers;
+    const auto& b = win32::spool::backend();
+    ASSERT_TRUE(b.papers(b.context, L"Office_Colour", nullptr, papers));
+    const auto photo = std::find_if(papers.begin(), papers.end(), [](const auto& p) { return p.name == L"Index 4x6 (Borderless)"; });
+    ASSERT_NE(photo, papers.end());
+    std::vector<BYTE> settings = withOptions(office, "Office_Colour", mine);
+    reinterpret_cast<DEVMODEW*>(settings.data())->dmPaperSize = static_cast<short>(photo->id);
+    PRINTER_DEFAULTSW open{nullptr, reinterpret_cast<DEVMODEW*>(settings.data()), 0};
+    HANDLE h = nullptr;
+    ASSERT_TRUE(OpenPrinterW(u"Office_Colour", &h, &open));
+    const std::string jobName = "borderless " + std::to_string(::getpid());
+    std::u16string document = win32::toUtf16(win32::fromUtf8(jobName));
+    DOC_INFO_1W doc{&document[0], nullptr, nullptr};
+    ASSERT_NE(StartDocPrinterW(h, 1, reinterpret_cast<LPBYTE>(&doc)), 0u);
+    char page[] = "%!PS\n72 72 moveto 200 200 lineto stroke showpage\n";
+    DWORD written = 0;
+    ASSERT_TRUE(WritePrinter(h, page, sizeof page - 1, &written));
+    ASSERT_TRUE(EndDocPrinter(h));
+    ClosePrinter(h);
+    const std::string env = received("Office_Colour", jobName);
+    EXPECT_NE(env.find("{media-size={x-dimension=10160 y-dimension=15240} media-bottom-margin=0 media-left-margin=0 "
+                       "media-right-margin=0"),
+              std::string::npos)
+        << env;
+    EXPECT_NE(env.find("IPP_OUTPUT_BIN=face-up"), std::string::npos) << env;
 }
 
 TEST_F(CupsSpooler, TheToolTakesCupsWhenItHasQueuesAndSaysWhyNot)
