@@ -147,6 +147,22 @@ OptionChoices optionsOf(const Attrs& a, const std::vector<Medium>& media)
     return c;
 }
 
+// The custom size range, listed as custom_min_ and custom_max_ media: the minimum rounded up,
+// the maximum down, to tenths of a millimetre.
+void customRange(const Attrs& a, vspool::Printer& p)
+{
+    for (const std::string& m : strings(a.supported("media"))) {
+        const bool min = m.compare(0, 11, "custom_min_") == 0, max = m.compare(0, 11, "custom_max_") == 0;
+        const pwg_media_t* size = min || max ? pwgMediaForPWG(m.c_str()) : nullptr;
+        if (size && min)
+            p.customMin = {(size->width + 9) / 10, (size->length + 9) / 10};
+        if (size && max)
+            p.customMax = {size->width / 10, size->length / 10};
+    }
+    if (p.customMax.x < p.customMin.x || p.customMax.y < p.customMin.y)
+        p.customMin = p.customMax = {0, 0};
+}
+
 } // namespace
 
 DestPtr findDest(const std::wstring& name)
@@ -204,6 +220,7 @@ bool describe(cups_dest_t* dest, Driver& out)
     p.postscript = a.supports("document-format", "application/postscript");
 
     out.options = optionsOf(a, media);
+    customRange(a, p);
     p.privateVersion = kOptionsVersion;
     p.privateBytes = static_cast<WORD>(vspool::kPrivateHeader + kOptionsPayload);
     p.privatePayload = encodeOptions(dest->name, out.options.defaults);

@@ -222,6 +222,9 @@ int jobOptions(const Driver& d, const DEVMODEW* given, cups_option_t** options)
         const auto& m = p.margins;
         borderless = borderless || (m.left == 0 && m.top == 0 && m.right == 0 && m.bottom == 0);
     }
+    if (dm.dmPaperSize == DMPAPER_USER)
+        col = "media-size={x-dimension=" + std::to_string(dm.dmPaperWidth * 10) +
+              " y-dimension=" + std::to_string(dm.dmPaperLength * 10) + "}";
     for (std::size_t i = 0; i < d.printer.bins.size(); ++i)
         if (d.printer.bins[i].id == static_cast<WORD>(dm.dmDefaultSource))
             col += (col.empty() ? "" : " ") + std::string("media-source=") + d.sources[i];
@@ -238,6 +241,15 @@ int jobOptions(const Driver& d, const DEVMODEW* given, cups_option_t** options)
     if (d.printer.color)
         n = cupsAddOption("print-color-mode", dm.dmColor == DMCOLOR_COLOR ? "color" : "monochrome", n, options);
     n = cupsAddIntegerOption("copies", dm.dmCopies, n, options);
+    // A quality level (DMRES_*, below zero; the enum, as cupsd ignores the keywords) or a
+    // resolution the printer lists.
+    static const int kQualities[] = {IPP_QUALITY_DRAFT, IPP_QUALITY_DRAFT, IPP_QUALITY_NORMAL, IPP_QUALITY_HIGH};
+    if (dm.dmPrintQuality < 0 && dm.dmPrintQuality >= DMRES_HIGH)
+        n = cupsAddIntegerOption("print-quality", kQualities[-dm.dmPrintQuality - 1], n, options);
+    else if (dm.dmPrintQuality > 0)
+        n = cupsAddOption("printer-resolution",
+                          (std::to_string(dm.dmPrintQuality) + "x" + std::to_string(dm.dmYResolution) + "dpi").c_str(), n,
+                          options);
     if (own.numberUp != 1)
         n = cupsAddIntegerOption("number-up", own.numberUp, n, options);
     if (own.finishings != 3)

@@ -107,6 +107,8 @@ DWORD supportedFields(const Printer& p)
         f |= DM_COLOR;
     if (p.duplex)
         f |= DM_DUPLEX;
+    if (p.customMax.x > 0)
+        f |= DM_PAPERLENGTH | DM_PAPERWIDTH;
     return fieldsWithin(f, p.publicBytes);
 }
 
@@ -122,6 +124,8 @@ win32::spool::Capabilities capabilities(const Printer& p)
     c.maxCopies = p.maxCopies;
     c.resolutions = p.resolutions;
     c.bins = p.bins;
+    c.minExtent = p.customMin;
+    c.maxExtent = p.customMax;
     return c;
 }
 
@@ -223,6 +227,17 @@ std::vector<BYTE> merge(const Printer& p, const DEVMODEW& in)
     }
     if ((given & DM_FORMNAME) && !(given & DM_PAPERSIZE) &&
         !findPaperByName(p, win32::fromUtf16(src.dmFormName, CCHFORMNAME))) {
+        std::memset(dm.dmFormName, 0, sizeof dm.dmFormName);
+        dm.dmFields &= ~DM_FORMNAME;
+    }
+    // A custom size within the driver's range; it has no form name.
+    const DWORD customFields = DM_PAPERSIZE | DM_PAPERLENGTH | DM_PAPERWIDTH;
+    if ((given & customFields) == customFields && src.dmPaperSize == DMPAPER_USER &&
+        src.dmPaperWidth >= p.customMin.x && src.dmPaperWidth <= p.customMax.x &&
+        src.dmPaperLength >= p.customMin.y && src.dmPaperLength <= p.customMax.y) {
+        dm.dmPaperSize = DMPAPER_USER;
+        dm.dmPaperWidth = src.dmPaperWidth;
+        dm.dmPaperLength = src.dmPaperLength;
         std::memset(dm.dmFormName, 0, sizeof dm.dmFormName);
         dm.dmFields &= ~DM_FORMNAME;
     }

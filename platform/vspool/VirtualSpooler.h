@@ -46,6 +46,9 @@ struct Printer : win32::spool::PrinterEntry {
     std::vector<POINT> resolutions{{600, 600}};
     std::vector<Paper> papers;
     std::vector<Bin> bins; // none: the driver has one tray and does not name it
+    // Custom sizes (DMPAPER_USER) from customMin to customMax, tenths of a millimetre; zero: none.
+    POINT customMin{0, 0};
+    POINT customMax{0, 0};
     Defaults defaults;
     // dmSize of the driver's DEVMODEW: an older driver knows fewer members than the 220 bytes.
     WORD publicBytes = sizeof(DEVMODEW);

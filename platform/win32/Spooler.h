@@ -55,6 +55,9 @@ struct Capabilities {
     int maxCopies = 1;
     std::vector<POINT> resolutions; // dots per inch, x and y
     std::vector<Bin> bins;
+    // The range of custom paper sizes (DMPAPER_USER), tenths of a millimetre; zero: none.
+    POINT minExtent{0, 0};
+    POINT maxExtent{0, 0};
 };
 
 // Every function gets the backend's context first. Printer names are compared ignoring case.

@@ -104,6 +104,13 @@ int DeviceCapabilitiesW(LPCWSTR pDevice, LPCWSTR, WORD fwCapability, LPWSTR pOut
             return -1;
         }
         if (fwCapability == DC_MINEXTENT || fwCapability == DC_MAXEXTENT) {
+            // A custom size range where the driver has one (a short each way, as Windows packs
+            // it), else the extremes of the paper list.
+            win32::spool::Capabilities caps;
+            if (b.capabilities(b.context, name, pDevMode, caps) && caps.maxExtent.x > 0) {
+                const POINT& e = fwCapability == DC_MINEXTENT ? caps.minExtent : caps.maxExtent;
+                return packPoint(std::min<LONG>(e.x, 0x7FFF), std::min<LONG>(e.y, 0x7FFF));
+            }
             if (papers.empty())
                 return 0;
             LONG x = papers[0].width, y = papers[0].height;

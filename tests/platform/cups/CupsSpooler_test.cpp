@@ -3,6 +3,7 @@
 #ifdef DAVARAZ_TEST_CUPS
 #include "TestUtil.h"
 #include "davaraz/plotcfg/PlotCfg3.h"
+#include "davaraz/print/PrintJob.h"
 #include "davaraz/print/PrintFactory.h"
 #include "support/WxStart.h"
 #include "support/CupsSandbox.h"
@@ -45,6 +46,17 @@ protected:
         DocumentPropertiesW(nullptr, h, printer, reinterpret_cast<DEVMODEW*>(dm.data()), nullptr, DM_OUT_BUFFER);
         ClosePrinter(h);
         return dm;
+    }
+
+    // A one-page job with those settings, named for this process; what the printer recorded of it.
+    static std::string printed(const std::string& printer, const std::vector<BYTE>& settings, const std::string& what)
+    {
+        const std::string jobName = what + " " + std::to_string(::getpid());
+        const wut::JobResult job =
+            wut::sendToPrinter(win32::fromUtf8(printer), reinterpret_cast<const DEVMODEW*>(settings.data()),
+                               win32::fromUtf8(jobName), "%!PS\n72 72 moveto 200 200 lineto stroke showpage\n");
+        EXPECT_TRUE(job) << job.where << " failed, error " << job.error;
+        return job ? received(printer, jobName) : std::string();
     }
 
     // The attributes a test printer recorded for the job of that name, waiting up to 30 s.
@@ -128,15 +140,16 @@ TEST_F(CupsSpooler, JobsArriveWithTheirSettings)
 {
     struct Case {
         LPCWSTR printer;
-        short paper, bin, duplex, color, copies;
+        short paper, bin, duplex, color, copies, quality;
         std::vector<std::string> expected;
     };
     const Case cases[] = {
-        {u"Office_Colour", DMPAPER_A4, 1, DMDUP_VERTICAL, DMCOLOR_MONOCHROME, 2,
+        {u"Office_Colour", DMPAPER_A4, 1, DMDUP_VERTICAL, DMCOLOR_MONOCHROME, 2, DMRES_DRAFT,
          {"x-dimension=21000 y-dimension=29700", "media-source=main", "IPP_SIDES=two-sided-long-edge",
-          "IPP_PRINT_COLOR_MODE=monochrome", "IPP_COPIES=2"}},
-        {u"Wide_Format", 0, 258, DMDUP_SIMPLEX, DMCOLOR_COLOR, 1,
-         {"x-dimension=59400 y-dimension=84100", "media-source=roll-1", "IPP_PRINT_COLOR_MODE=color"}},
+          "IPP_PRINT_COLOR_MODE=monochrome", "IPP_COPIES=2", "IPP_PRINT_QUALITY=draft"}},
+        {u"Wide_Format", 0, 258, DMDUP_SIMPLEX, DMCOLOR_COLOR, 1, DMRES_HIGH,
+         {"x-dimension=59400 y-dimension=84100", "media-source=roll-1", "IPP_PRINT_COLOR_MODE=color",
+          "IPP_PRINT_QUALITY=high"}},
     };
     for (const Case& c : cases) {
         const std::string printer = win32::toUtf8(win32::fromUtf16(c.printer));
@@ -149,19 +162,8 @@ TEST_F(CupsSpooler, JobsArriveWithTheirSettings)
         dm.dmDuplex = c.duplex;
         dm.dmColor = c.color;
         dm.dmCopies = c.copies;
-        PRINTER_DEFAULTSW settings{nullptr, &dm, 0};
-        HANDLE h = nullptr;
-        ASSERT_TRUE(OpenPrinterW(c.printer, &h, &settings));
-        const std::string jobName = "settings " + printer + " " + std::to_string(::getpid());
-        std::u16string document = win32::toUtf16(win32::fromUtf8(jobName));
-        DOC_INFO_1W doc{&document[0], nullptr, nullptr};
-        ASSERT_NE(StartDocPrinterW(h, 1, reinterpret_cast<LPBYTE>(&doc)), 0u);
-        char page[] = "%!PS\n72 72 moveto 200 200 lineto stroke showpage\n";
-        DWORD written = 0;
-        ASSERT_TRUE(WritePrinter(h, page, sizeof page - 1, &written));
-        ASSERT_TRUE(EndDocPrinter(h));
-        ClosePrinter(h);
-        const std::string env = received(printer, jobName);
+        dm.dmPrintQuality = c.quality;
+        const std::string env = printed(printer, bytes, "settings");
         ASSERT_FALSE(env.empty()) << "the job never reached the printer";
         for (const std::string& e : c.expected)
             EXPECT_NE(env.find(e), std::string::npos) << e << " in\n" << env;
@@ -198,6 +200,43 @@ TEST_F(CupsSpooler, TheToolPrintsTheTestSheetOnTheConfigurationsPrinter)
         EXPECT_EQ(testutil::pdfInfo(pdf, "Page size"), "612 x 792 pts (letter)") << "the queue's default paper, upright";
     }
     wut::unRegisterPrintFactory();
+}
+
+// The plotter's roll takes custom sizes from 210 x 148 mm to 914.4 mm by 15 m (as far as a
+// DEVMODE's short reaches); a size outside, or on a printer without a range, is refused.
+TEST_F(CupsSpooler, CustomSizesWithinTheRange)
+{
+    const auto extent = [](LPCWSTR printer, WORD cap) {
+        const int packed = DeviceCapabilitiesW(printer, nullptr, cap, nullptr, nullptr);
+        return std::make_pair(packed & 0xFFFF, (packed >> 16) & 0xFFFF);
+    };
+    EXPECT_EQ(extent(u"Wide_Format", DC_MINEXTENT), std::make_pair(2100, 1480));
+    EXPECT_EQ(extent(u"Wide_Format", DC_MAXEXTENT), std::make_pair(9144, 32767));
+    EXPECT_EQ(extent(u"Office_Colour", DC_MAXEXTENT), std::make_pair(2159, 3556)) << "its largest paper";
+
+    const auto custom = [this](LPCWSTR printer, short width, short length) {
+        std::vector<BYTE> in = defaults(printer), out(in.size());
+        auto& dm = *reinterpret_cast<DEVMODEW*>(in.data());
+        dm.dmFields |= DM_PAPERSIZE | DM_PAPERWIDTH | DM_PAPERLENGTH;
+        dm.dmPaperSize = DMPAPER_USER;
+        dm.dmPaperWidth = width;
+        dm.dmPaperLength = length;
+        EXPECT_EQ(DocumentPropertiesW(nullptr, nullptr, printer, reinterpret_cast<DEVMODEW*>(out.data()), &dm,
+                                      DM_OUT_BUFFER | DM_IN_BUFFER),
+                  IDOK);
+        return out;
+    };
+    const std::vector<BYTE> poster = custom(u"Wide_Format", 5000, 7000);
+    const auto& dm = *reinterpret_cast<const DEVMODEW*>(poster.data());
+    EXPECT_EQ(dm.dmPaperSize, DMPAPER_USER);
+    EXPECT_EQ(dm.dmPaperWidth, 5000);
+    EXPECT_EQ(dm.dmPaperLength, 7000);
+    EXPECT_NE(reinterpret_cast<const DEVMODEW*>(custom(u"Wide_Format", 9200, 7000).data())->dmPaperSize, DMPAPER_USER);
+    EXPECT_NE(reinterpret_cast<const DEVMODEW*>(custom(u"Office_Colour", 2000, 2000).data())->dmPaperSize, DMPAPER_USER);
+
+    const std::string env = printed("Wide_Format", poster, "poster");
+    EXPECT_NE(env.find("media-size={x-dimension=49"), std::string::npos) << env;
+    EXPECT_NE(env.find(" y-dimension=69"), std::string::npos) << "500 x 700 mm, give or take a point: " << env;
 }
 
 // The options without a DEVMODE member live in the private bytes; another printer's bytes, or
@@ -247,19 +286,7 @@ TEST_F(CupsSpooler, TheDriversOwnOptionsAreCheckedAndSent)
     ASSERT_NE(photo, papers.end());
     std::vector<BYTE> settings = withOptions(office, "Office_Colour", mine);
     reinterpret_cast<DEVMODEW*>(settings.data())->dmPaperSize = static_cast<short>(photo->id);
-    PRINTER_DEFAULTSW open{nullptr, reinterpret_cast<DEVMODEW*>(settings.data()), 0};
-    HANDLE h = nullptr;
-    ASSERT_TRUE(OpenPrinterW(u"Office_Colour", &h, &open));
-    const std::string jobName = "borderless " + std::to_string(::getpid());
-    std::u16string document = win32::toUtf16(win32::fromUtf8(jobName));
-    DOC_INFO_1W doc{&document[0], nullptr, nullptr};
-    ASSERT_NE(StartDocPrinterW(h, 1, reinterpret_cast<LPBYTE>(&doc)), 0u);
-    char page[] = "%!PS\n72 72 moveto 200 200 lineto stroke showpage\n";
-    DWORD written = 0;
-    ASSERT_TRUE(WritePrinter(h, page, sizeof page - 1, &written));
-    ASSERT_TRUE(EndDocPrinter(h));
-    ClosePrinter(h);
-    const std::string env = received("Office_Colour", jobName);
+    const std::string env = printed("Office_Colour", settings, "borderless");
     EXPECT_NE(env.find("{media-size={x-dimension=10160 y-dimension=15240} media-bottom-margin=0 media-left-margin=0 "
                        "media-right-margin=0"),
               std::string::npos)
