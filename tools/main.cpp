@@ -54,6 +54,12 @@ int main(int argc, char** argv)
             const OdString problem = wut::spoolerProblem();
             if (!problem.isEmpty())
                 return cli::usageError(cli::narrow(problem.c_str()));
+            // A printer description that does not load: its file and fault, and nothing done.
+            const OdString printers = wut::printersProblem();
+            if (!printers.isEmpty()) {
+                std::fprintf(stderr, "%s\n", cli::narrow(printers.c_str()).c_str());
+                return cli::kFailed;
+            }
         }
         return c.run(args);
     }

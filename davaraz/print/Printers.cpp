@@ -42,6 +42,7 @@ std::vector<BYTE> printerRecord(const PrinterHandle& printer, DWORD level)
 } // namespace
 
 OdString spoolerProblem() { return OdString(win32::fromUtf8(win32::spoolerProblem())); }
+OdString printersProblem() { return OdString(win32::fromUtf8(win32::printersProblem())); }
 
 void getSystemPrinters(OdArray<OdString>& printers)
 {

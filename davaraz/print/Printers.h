@@ -11,6 +11,8 @@ namespace wut {
 // Empty, or why no printer can be reached: DAVARAZ_SPOOLER names no spooler (the message
 // lists the choices), or no spooler can serve.
 OdString spoolerProblem();
+// Empty, or why the spooler's printers could not be loaded: the file and its fault.
+OdString printersProblem();
 // Appends the local printers, then the connections, in the spooler's order (duplicates kept).
 void getSystemPrinters(OdArray<OdString>& printers);
 // The default printer; when there is none and firstIfNone, the first system printer. Empty

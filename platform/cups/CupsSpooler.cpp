@@ -330,7 +330,7 @@ bool abortJob(void*, DWORD id)
 const win32::spool::Backend kBackend = {
     "cups",       nullptr,      kPreference,    available,    listPrinters, findPrinter,  getDefault,
     setDefault,   devModeSize,  defaultDevMode, mergeDevMode, papers,       capabilities, supportsEscape,
-    startJob,     writeJob,     endJob,         abortJob,
+    startJob,     writeJob,     endJob,         abortJob,     nullptr,
 };
 
 const struct Registration {

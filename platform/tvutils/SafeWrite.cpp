@@ -1,5 +1,6 @@
 // The one safe-write path: sibling-and-rename, or an in-place rewrite that can be undone.
 #include "platform/tvutils/SafeWrite.h"
+#include "platform/tvutils/Fd.h"
 #include "platform/tvutils/TempFiles.h"
 
 #include <cerrno>
@@ -12,33 +13,6 @@
 
 namespace ut {
 namespace {
-
-// Closes a descriptor on every path.
-class Fd {
-public:
-    explicit Fd(int fd = -1) : m_fd(fd) {}
-    ~Fd() { reset(); }
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    int get() const { return m_fd; }
-    explicit operator bool() const { return m_fd >= 0; }
-    void reset(int fd = -1)
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-        m_fd = fd;
-    }
-    // close() reports the last deferred write error; 0 or errno.
-    int close()
-    {
-        const int rc = ::close(m_fd);
-        m_fd = -1;
-        return rc == 0 ? 0 : errno;
-    }
-
-private:
-    int m_fd;
-};
 
 std::string folderOf(const std::string& path)
 {

@@ -4,7 +4,10 @@
 #include "platform/tvutils/SafeWrite.h"
 #include "platform/win32/codepage.h"
 
+#include "platform/win32/wstr.h"
+
 #include <cstdlib>
+#include <unordered_map>
 #include <ctime>
 #include <filesystem>
 #include <unistd.h>
@@ -17,6 +20,9 @@ using win32::spool::sameName;
 struct State {
     bool loaded = false;
     std::vector<Printer> printers;
+    // Position of each printer by its folded name; rebuilt after a change to the list.
+    std::unordered_map<std::wstring, std::size_t> index;
+    bool indexed = false;
     std::wstring defaultName;
     QueryCounts counts;
 };
@@ -39,10 +45,15 @@ State& state()
 
 Printer* find(const std::wstring& name)
 {
-    for (Printer& p : state().printers)
-        if (sameName(p.name, name))
-            return &p;
-    return nullptr;
+    State& s = state();
+    if (!s.indexed) {
+        s.index.clear();
+        for (std::size_t i = 0; i < s.printers.size(); ++i)
+            s.index.emplace(win32::foldCase(s.printers[i].name), i);
+        s.indexed = true;
+    }
+    const auto it = s.index.find(win32::foldCase(name));
+    return it == s.index.end() ? nullptr : &s.printers[it->second];
 }
 
 win32::spool::PrinterEntry entryOf(const Printer& p)
@@ -224,11 +235,17 @@ bool endJob(void*, DWORD id)
 
 bool abortJob(void*, DWORD id) { return finishJob(id, Job::State::Aborted); }
 
+std::string loadProblem(void*)
+{
+    state();
+    return lastMessage();
+}
+
 // Always available, and preferred least: "auto" takes it when no print server has printers.
 const win32::spool::Backend kBackend = {
     "virtual",    nullptr,      0,           nullptr,        listPrinters, findPrinter,  getDefault,
     setDefault,   devModeSize,  defaultDevMode, mergeDevMode, papers,       capabilities, supportsEscape,
-    startJob,     writeJob,     endJob,      abortJob,
+    startJob,     writeJob,     endJob,      abortJob,       loadProblem,
 };
 
 const struct Registration {
@@ -257,6 +274,7 @@ void setPrinters(std::vector<Printer> printers, const std::wstring& defaultName)
     State& s = rawState();
     s.loaded = true;
     s.printers = std::move(printers);
+    s.indexed = false;
     s.defaultName.clear();
     if (!defaultName.empty())
         setDefault(nullptr, defaultName);
@@ -265,6 +283,7 @@ void setPrinters(std::vector<Printer> printers, const std::wstring& defaultName)
 void addPrinter(const Printer& printer)
 {
     state().printers.push_back(printer);
+    rawState().indexed = false;
 }
 
 bool removePrinter(const std::wstring& name)
@@ -275,6 +294,7 @@ bool removePrinter(const std::wstring& name)
             if (sameName(s.defaultName, name))
                 s.defaultName.clear();
             s.printers.erase(it);
+            s.indexed = false;
             return true;
         }
     return false;
@@ -287,6 +307,7 @@ bool changePrinter(const std::wstring& name, const std::function<void(Printer&)>
         return false;
     const bool wasDefault = sameName(state().defaultName, p->name);
     edit(*p);
+    rawState().indexed = false;
     if (wasDefault)
         state().defaultName = p->name;
     return true;

@@ -75,9 +75,11 @@ const win32::spool::Backend& backend();
 
 // Loads the printers again: DAVARAZ_PRINTERS when set, else the embedded set. Counts are kept.
 void reset();
-// Replaces the printers by those of a description file (JSON). On failure there are no printers,
-// lastMessage() says which file and what is wrong, and the same line goes to stderr.
+// Replaces the printers by those of a description file (JSON): a regular file of at most
+// kMaxDescriptionBytes. On failure there are no printers and lastMessage() says which file and
+// what is wrong (the backend's loadProblem).
 bool loadFile(const std::string& path);
+constexpr unsigned long long kMaxDescriptionBytes = 16 << 20;
 // The same for description text; origin names it in messages.
 bool loadText(const std::string& text, const std::string& origin);
 // The embedded description text (four local printers and one connection).

@@ -2,14 +2,14 @@
 // printers and one message naming the file, the entry and the problem.
 #include "platform/vspool/VirtualSpooler.h"
 #include "platform/vspool/VirtualDriver.h"
+#include "platform/tvutils/ReadFile.h"
 #include "platform/win32/codepage.h"
+#include "platform/win32/wstr.h"
 
 #include <nlohmann/json.hpp>
 
-#include <cstdio>
-#include <fstream>
 #include <limits>
-#include <sstream>
+#include <unordered_set>
 
 namespace vspool {
 namespace {
@@ -234,7 +234,6 @@ Printer readPrinter(const json& j, const std::string& where)
 bool fail(const std::string& origin, const std::string& problem)
 {
     message() = "davaraz: printer description " + origin + ": " + problem;
-    std::fprintf(stderr, "%s\n", message().c_str());
     setPrinters({}, std::wstring());
     return false;
 }
@@ -256,26 +255,21 @@ bool loadText(const std::string& text, const std::string& origin)
         if (!doc.is_object())
             failAt("top level", "must be an object with a 'printers' list");
         std::vector<Printer> list;
+        std::unordered_set<std::wstring> names; // folded, as the spooler compares them
         const json* printers = member(doc, "top level", "printers", true);
         if (!printers->is_array())
             failAt("top level", "'printers' must be a list");
         for (std::size_t i = 0; i < printers->size(); ++i) {
             const std::string where = "printers[" + std::to_string(i) + "]";
             Printer p = readPrinter((*printers)[i], where);
-            for (const Printer& earlier : list)
-                if (win32::spool::sameName(earlier.name, p.name))
-                    failAt(where, "the name is used by an earlier printer");
+            if (!names.insert(win32::foldCase(p.name)).second)
+                failAt(where, "the name is used by an earlier printer");
             list.push_back(std::move(p));
         }
         std::wstring defaultName;
         readString(doc, "top level", "default", defaultName, false);
-        if (!defaultName.empty()) {
-            bool known = false;
-            for (const Printer& p : list)
-                known |= win32::spool::sameName(p.name, defaultName);
-            if (!known)
-                failAt("top level", "'default' names no printer of the list");
-        }
+        if (!defaultName.empty() && !names.count(win32::foldCase(defaultName)))
+            failAt("top level", "'default' names no printer of the list");
         setPrinters(std::move(list), defaultName);
     } catch (const LoadError& e) {
         return fail(origin, e.text);
@@ -288,14 +282,11 @@ bool loadText(const std::string& text, const std::string& origin)
 
 bool loadFile(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return fail(path, "cannot be read");
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (in.bad())
-        return fail(path, "cannot be read");
-    return loadText(text.str(), path);
+    std::string text;
+    const ut::FileRead read = ut::readRegularFile(path, kMaxDescriptionBytes, text);
+    if (!read)
+        return fail(path, "cannot be read: " + read.why);
+    return loadText(text, path);
 }
 
 } // namespace vspool

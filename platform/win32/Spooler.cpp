@@ -70,7 +70,7 @@ bool noWrite(void*, DWORD, const BYTE*, DWORD) { return false; }
 bool noJob(void*, DWORD) { return false; }
 const Backend kNone = {"none",     nullptr, 0,        nullptr,        noList,   noPrinter, noName,  noSet,
                        noSize,     noDefaults, noMerge, noPapers,    noCapabilities, noEscape, noStart, noWrite,
-                       noJob,      noJob};
+                       noJob,      noJob,   nullptr};
 
 std::string joined(const std::vector<std::string>& names)
 {

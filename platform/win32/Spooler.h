@@ -94,6 +94,9 @@ struct Backend {
     bool (*writeJob)(void* ctx, DWORD job, const BYTE* data, DWORD size);
     bool (*endJob)(void* ctx, DWORD job);
     bool (*abortJob)(void* ctx, DWORD job);
+    // Empty, or why the printers the backend offers could not be loaded (a description file
+    // that cannot be read); null: the backend loads nothing.
+    std::string (*loadProblem)(void* ctx);
 };
 
 // A backend lives in its own source file with a static table and a static object whose

@@ -406,6 +406,12 @@ BOOL SetDefaultPrinterW(LPCWSTR pszPrinter)
 namespace win32 {
 std::string spoolerProblem() { return spool::selectionProblem(); }
 
+std::string printersProblem()
+{
+    const auto& b = backend();
+    return b.loadProblem ? b.loadProblem(b.context) : std::string();
+}
+
 std::size_t openPrinterHandles() { return liveHandles().size(); }
 
 std::wstring printerNameOfHandle(HANDLE hPrinter)

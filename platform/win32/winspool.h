@@ -193,6 +193,8 @@ namespace win32 {
 // choices it lists, or no spooler backend can serve). EnumPrintersW then fails with
 // RPC_S_SERVER_UNAVAILABLE, as where the spooler service is not running.
 std::string spoolerProblem();
+// Empty, or why the active backend's printers could not be loaded (its description file).
+std::string printersProblem();
 // Number of open printer handles in this process, for leak checks in tests.
 std::size_t openPrinterHandles();
 // The printer name behind an open handle (empty for anything else).

@@ -1,5 +1,10 @@
 // The printers and devmode commands, run as a script would run them.
+#include "TestUtil.h"
+
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sys/stat.h>
 
 #include <cstdio>
 #include <string>
@@ -72,11 +77,28 @@ TEST(PrintCommands, SpoolerChoice)
     EXPECT_EQ(run(kOffice, "help", "nonsense").status, 0);
 }
 
-TEST(PrintCommands, MalformedDescriptionSaysWhichFile)
+// A description that does not load stops every command that reaches printers, with its file and
+// fault on one line; a pipe or a device is refused, not read (it could block or never end).
+TEST(PrintCommands, DescriptionsThatDoNotLoadSayWhichFileAndWhy)
 {
-    const ToolRun r = run("/nonexistent/printers.json", "printers");
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out, "davaraz: printer description /nonexistent/printers.json: cannot be read\n");
+    testutil::TempDir dir;
+    const std::string fifo = dir.path("fifo.json").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    testutil::writeBytes(dir.path("broken.json"), "{\"printers\": [");
+    const std::pair<std::string, std::string> cases[] = {
+        {"/nonexistent/printers.json", "cannot be read: No such file or directory"},
+        {dir.path("").string(), "cannot be read: is a folder"},
+        {fifo, "cannot be read: is not a regular file"},
+        {"/dev/zero", "cannot be read: is not a regular file"},
+        {dir.path("broken.json").string(), "not valid JSON"},
+    };
+    for (const auto& [file, problem] : cases)
+        for (const char* command : {"printers", "papers 'Reception Laser'"}) {
+            const ToolRun r = run(file, command);
+            EXPECT_EQ(r.status, 1) << command;
+            EXPECT_EQ(r.out.rfind("davaraz: printer description " + file + ": " + problem, 0), 0u) << r.out;
+            EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 1) << r.out;
+        }
 }
 
 TEST(PrintCommands, DevModeDumpsTheDefaultSettings)

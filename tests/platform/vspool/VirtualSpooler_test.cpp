@@ -97,7 +97,7 @@ TEST_F(VirtualSpooler, BadDescriptionsGiveNoPrintersAndOneMessage)
         const std::string& msg = vspool::lastMessage();
         EXPECT_NE(msg.find(path), std::string::npos) << msg;
         EXPECT_NE(msg.find(c.problem), std::string::npos) << msg;
-        EXPECT_EQ(err, msg + "\n"); // once, on stderr
+        EXPECT_EQ(err, "") << "the library leaves stderr to its host";
         ASSERT_TRUE(vspool::loadText(vspool::embeddedDescription(), "embedded"));
         EXPECT_TRUE(vspool::lastMessage().empty());
     }
@@ -105,14 +105,13 @@ TEST_F(VirtualSpooler, BadDescriptionsGiveNoPrintersAndOneMessage)
 
 TEST_F(VirtualSpooler, DuplicateNamesAndMissingFilesAreReported)
 {
-    ::testing::internal::CaptureStderr();
     EXPECT_FALSE(vspool::loadFile("/nonexistent/printers.json"));
+    EXPECT_NE(vspool::lastMessage().find("/nonexistent/printers.json: cannot be read: No such file or directory"),
+              std::string::npos);
     EXPECT_FALSE(vspool::loadText(R"({"printers": [
         {"name": "Same", "driver": "D", "port": "X:", "papers": [{"id": 9, "name": "A4", "width": 1, "height": 1}]},
         {"name": "SAME", "driver": "D", "port": "X:", "papers": [{"id": 9, "name": "A4", "width": 1, "height": 1}]}]})",
                                   "inline"));
-    const std::string err = ::testing::internal::GetCapturedStderr();
-    EXPECT_NE(err.find("/nonexistent/printers.json: cannot be read"), std::string::npos) << err;
     EXPECT_NE(vspool::lastMessage().find("printers[1]: the name is used by an earlier printer"), std::string::npos);
     EXPECT_TRUE(vspool::printers().empty());
 }
