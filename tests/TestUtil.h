@@ -84,11 +84,12 @@ struct ToolResult {
     std::string err;
 };
 
-// Runs the davaraz tool with a shell-quoted argument string; captures stdout and stderr.
-inline ToolResult runTool(const std::string& args, const TempDir& dir)
+// Runs the davaraz tool with a shell-quoted argument string (behind a wrapper command such as
+// "timeout 20", if given); captures stdout and stderr.
+inline ToolResult runTool(const std::string& args, const TempDir& dir, const std::string& wrapper = std::string())
 {
     const fs::path out = dir.path("tool.out"), err = dir.path("tool.err");
-    const std::string cmd = std::string("'") + DAVARAZ_TOOL_PATH + "' " + args + " >'" + out.string() + "' 2>'" +
+    const std::string cmd = wrapper + " '" + DAVARAZ_TOOL_PATH + "' " + args + " >'" + out.string() + "' 2>'" +
                             err.string() + "'";
     const int status = std::system(cmd.c_str());
     ToolResult r{WIFEXITED(status) ? WEXITSTATUS(status) : -1, readBytes(out), readBytes(err)};

@@ -1,6 +1,7 @@
 // Shared helpers of the tool's commands: messages and UTF-8 conversions.
 #include "Command.h"
 #include "platform/tvutils/FileName.h"
+#include "platform/tvutils/ReadFile.h"
 #include "platform/win32/codepage.h"
 
 #include <cstdio>
@@ -10,8 +11,26 @@ namespace cli {
 
 int fail(const std::string& file, const std::string& message)
 {
-    std::fprintf(stderr, "davaraz: %s: %s\n", file.c_str(), message.c_str());
+    // A name from the command line or a file may be of any length: the line stays readable.
+    constexpr std::size_t kMaxName = 200;
+    std::string name = file;
+    if (name.size() > kMaxName) {
+        std::size_t cut = kMaxName;
+        while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80)
+            --cut; // not inside a UTF-8 character
+        name = name.substr(0, cut) + "... (" + std::to_string(file.size()) + " bytes)";
+    }
+    std::fprintf(stderr, "davaraz: %s: %s\n", name.c_str(), message.c_str());
     return kFailed;
+}
+
+std::string unreadable(const std::string& path)
+{
+    ut::FileRead problem;
+    std::FILE* f = ut::openRegularFile(path, problem);
+    if (f)
+        std::fclose(f);
+    return f ? std::string() : "cannot read: " + problem.why;
 }
 
 int reportWrite(const std::string& file, const pia::WriteResult& result)

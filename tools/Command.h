@@ -30,6 +30,9 @@ int fail(const std::string& file, const std::string& message);
 int reportWrite(const std::string& file, const pia::WriteResult& result);
 // Prints "davaraz: <message>" to stderr and returns kUsage.
 int usageError(const std::string& message);
+// Empty when path is a regular file that can be opened for reading, else "cannot read: " and
+// why, in the system's words ("No such file or directory", "is a folder", ...).
+std::string unreadable(const std::string& path);
 
 // Refuses (kFailed, with a message) an output that is the input file itself, however named:
 // writing it would destroy what is being read. kOk otherwise.

@@ -42,9 +42,10 @@ bool followsDefaultPrinter(const CMetaNode& meta) { return meta.defaultSystemCfg
 std::unique_ptr<CPlotCfg3> load(const std::string& path, bool& changed)
 {
     changed = false;
-    std::unique_ptr<CPlotCfg3> cfg(CPlotCfg3::read(widen(path).c_str(), changed));
+    pia::ReadResult result;
+    std::unique_ptr<CPlotCfg3> cfg(CPlotCfg3::read(widen(path).c_str(), changed, &result));
     if (!cfg)
-        fail(path, "not a readable plotter configuration (davaraz info names the fault)");
+        fail(path, "not a readable plotter configuration: " + narrow(result.description()));
     return cfg;
 }
 

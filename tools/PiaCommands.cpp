@@ -20,11 +20,11 @@ namespace {
 // Why a PIA file could not be opened, in words for the message.
 std::string openFailure(const std::string& path, int rc)
 {
+    const std::string why = unreadable(path);
+    if (!why.empty())
+        return why;
     struct stat st;
-    if (::stat(path.c_str(), &st) != 0)
-        return std::string("cannot open: ") + std::strerror(errno);
-    if (S_ISDIR(st.st_mode))
-        return "is a directory, not a PIA file";
+    ::stat(path.c_str(), &st);
     if (rc == pia::kFileError)
         return st.st_size < static_cast<off_t>(pia::kHeaderSize) ? "shorter than the 60-byte PIA header"
                                                                  : "cannot create or read a temporary file";
@@ -86,7 +86,10 @@ int runPack(const Args& args)
         return kFailed;
     CPIAParser parser;
     if (parser.openText(widen(textPath).c_str()) != 0)
-        return fail(textPath, std::string("cannot open: ") + std::strerror(errno));
+    {
+        const std::string why = unreadable(textPath);
+        return fail(textPath, why.empty() ? "cannot be read" : why);
+    }
     if (!parser.parse())
         return fail(textPath + ":" + std::to_string(parser.errorLine()),
                     "the line does not follow the PIA payload grammar");
@@ -100,12 +103,9 @@ int runPack(const Args& args)
 int runInfo(const Args& args)
 {
     const std::string& path = args[0];
-    struct stat st;
-    if (::stat(path.c_str(), &st) != 0 || S_ISDIR(st.st_mode))
-        return fail(path, openFailure(path, pia::kFileError));
     const pia::Inspection file = pia::inspect(path);
     if (file.fault == pia::Inspection::cannotOpen)
-        return fail(path, std::string("cannot open: ") + std::strerror(file.error));
+        return fail(path, "cannot read: " + file.why);
     if (file.fault == pia::Inspection::shortHeader)
         return fail(path, "shorter than the 60-byte PIA header");
     const pia::Header& header = file.header;

@@ -16,7 +16,11 @@ std::wstring ReadResult::description() const
     case ReadStatus::noPath:
         return L"no file name";
     case ReadStatus::container:
-        return L"cannot open the file or decompress its payload";
+        if (!why.empty())
+            return L"cannot read the file: " + why;
+        if (code == kFileError)
+            return L"cannot open the file or decompress its payload";
+        return L"cannot decompress the payload: " + ut::fromNativePath(ZlibEngine::errorText(code)).str();
     case ReadStatus::grammar:
         return L"the payload does not parse (line " + std::to_wstring(line) + L")";
     case ReadStatus::content:
@@ -45,6 +49,8 @@ ReadResult readDocument(const wchar_t* path, const std::function<bool(CPIAParser
     result.code = parser.open(path);
     if (result.code != kOk) {
         result.status = ReadStatus::container;
+        if (result.code == ZlibEngine::ZE_OPEN_INPUT)
+            result.why = ut::fromNativePath(parser.file().inputProblem()).str();
         return result;
     }
     const bool parsed = parser.parse();

@@ -25,7 +25,8 @@ struct ReadResult {
     int code = 0;     // the container reader's result, for ReadStatus::container
     int line = 0;     // 1-based payload line, for ReadStatus::grammar
     std::wstring key; // "media/size/width": the first required key missing or malformed
-    std::wstring why; // a content rule broken, in words, when no single key tells it
+    std::wstring why; // a content rule broken, in words, when no single key tells it; for
+                      // ReadStatus::container, why the file could not be opened
 
     explicit operator bool() const { return status == ReadStatus::ok; }
     std::wstring description() const;

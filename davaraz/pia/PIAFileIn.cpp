@@ -3,6 +3,7 @@
 #include "davaraz/pia/PIAFileIn.h"
 #include "platform/od/OdString.h"
 #include "platform/tvutils/FileName.h"
+#include "platform/tvutils/ReadFile.h"
 #include "platform/tvutils/StringUtils.h"
 #include "platform/win32/codepage.h"
 #include "platform/win32/errors.h"
@@ -118,17 +119,14 @@ int CPIAFileIn::openText(const wchar_t* path)
 
 int CPIAFileIn::openStream(const std::string& nativePath)
 {
-    m_text = std::fopen(nativePath.c_str(), "rb");
-    if (!m_text)
-        return pia::kFileError;
-    struct stat st;
-    if (fstat(fileno(m_text), &st) == 0 && S_ISDIR(st.st_mode)) {
-        // fopen takes a folder, whose reads then fail: it would read as an empty text.
-        std::fclose(m_text);
-        m_text = nullptr;
-        errno = EISDIR;
+    // A regular file only: a folder would read as an empty text, a pipe or device block.
+    ut::FileRead problem;
+    m_text = ut::openRegularFile(nativePath, problem);
+    if (!m_text) {
+        errno = problem.error;
         return pia::kFileError;
     }
+    struct stat st;
     m_textSize = fstat(fileno(m_text), &st) == 0 ? static_cast<std::uint64_t>(st.st_size) : 0;
     m_utf8 = detectUtf8();
     if (std::fseek(m_text, 0, SEEK_SET) != 0)

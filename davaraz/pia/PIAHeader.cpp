@@ -1,5 +1,6 @@
 // Encoding, decoding and inspecting the PIA header.
 #include "davaraz/pia/PIAHeader.h"
+#include "platform/tvutils/ReadFile.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -60,10 +61,12 @@ Header decodeHeader(const unsigned char (&bytes)[kHeaderSize])
 Inspection inspect(const std::string& nativePath)
 {
     Inspection r;
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(nativePath.c_str(), "rb"), std::fclose);
+    ut::FileRead problem;
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(ut::openRegularFile(nativePath, problem), std::fclose);
     if (!f) {
         r.fault = Inspection::cannotOpen;
-        r.error = errno;
+        r.error = problem.error;
+        r.why = problem.why;
         return r;
     }
     unsigned char bytes[kHeaderSize];

@@ -25,7 +25,8 @@ Header decodeHeader(const unsigned char (&bytes)[kHeaderSize]);
 // What a file's header says next to what its bytes are.
 struct Inspection {
     enum Fault { none, cannotOpen, shortHeader } fault = none;
-    int error = 0; // errno for cannotOpen
+    int error = 0;   // errno for cannotOpen (0: not a regular file)
+    std::string why; // for cannotOpen, in the system's words
     Header header;
     std::uint64_t streamSize = 0; // bytes after the header
     // The checksum over the stored sizes and the stream: this system's convention (Adler-32

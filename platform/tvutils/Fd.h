@@ -12,6 +12,13 @@ public:
     Fd(const Fd&) = delete;
     Fd& operator=(const Fd&) = delete;
     int get() const { return m_fd; }
+    // Gives up ownership: the descriptor stays open.
+    int release()
+    {
+        const int fd = m_fd;
+        m_fd = -1;
+        return fd;
+    }
     explicit operator bool() const { return m_fd >= 0; }
     void reset(int fd = -1)
     {

@@ -2,6 +2,7 @@
 // bounded in size, and saying why it failed in the system's words.
 #pragma once
 #include <cstdint>
+#include <cstdio>
 #include <string>
 
 namespace ut {
@@ -11,6 +12,10 @@ struct FileRead {
     std::string why; // empty on success: "is a folder", "No such file or directory", ...
     explicit operator bool() const { return why.empty(); }
 };
+
+// Opens path (a native path) for binary reading when it is a regular file, without ever
+// waiting on a pipe or a device; null with problem filled otherwise.
+std::FILE* openRegularFile(const std::string& path, FileRead& problem);
 
 // The content of path (a native path) into out; fails for anything but a regular file and for
 // one of more than maxBytes, also one that grows past it while read.

@@ -1,6 +1,7 @@
 // ZlibEngine: chunked deflate/inflate between files, with a ceiling on the inflated size.
 #include "platform/tvutils/ZlibEngine.h"
 #include "platform/tvutils/FileName.h"
+#include "platform/tvutils/ReadFile.h"
 
 #include <cstring>
 #include <sys/stat.h>
@@ -47,7 +48,10 @@ void ZlibEngine::closeFiles()
 int ZlibEngine::openFiles(const wchar_t* inPath, const wchar_t* outPath, std::int64_t& total)
 {
     closeFiles();
-    m_source = openFile(inPath, "rb");
+    // A regular file only: a pipe or device could block the open or never end.
+    ut::FileRead problem{0, "no file name"};
+    m_source = inPath && *inPath ? ut::openRegularFile(ut::toNativePath(OdString(inPath)), problem) : nullptr;
+    m_inputProblem = m_source ? std::string() : problem.why;
     total = m_source ? regularFileSize(m_source) : -1;
     if (total < 0) {
         closeFiles();

@@ -3,6 +3,7 @@
 #pragma once
 #include <cstdint>
 #include <cstdio>
+#include <string>
 #include <zlib.h>
 
 class ZlibEngine : public z_stream {
@@ -35,6 +36,9 @@ public:
     std::uint64_t maxOutput() const { return m_maxOutput; }
 
     static const char* errorText(int code);
+    // After ZE_OPEN_INPUT: why the input could not be opened, in the system's words
+    // ("No such file or directory", "is a folder", "is not a regular file ...").
+    const std::string& inputProblem() const { return m_inputProblem; }
 
     // Hooks, in this slot order.
     virtual int doInflateInit();
@@ -51,4 +55,5 @@ private:
     void closeFiles();
     std::FILE* m_target = nullptr;
     std::uint64_t m_maxOutput = kDefaultMaxOutput;
+    std::string m_inputProblem;
 };

@@ -135,12 +135,7 @@ TEST(ToolPia, InfoReportsHeaderChecksumAndParse)
         EXPECT_NE(r.err.find(b.words), std::string::npos) << r.err;
         EXPECT_NE(r.err.find(b.file), std::string::npos) << r.err;
     }
-    r = runTool("info " + q(dir.tmp()), dir);
-    EXPECT_EQ(r.exitCode, 1);
-    EXPECT_NE(r.err.find("directory"), std::string::npos);
-    r = runTool("dump " + q(dir.path("missing.ctb")), dir);
-    EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(dir.tempCount(), 0u);
+    EXPECT_EQ(dir.tempCount(), 0u); // folders, pipes and missing files: HostileInput
 }
 
 } // namespace
