@@ -1,7 +1,10 @@
 // Item construction, number formatting and scanning, and block look-up.
 #include "davaraz/pia/PItem.h"
 
+#include <cerrno>
+#include <climits>
 #include <clocale>
+#include <cmath>
 #include <deque>
 #include <cwchar>
 #include <locale.h>
@@ -40,19 +43,22 @@ bool scanDouble(const std::wstring& text, double& out)
 {
     CLocaleScope scope;
     double v = 0;
-    if (std::swscanf(text.c_str(), L"%lf", &v) != 1)
-        return false;
+    if (std::swscanf(text.c_str(), L"%lf", &v) != 1 || !std::isfinite(v))
+        return false; // nan, inf, and numbers beyond a double (1e400) read as no number
     out = v;
     return true;
 }
 
 bool scanInt(const std::wstring& text, int& out)
 {
-    CLocaleScope scope;
-    int v = 0;
-    if (std::swscanf(text.c_str(), L"%d", &v) != 1)
+    // The number at the start, as %d takes it, but one beyond an int reads as no number
+    // instead of wrapping.
+    wchar_t* end = nullptr;
+    errno = 0;
+    const long v = std::wcstol(text.c_str(), &end, 10);
+    if (end == text.c_str() || errno == ERANGE || v < INT_MIN || v > INT_MAX)
         return false;
-    out = v;
+    out = static_cast<int>(v);
     return true;
 }
 

@@ -100,6 +100,7 @@ private:
     mutable std::unique_ptr<Index> m_index;
 };
 
-// "%lf" and "%d" scans of a number text in the "C" locale, whatever the process locale is.
+// "%lf" and "%d" scans of a number text in the "C" locale, whatever the process locale is; a
+// number that is not finite or does not fit the type is no number.
 bool scanDouble(const std::wstring& text, double& out);
 bool scanInt(const std::wstring& text, int& out);

@@ -45,6 +45,24 @@ bool Reader::real(const wchar_t* key, double& out) const
     return m_block.getDouble(out, key) || fail(key);
 }
 
+bool Reader::integer(const wchar_t* key, int& out, int lo, int hi) const
+{
+    int v = 0;
+    if (!m_block.getInt(v, key) || v < lo || v > hi)
+        return fail(key);
+    out = v;
+    return true;
+}
+
+bool Reader::real(const wchar_t* key, double& out, double lo, double hi) const
+{
+    double v = 0;
+    if (!m_block.getDouble(v, key) || !(v >= lo && v <= hi))
+        return fail(key);
+    out = v;
+    return true;
+}
+
 void Reader::optStr(const wchar_t* key, std::wstring& out) const
 {
     if (const CPItem* item = m_block.find(key, PI_STR))

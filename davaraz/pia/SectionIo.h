@@ -22,6 +22,9 @@ public:
     bool flag(const wchar_t* key, bool& out) const;
     bool integer(const wchar_t* key, int& out) const;
     bool real(const wchar_t* key, double& out) const;
+    // The same for a field with a range: a value outside it is a malformed key.
+    bool integer(const wchar_t* key, int& out, int lo, int hi) const;
+    bool real(const wchar_t* key, double& out, double lo, double hi) const;
     // A required block read by node.init(block, fault).
     template <class Node>
     bool node(const wchar_t* key, Node& node) const
@@ -39,6 +42,13 @@ public:
     void optStr(const wchar_t* key, std::wstring& out) const;
     void optInt(const wchar_t* key, int& out) const { m_block.getInt(out, key); }
     void optReal(const wchar_t* key, double& out) const { m_block.getDouble(out, key); }
+    // An optional number with a range: one outside it leaves the field alone, as a missing key.
+    void optReal(const wchar_t* key, double& out, double lo, double hi) const
+    {
+        double v = 0;
+        if (m_block.getDouble(v, key) && v >= lo && v <= hi)
+            out = v;
+    }
     void optFlag(const wchar_t* key, std::optional<bool>& out) const;
     const CPBlock* block(const wchar_t* key) const
     {

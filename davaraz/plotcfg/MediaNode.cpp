@@ -48,11 +48,11 @@ bool CMediaNode::init(const CPBlock& block, std::wstring* fault)
     const section::Reader r(block, fault);
     if (!r.integer(L"selection_method", selectionMethod) || !r.str(L"type", type) ||
         !r.integer(L"dm_orientation", dmOrientation) ||
-        !r.real(L"actual_printable_bounds_llx", actualPrintableBoundsLlx) ||
-        !r.real(L"actual_printable_bounds_lly", actualPrintableBoundsLly) ||
-        !r.real(L"actual_printable_bounds_urx", actualPrintableBoundsUrx) ||
-        !r.real(L"actual_printable_bounds_ury", actualPrintableBoundsUry) ||
-        !r.integer(L"number_of_copies", numberOfCopies) || !r.node(L"size", size))
+        !r.real(L"actual_printable_bounds_llx", actualPrintableBoundsLlx, -kMaxExtentMm, kMaxExtentMm) ||
+        !r.real(L"actual_printable_bounds_lly", actualPrintableBoundsLly, -kMaxExtentMm, kMaxExtentMm) ||
+        !r.real(L"actual_printable_bounds_urx", actualPrintableBoundsUrx, -kMaxExtentMm, kMaxExtentMm) ||
+        !r.real(L"actual_printable_bounds_ury", actualPrintableBoundsUry, -kMaxExtentMm, kMaxExtentMm) ||
+        !r.integer(L"number_of_copies", numberOfCopies, 1, 32767) || !r.node(L"size", size))
         return false;
     if (const CPBlock* b = r.block(L"destination")) {
         auto d = std::make_unique<CDestinationNode>();

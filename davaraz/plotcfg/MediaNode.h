@@ -9,6 +9,10 @@
 
 class wxPrinterDC;
 
+// The largest paper extent a file may give, in millimetres (a 100 m roll); beyond it, or not a
+// finite number, a bound is a malformed key.
+constexpr double kMaxExtentMm = 100000;
+
 class CMediaNode {
 public:
     class CSizeNode {

@@ -18,7 +18,7 @@ const wchar_t* const CDestinationNode::cCollatingName[2] = {L"None", L"Regular"}
 bool CMediaBoundsNode::init(const CPBlock& block, std::wstring* fault)
 {
     const Reader r(block, fault);
-    return r.real(L"urx", urx) && r.real(L"ury", ury);
+    return r.real(L"urx", urx, 0, kMaxExtentMm) && r.real(L"ury", ury, 0, kMaxExtentMm);
 }
 
 bool CMediaBoundsNode::write(CPBlock& block) const
@@ -31,9 +31,12 @@ bool CMediaBoundsNode::write(CPBlock& block) const
 bool CMediaDescriptionNode::init(const CPBlock& block, std::wstring* fault)
 {
     const Reader r(block, fault);
-    return r.real(L"printable_bounds_llx", printableBoundsLlx) && r.real(L"printable_bounds_lly", printableBoundsLly) &&
-           r.real(L"printable_bounds_urx", printableBoundsUrx) && r.real(L"printable_bounds_ury", printableBoundsUry) &&
-           r.real(L"printable_area", printableArea) && r.flag(L"dimensional", dimensional) &&
+    const double m = kMaxExtentMm;
+    return r.real(L"printable_bounds_llx", printableBoundsLlx, -m, m) &&
+           r.real(L"printable_bounds_lly", printableBoundsLly, -m, m) &&
+           r.real(L"printable_bounds_urx", printableBoundsUrx, -m, m) &&
+           r.real(L"printable_bounds_ury", printableBoundsUry, -m, m) &&
+           r.real(L"printable_area", printableArea, -m * m, m * m) && r.flag(L"dimensional", dimensional) &&
            r.node(L"media_bounds", mediaBounds);
 }
 

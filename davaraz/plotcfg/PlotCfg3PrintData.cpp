@@ -196,7 +196,9 @@ bool CPlotCfg3::toPrintData(wut::PrintData& printData) const
         return false;
     int extra = 0;
     int size = 0;
-    if (!custom->get(extra, L"dmDriverExtra") || !custom->get(size, L"dmSize") || extra < 0 || size < 0)
+    // Both are WORDs in a DEVMODE; anything else in a file is malformed.
+    if (!custom->get(extra, L"dmDriverExtra") || !custom->get(size, L"dmSize") || extra < 0 || extra > 0xFFFF ||
+        size < 0 || size > 0xFFFF)
         return false;
 
     // Private bytes are only meaningful to the driver that wrote them, at the size it wrote.

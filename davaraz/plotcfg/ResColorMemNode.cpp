@@ -25,11 +25,14 @@ bool CResColorMemNode::CResolutionNode::init(const CPBlock& block, std::wstring*
     const section::Reader r(block, fault);
     if (!r.str(L"name", name))
         return false;
-    r.optReal(L"phys_resolution_x", physResolutionX);
-    r.optReal(L"phys_resolution_y", physResolutionY);
-    return r.real(L"addr_resolution_x", addrResolutionX) && r.real(L"addr_resolution_y", addrResolutionY) &&
-           r.real(L"effective_resolution_x", effectiveResolutionX) &&
-           r.real(L"effective_resolution_y", effectiveResolutionY);
+    // Resolutions become a DEVMODE's shorts: a value beyond one is no resolution.
+    constexpr double kMaxDpi = 32767;
+    r.optReal(L"phys_resolution_x", physResolutionX, -kMaxDpi, kMaxDpi);
+    r.optReal(L"phys_resolution_y", physResolutionY, -kMaxDpi, kMaxDpi);
+    return r.real(L"addr_resolution_x", addrResolutionX, 0, kMaxDpi) &&
+           r.real(L"addr_resolution_y", addrResolutionY, 0, kMaxDpi) &&
+           r.real(L"effective_resolution_x", effectiveResolutionX, 0, kMaxDpi) &&
+           r.real(L"effective_resolution_y", effectiveResolutionY, 0, kMaxDpi);
 }
 
 bool CResColorMemNode::CResolutionNode::write(CPBlock& block) const

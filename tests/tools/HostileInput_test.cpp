@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <sys/stat.h>
 
 namespace {
@@ -37,6 +38,50 @@ TEST(HostileInput, NoDocumentAtAllIsRefusedAtOnce)
             EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
             EXPECT_EQ(dir.tempCount(), 0u);
         }
+}
+
+// A number in a file that its field cannot hold is a malformed key, never a wrapped or
+// undefined value; one the field ignores when unreadable leaves it alone.
+TEST(HostileInput, NumbersOutOfRangeAreMalformedKeys)
+{
+    const TempDir dir;
+    const auto q = [](const testutil::fs::path& p) { return "'" + p.string() + "'"; };
+    ASSERT_EQ(testutil::runTool("pc3 new 'Office Colour MFP' " + q(dir.path("o.pc3")), dir).exitCode, 0);
+    ASSERT_EQ(testutil::runTool("ctb new " + q(dir.path("o.ctb")), dir).exitCode, 0);
+    const std::string pc3 = testutil::runTool("dump " + q(dir.path("o.pc3")), dir).out;
+    const std::string ctb = testutil::runTool("dump " + q(dir.path("o.ctb")), dir).out;
+    const struct {
+        const std::string& text;
+        const char* from;
+        const char* to;
+        const char* command; // with % for the file
+        int exitCode;
+        const char* words;
+    } cases[] = {
+        {ctb, "lineweight=0\n", "lineweight=99999999999999999999\n", "styles %", 1, "lineweight"},
+        {pc3, "number_of_copies=1\n", "number_of_copies=99999999999\n", "pc3 show %", 1, "number_of_copies"},
+        {pc3, "number_of_copies=1\n", "number_of_copies=-2147483648\n", "pc3 show %", 1, "number_of_copies"},
+        {pc3, "urx=210.015667\n", "urx=nan\n", "pc3 show %", 1, "urx"},
+        {pc3, "urx=210.015667\n", "urx=1e308\n", "pc3 show %", 1, "urx"},
+        {pc3, "phys_resolution_x=600.0\n", "phys_resolution_x=1e400\n", "pc3 show %", 0, "resolution: 600x600"},
+        {pc3, "value=220\n", "value=2147483647\n", "pc3 show %", 1, "no print settings can be made"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.to);
+        std::string text = c.text;
+        ASSERT_NE(text.find(c.from), std::string::npos);
+        text.replace(text.find(c.from), std::strlen(c.from), c.to);
+        const bool isPc3 = &c.text == &pc3;
+        testutil::writeBytes(dir.path("edited.txt"), text);
+        const auto file = dir.path(isPc3 ? "edited.pc3" : "edited.ctb");
+        ASSERT_EQ(testutil::runTool("pack " + q(dir.path("edited.txt")) + " " + q(file), dir).exitCode, 0);
+        std::string command = c.command;
+        command.replace(command.find('%'), 1, q(file));
+        const testutil::ToolResult r = testutil::runTool(command, dir);
+        EXPECT_EQ(r.exitCode, c.exitCode) << r.err;
+        EXPECT_NE((r.out + r.err).find(c.words), std::string::npos) << r.out << r.err;
+        EXPECT_EQ(dir.tempCount(), 0u);
+    }
 }
 
 // A name of any length is echoed within a bounded line.
