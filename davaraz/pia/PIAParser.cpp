@@ -97,6 +97,8 @@ bool CPIAParser::openBlock(const std::wstring& line, std::size_t brace)
         return false;
     if (m_current->find(key.c_str(), PI_BLOCK))
         return false; // blocks of the same name do not merge
+    if (m_open.size() >= kMaxBlockDepth)
+        return false;
     m_open.push_back(std::make_unique<CPBlock>(key.c_str()));
     m_current = m_open.back().get();
     return true;

@@ -9,6 +9,10 @@
 
 class CPIAParser {
 public:
+    // Blocks nest a few levels in every real document; a text that opens one more than this
+    // breaks the grammar at that line (a hostile file cannot make the parser hold millions).
+    static constexpr std::size_t kMaxBlockDepth = 256;
+
     CPIAParser() = default;
     ~CPIAParser();
     CPIAParser(const CPIAParser&) = delete;

@@ -110,18 +110,23 @@ TEST(PIAFileIn, MillionChildrenParseInLinearTime)
     EXPECT_EQ(big->find(L"k999999", PI_NUM), big->item(999999));
 }
 
-TEST(PIAFileIn, DeepNestingNeitherOverflowsNorLeaks)
+// Nesting up to the limit parses; one level more breaks the grammar at the line that opens it.
+TEST(PIAFileIn, NestingIsBoundedAtItsLine)
 {
     TempDir dir;
-    std::string text;
-    for (int i = 0; i < 200000; ++i)
-        text += "a{\n";
-    text += "x=1\n";
-    testutil::writeBytes(dir.path("deep.txt"), text);
-    CPIAParser p;
-    ASSERT_EQ(p.openText(dir.path("deep.txt").wstring().c_str()), 0);
-    ASSERT_TRUE(p.parse());
-    EXPECT_EQ(p.root()->count(), 1);
+    for (const std::size_t depth : {CPIAParser::kMaxBlockDepth, CPIAParser::kMaxBlockDepth + 1}) {
+        std::string text;
+        for (std::size_t i = 0; i < depth; ++i)
+            text += "a{\n";
+        text += "x=1\n";
+        testutil::writeBytes(dir.path("deep.txt"), text);
+        CPIAParser p;
+        ASSERT_EQ(p.openText(dir.path("deep.txt").wstring().c_str()), 0);
+        const bool deeper = depth > CPIAParser::kMaxBlockDepth;
+        EXPECT_EQ(p.parse(), !deeper);
+        EXPECT_EQ(p.errorLine(), deeper ? static_cast<int>(depth) : 0);
+        EXPECT_EQ(p.root()->count(), deeper ? 0 : 1);
+    }
 }
 
 // A small file that inflates far beyond the payload limit is refused before it fills the disk.

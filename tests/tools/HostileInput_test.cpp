@@ -84,6 +84,21 @@ TEST(HostileInput, NumbersOutOfRangeAreMalformedKeys)
     }
 }
 
+// Blocks nested deeper than any document stop the parse at the line that goes too deep.
+TEST(HostileInput, DeepNestingBreaksTheGrammarAtItsLine)
+{
+    const TempDir dir;
+    std::string text = "description=\"deep\n";
+    for (int i = 0; i < 100000; ++i)
+        text += "x{\n";
+    testutil::writeBytes(dir.path("deep.txt"), text);
+    const testutil::ToolResult r =
+        testutil::runTool("pack '" + dir.path("deep.txt").string() + "' '" + dir.path("deep.ctb").string() + "'", dir);
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find("deep.txt:258: "), std::string::npos) << r.err;
+    EXPECT_FALSE(testutil::fs::exists(dir.path("deep.ctb")));
+}
+
 // A name of any length is echoed within a bounded line.
 TEST(HostileInput, LongNamesAreCutInMessages)
 {
