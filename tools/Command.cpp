@@ -4,7 +4,10 @@
 #include "platform/tvutils/ReadFile.h"
 #include "platform/win32/codepage.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 #include <sys/stat.h>
 
 namespace cli {
@@ -22,6 +25,24 @@ int fail(const std::string& file, const std::string& message)
     }
     std::fprintf(stderr, "davaraz: %s: %s\n", name.c_str(), message.c_str());
     return kFailed;
+}
+
+std::string snapshot(const std::string& path, const std::string& copy)
+{
+    ut::FileRead problem;
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> in(ut::openRegularFile(path, problem), std::fclose);
+    if (!in)
+        return "cannot read: " + problem.why;
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> out(std::fopen(copy.c_str(), "wb"), std::fclose);
+    if (!out)
+        return std::string("cannot write a temporary copy: ") + std::strerror(errno);
+    char buf[1 << 16];
+    for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, in.get())) > 0;)
+        if (std::fwrite(buf, 1, n, out.get()) != n)
+            return std::string("cannot write a temporary copy: ") + std::strerror(errno);
+    if (std::ferror(in.get()))
+        return std::string("cannot read: ") + std::strerror(errno);
+    return std::fflush(out.get()) == 0 ? std::string() : std::string("cannot write a temporary copy: ") + std::strerror(errno);
 }
 
 std::string unreadable(const std::string& path)

@@ -1,6 +1,8 @@
 // The command table of the davaraz tool: each command group registers its entries.
 #pragma once
 #include "davaraz/pia/Document.h"
+#include "platform/od/OdString.h"
+#include "platform/tvutils/FileName.h"
 
 #include <string>
 #include <vector>
@@ -30,6 +32,19 @@ int fail(const std::string& file, const std::string& message);
 int reportWrite(const std::string& file, const pia::WriteResult& result);
 // Prints "davaraz: <message>" to stderr and returns kUsage.
 int usageError(const std::string& message);
+// A temporary file's name, the file removed however the command ends.
+struct TempFile {
+    explicit TempFile(const wchar_t* prefix) : path(ut::FileName::createTempFileName(prefix)) {}
+    ~TempFile() { ut::removeFile(path); }
+    TempFile(const TempFile&) = delete;
+    TempFile& operator=(const TempFile&) = delete;
+    const OdString path;
+};
+
+// Copies path, a regular file, into copy (a native path) in one pass, so that what follows
+// reads one state of a file another program may be writing; empty, or why it failed.
+std::string snapshot(const std::string& path, const std::string& copy);
+
 // Empty when path is a regular file that can be opened for reading, else "cannot read: " and
 // why, in the system's words ("No such file or directory", "is a folder", ...).
 std::string unreadable(const std::string& path);

@@ -113,12 +113,6 @@ bool readWhole(const std::string& path, std::string& bytes)
     return in && !std::ferror(in.get());
 }
 
-// Removes the temporary sheet however the command ends.
-struct TempFile {
-    OdString path = ut::FileName::createTempFileName(L"sheet");
-    ~TempFile() { ut::removeFile(path); }
-};
-
 // The PDF output's test sheet: a PDF at the configuration's paper size and orientation.
 int printPdf(const CPlotCfg3& cfg, const std::string& path, const std::string& out)
 {
@@ -160,7 +154,7 @@ int runPrint(const std::string& path, const std::string& out)
         return fail(path, "no print settings can be made: the printer cannot be opened or the custom section lacks entries");
     // This port's printer DC is the PostScript DC: it writes to the file named in the data, a
     // temporary one that replaces the output only once the sheet is complete.
-    const TempFile sheet;
+    const TempFile sheet(L"sheet");
     if (sheet.path.isEmpty())
         return fail(out, "no temporary file for the sheet");
     const std::string sheetPath = ut::toNativePath(sheet.path);

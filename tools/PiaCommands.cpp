@@ -103,7 +103,14 @@ int runPack(const Args& args)
 int runInfo(const Args& args)
 {
     const std::string& path = args[0];
-    const pia::Inspection file = pia::inspect(path);
+    // Every figure comes from one copy: a file being written meanwhile is reported as it was.
+    const TempFile copy(L"info");
+    const std::string copyPath = ut::toNativePath(copy.path);
+    if (copy.path.isEmpty())
+        return fail(path, "no temporary file for a copy");
+    if (const std::string why = snapshot(path, copyPath); !why.empty())
+        return fail(path, why);
+    const pia::Inspection file = pia::inspect(copyPath);
     if (file.fault == pia::Inspection::cannotOpen)
         return fail(path, "cannot read: " + file.why);
     if (file.fault == pia::Inspection::shortHeader)
@@ -121,20 +128,20 @@ int runInfo(const Args& args)
 
     std::vector<char> buf(64 * 1024);
     CPIAParser parser;
-    const int rc = parser.open(widen(path).c_str());
+    const int rc = parser.open(copy.path.c_str());
     std::uint64_t actualText = 0;
     if (rc == 0) {
         for (std::size_t got; (got = parser.file().readRaw(buf.data(), buf.size())) > 0;)
             actualText += got;
         parser.file().close();
-        parser.open(widen(path).c_str());
+        parser.open(copy.path.c_str());
     }
     std::printf("uncompressed size: stored %" PRIu32 ", actual %s\n", header.uncompressedSize,
                 rc == 0 ? std::to_string(actualText).c_str() : "unknown");
     std::printf("compressed size: stored %" PRIu32 ", actual %" PRIu64 "\n", header.compressedSize, file.streamSize);
     if (rc != 0) {
         std::printf("payload: cannot be decompressed\n");
-        return fail(path, openFailure(path, rc));
+        return fail(path, openFailure(copyPath, rc));
     }
     std::printf("encoding: %s\n",
                 parser.file().isUtf8() ? "UTF-8" : ("ANSI code page " + std::to_string(GetACP())).c_str());
