@@ -18,8 +18,11 @@ std::wstring ReadResult::description() const
     case ReadStatus::container:
         if (!why.empty())
             return L"cannot read the file: " + why;
-        if (code == kFileError)
-            return L"cannot open the file or decompress its payload";
+        if (code == kFileError) {
+            const std::string temp = ut::FileName::tempFolderProblem();
+            return temp.empty() ? L"cannot open the file or decompress its payload"
+                                : L"cannot read the file: " + ut::fromNativePath(temp).str();
+        }
         return L"cannot decompress the payload: " + ut::fromNativePath(ZlibEngine::errorText(code)).str();
     case ReadStatus::grammar:
         return L"the payload does not parse (line " + std::to_wstring(line) + L")";
@@ -86,7 +89,9 @@ std::wstring WriteResult::description() const
     case WriteStatus::failed:
         break;
     }
-    return L"cannot write the file (temporary files or compression failed)";
+    const std::string temp = ut::FileName::tempFolderProblem();
+    return temp.empty() ? L"cannot write the file (temporary files or compression failed)"
+                        : L"cannot write the file: " + ut::fromNativePath(temp).str() + L"; nothing written";
 }
 
 WriteResult WriteResult::of(const CPIAFileOut& writer, bool written)

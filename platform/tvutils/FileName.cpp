@@ -3,10 +3,14 @@
 #include "platform/tvutils/TempFiles.h"
 #include "platform/win32/codepage.h"
 
+#include <cerrno>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
+#include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -132,6 +136,23 @@ OdString FileName::createTempFileName(const OdString& prefix)
     close(fd);
     trackTempFile(templ);
     return fromNativePath(templ);
+}
+
+std::string FileName::tempFolderProblem()
+{
+    const char* env = std::getenv("TMPDIR");
+    const std::string dir = env && *env ? env : "/tmp";
+    struct stat st;
+    int error = 0;
+    if (::stat(dir.c_str(), &st) != 0)
+        error = errno;
+    else if (!S_ISDIR(st.st_mode))
+        error = ENOTDIR;
+    else if (::access(dir.c_str(), W_OK | X_OK) != 0)
+        error = errno;
+    else if (struct statvfs fs; ::statvfs(dir.c_str(), &fs) == 0 && fs.f_bavail == 0)
+        error = ENOSPC;
+    return error ? "the temporary folder " + dir + ": " + std::strerror(error) : std::string();
 }
 
 bool removeFile(const OdString& path)

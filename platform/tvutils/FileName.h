@@ -26,6 +26,9 @@ public:
 
     // A new, empty file in the temporary folder whose name starts with prefix; empty on failure.
     static OdString createTempFileName(const OdString& prefix);
+    // Empty, or why temporary files cannot be made: "the temporary folder /x: No such file or
+    // directory" (TMPDIR missing, not a folder, not writable, or full).
+    static std::string tempFolderProblem();
 
 private:
     OdString m_path;
