@@ -1,5 +1,6 @@
 // Fuzzes whole PIA files: header, zlib stream and payload through CPIAParser::open and parse.
 #include "FuzzInput.h"
+#include "PiaMutator.h"
 #include "davaraz/pia/PIAParser.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)

@@ -1,6 +1,7 @@
 // Fuzzes loading a plot model parameter file: arbitrary bytes as a PMP file, read, and when
 // it loads, written back and read again.
 #include "FuzzInput.h"
+#include "PiaMutator.h"
 #include "davaraz/plotmodel/PlotModelParam.h"
 
 #include <cstdio>
