@@ -6,11 +6,22 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace {
 
 using testutil::TempDir;
+
+// The most memory any tool run of this test process has held, in MiB: every row of the census
+// stays within a small bound, whatever the input.
+long peakToolMemoryMiB()
+{
+    struct rusage usage {};
+    ::getrusage(RUSAGE_CHILDREN, &usage);
+    return usage.ru_maxrss / 1024;
+}
+constexpr long kMemoryBoundMiB = 200;
 
 TEST(HostileInput, NoDocumentAtAllIsRefusedAtOnce)
 {
@@ -38,6 +49,7 @@ TEST(HostileInput, NoDocumentAtAllIsRefusedAtOnce)
             EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
             EXPECT_EQ(dir.tempCount(), 0u);
         }
+    EXPECT_LT(peakToolMemoryMiB(), kMemoryBoundMiB);
 }
 
 // A number in a file that its field cannot hold is a malformed key, never a wrapped or
@@ -82,6 +94,7 @@ TEST(HostileInput, NumbersOutOfRangeAreMalformedKeys)
         EXPECT_NE((r.out + r.err).find(c.words), std::string::npos) << r.out << r.err;
         EXPECT_EQ(dir.tempCount(), 0u);
     }
+    EXPECT_LT(peakToolMemoryMiB(), kMemoryBoundMiB);
 }
 
 // Blocks nested deeper than any document stop the parse at the line that goes too deep.
@@ -97,6 +110,7 @@ TEST(HostileInput, DeepNestingBreaksTheGrammarAtItsLine)
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_NE(r.err.find("deep.txt:258: "), std::string::npos) << r.err;
     EXPECT_FALSE(testutil::fs::exists(dir.path("deep.ctb")));
+    EXPECT_LT(peakToolMemoryMiB(), kMemoryBoundMiB);
 }
 
 // Without a usable temporary folder, reads and writes say so, and write nothing.
@@ -114,6 +128,7 @@ TEST(HostileInput, AnUnusableTemporaryFolderIsNamed)
             EXPECT_FALSE(testutil::fs::exists(out));
         }
     }
+    EXPECT_LT(peakToolMemoryMiB(), kMemoryBoundMiB);
 }
 
 // A name of any length is echoed within a bounded line.
@@ -125,6 +140,7 @@ TEST(HostileInput, LongNamesAreCutInMessages)
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_LT(r.err.size(), 400u) << r.err.substr(0, 400);
     EXPECT_NE(r.err.find("... (100000 bytes)"), std::string::npos) << r.err.substr(0, 400);
+    EXPECT_LT(peakToolMemoryMiB(), kMemoryBoundMiB);
 }
 
 } // namespace
