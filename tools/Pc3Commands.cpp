@@ -10,6 +10,7 @@
 #include "davaraz/print/PrintData.h"
 #include "davaraz/print/PrintJob.h"
 #include "platform/tvutils/FileName.h"
+#include "platform/tvutils/ReadFile.h"
 #include "platform/tvutils/SafeWrite.h"
 
 #include <wx/dcprint.h>
@@ -103,16 +104,6 @@ int runShow(const std::string& path)
     return std::fflush(stdout) == 0 ? kOk : fail("stdout", "write error");
 }
 
-// The whole file, or nothing when it cannot be read to its end.
-bool readWhole(const std::string& path, std::string& bytes)
-{
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> in(std::fopen(path.c_str(), "rb"), std::fclose);
-    char buf[65536];
-    for (std::size_t n; in && (n = std::fread(buf, 1, sizeof buf, in.get())) > 0;)
-        bytes.append(buf, n);
-    return in && !std::ferror(in.get());
-}
-
 // The PDF output's test sheet: a PDF at the configuration's paper size and orientation.
 int printPdf(const CPlotCfg3& cfg, const std::string& path, const std::string& out)
 {
@@ -174,7 +165,7 @@ int runPrint(const std::string& path, const std::string& out)
         dc->EndDoc();
     }
     std::string bytes;
-    if (!readWhole(sheetPath, bytes) || bytes.compare(0, 4, "%!PS") != 0)
+    if (!ut::readRegularFile(sheetPath, std::uint64_t(1) << 30, bytes) || bytes.compare(0, 4, "%!PS") != 0)
         return fail(out.empty() ? path : out, "no PostScript file was written");
     if (out.empty()) {
         const std::string printer = narrow(cfg->meta.winDeviceName);

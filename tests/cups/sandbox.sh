@@ -105,8 +105,8 @@ start() {
         "Draft_Mono|-s 20 -M Example -m Mono-Laser -l Basement"
         "Wide_Format|-a $here/wide-format.attrs -l Drawing-office"
     )
-    for spec in "${printers[@]}"; do
-        name=${spec%%|*}; args=${spec#*|}
+    for entry in "${printers[@]}"; do
+        name=${entry%%|*}; args=${entry#*|}
         port=$(free_port)
         mkdir -p "$dir/printers/$name"
         # shellcheck disable=SC2086
