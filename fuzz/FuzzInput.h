@@ -1,5 +1,7 @@
 // Hands a fuzz input to the readers as a file, since they read paths, and removes it after.
 #pragma once
+#include "davaraz/pia/PIAParser.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -34,3 +36,10 @@ private:
     std::string m_path;
     std::wstring m_wide;
 };
+
+// The input parsed as payload text; false when it cannot be handed over or breaks the grammar.
+inline bool parseText(const std::uint8_t* data, std::size_t size, CPIAParser& parser)
+{
+    FuzzInput input(data, size);
+    return input.ok() && parser.openText(input.path()) == 0 && parser.parse();
+}

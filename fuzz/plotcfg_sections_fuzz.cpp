@@ -2,7 +2,6 @@
 // block, written, and read back; a second write must equal the first.
 #include "FuzzInput.h"
 #include "SectionCheck.h"
-#include "davaraz/pia/PIAParser.h"
 #include "davaraz/plotcfg/CustomNode.h"
 #include "davaraz/plotcfg/IoNode.h"
 #include "davaraz/plotcfg/MediaNode.h"
@@ -13,11 +12,8 @@ using fuzzsection::check;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    FuzzInput input(data, size);
-    if (!input.ok())
-        return 0;
     CPIAParser parser;
-    if (parser.openText(input.path()) != 0 || !parser.parse())
+    if (!parseText(data, size, parser))
         return 0;
     const CPBlock& root = *parser.root();
     check<CMetaNode>(root, L"meta");

@@ -14,6 +14,7 @@
 #include <wx/paper.h>
 #include <wx/prntbase.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <memory>
@@ -153,8 +154,19 @@ bool PrintData::ResolveConflicts()
     return native->TransferFrom(*this) && native->ResolveConflicts(*this) && native->TransferTo(*this);
 }
 
-void PrintData::setDmBin(short dmBin) { SetBin(static_cast<wxPrintBin>(devmode::binFromDm(dmBin))); }
-short PrintData::getDmBin() const { return devmode::binToDm(GetBin()); }
+void PrintData::setDmBin(short dmBin)
+{
+    if (WindowsPrintNativeData* native = WindowsPrintNativeData::GetNativeData(*this))
+        native->setDmBin(*this, dmBin);
+    else
+        SetBin(static_cast<wxPrintBin>(std::min(devmode::binFromDm(dmBin), int(wxPRINTBIN_USER))));
+}
+
+short PrintData::getDmBin() const
+{
+    const WindowsPrintNativeData* native = WindowsPrintNativeData::GetNativeData(*this);
+    return native ? native->getDmBin(*this) : devmode::binToDm(GetBin());
+}
 void PrintData::setDmDuplex(short dmDuplex) { SetDuplex(static_cast<wxDuplexMode>(devmode::duplexFromDm(dmDuplex))); }
 short PrintData::getDmDuplex() const { return devmode::duplexToDm(GetDuplex()); }
 void PrintData::setDmQuality(short dmQuality) { SetQuality(devmode::qualityFromDm(dmQuality)); }

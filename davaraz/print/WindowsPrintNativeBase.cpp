@@ -66,6 +66,20 @@ void WindowsPrintNativeBase::adoptDevNames(HGLOBAL devNames)
 
 bool WindowsPrintNativeBase::Initialize(wxPrintData&, const wxString&) { return false; }
 
+void WindowsPrintNativeBase::setDmBin(wxPrintData& data, short dmBin)
+{
+    const int bin = devmode::binFromDm(dmBin);
+    m_userBin = bin >= wxPRINTBIN_USER ? dmBin : 0;
+    data.SetBin(static_cast<wxPrintBin>(bin >= wxPRINTBIN_USER ? wxPRINTBIN_USER : bin));
+}
+
+short WindowsPrintNativeBase::getDmBin(const wxPrintData& data) const
+{
+    if (data.GetBin() == wxPRINTBIN_USER && m_userBin != 0)
+        return m_userBin;
+    return devmode::binToDm(data.GetBin());
+}
+
 void WindowsPrintNativeBase::InitializeDevMode(const wxString& printerName, void*)
 {
     if (m_devMode)
@@ -127,7 +141,7 @@ bool WindowsPrintNativeBase::TransferTo(wxPrintData& data)
         data.SetCollate(dm->dmCollate == DMCOLLATE_TRUE);
     if (fields & DM_COPIES)
         data.SetNoCopies(dm->dmCopies);
-    data.SetBin(static_cast<wxPrintBin>((fields & DM_DEFAULTSOURCE) ? devmode::binFromDm(dm->dmDefaultSource) : 0));
+    setDmBin(data, (fields & DM_DEFAULTSOURCE) ? dm->dmDefaultSource : 0);
     if ((fields & DM_MEDIATYPE) && devModeHolds(*dm, dm->dmMediaType))
         data.SetMedia(static_cast<int>(dm->dmMediaType));
 
@@ -212,7 +226,7 @@ bool WindowsPrintNativeBase::TransferFrom(const wxPrintData& data)
     }
 
     if (data.GetBin() != wxPRINTBIN_DEFAULT) {
-        dm->dmDefaultSource = devmode::binToDm(data.GetBin());
+        dm->dmDefaultSource = getDmBin(data);
         dm->dmFields |= DM_DEFAULTSOURCE;
     }
     if (data.GetMedia() != wxPRINTMEDIA_DEFAULT && devModeHolds(*dm, dm->dmMediaType)) {

@@ -46,6 +46,10 @@ public:
     HGLOBAL GetDevNames() const { return m_devNames; }
     short GetCustomPaperId() const { return customPaperId; }
     void SetCustomPaperId(short id) { customPaperId = id; }
+    // dmDefaultSource into data's bin and back. wxPrintBin ends at wxPRINTBIN_USER, so data holds
+    // that for every user or driver bin and the bin's own number (256 and up) is kept here.
+    void setDmBin(wxPrintData& data, short dmBin);
+    short getDmBin(const wxPrintData& data) const;
 
 protected:
     // A new block with the driver's default DEVMODE of the named printer; null when the
@@ -69,6 +73,7 @@ private:
     void retire(HGLOBAL block);
 
     wxString m_printerName;
+    short m_userBin = 0; // the user or driver bin behind wxPRINTBIN_USER, 0 when none
     std::vector<HGLOBAL> m_retired;
 
     wxDECLARE_CLASS(WindowsPrintNativeBase);

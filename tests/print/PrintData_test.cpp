@@ -82,6 +82,10 @@ TEST_F(PrintDataTest, BinQualityAndDuplexThroughThePrintData)
     data.setDmBin(14);
     EXPECT_EQ(data.GetBin(), wxPRINTBIN_CASSETTE);
     EXPECT_EQ(data.getDmBin(), 14);
+    // wxPrintBin ends at the user bin: a driver bin's own number must not be stored in it.
+    data.setDmBin(300);
+    EXPECT_EQ(data.GetBin(), wxPRINTBIN_USER);
+    EXPECT_EQ(data.getDmBin(), 300);
     data.setDmBin(-1);
     EXPECT_EQ(data.GetBin(), wxPRINTBIN_DEFAULT);
     EXPECT_EQ(data.getDmBin(), 242);
