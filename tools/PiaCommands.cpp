@@ -6,6 +6,7 @@
 #include "davaraz/pia/PIAParser.h"
 #include "platform/win32/codepage.h"
 
+#include <algorithm>
 #include <cinttypes>
 #include <cstdio>
 #include <cstring>
@@ -27,7 +28,7 @@ std::string openFailure(const std::string& path, int rc)
     ::stat(path.c_str(), &st);
     if (rc == pia::kFileError)
         return st.st_size < static_cast<off_t>(pia::kHeaderSize) ? "shorter than the 60-byte PIA header"
-                                                                 : "cannot create or read a temporary file";
+                                                                 : "cannot be read";
     return std::string("cannot decompress the payload: ") + ZlibEngine::errorText(rc);
 }
 
@@ -45,6 +46,12 @@ std::string ansiToUtf8(const std::string& bytes)
     return narrow(wide);
 }
 
+// Whether any cut through text in the code page leaves whole characters: all but the
+// double-byte pages.
+bool singleByte(UINT codePage) { return codePage != 932 && codePage != 936 && codePage != 949 && codePage != 950; }
+
+// Streams the payload text to stdout as UTF-8 in chunks, so that neither a long line nor a
+// large payload is ever held whole.
 int runDump(const Args& args)
 {
     const std::string& path = args[0];
@@ -52,26 +59,35 @@ int runDump(const Args& args)
     const int rc = in.open(widen(path).c_str());
     if (rc != 0)
         return fail(path, openFailure(path, rc));
+    const bool anyCut = singleByte(GetACP());
     std::vector<char> buf(64 * 1024);
-    std::string pending;
-    for (;;) {
-        const std::size_t got = in.readRaw(buf.data(), buf.size());
-        for (std::size_t i = 0; i < got; ++i)
-            if (buf[i] != '\0') // the NUL that ends real-world payloads is not text
-                pending.push_back(buf[i]);
-        const std::size_t lastLineEnd = pending.rfind('\n');
-        const std::size_t cut = got == 0 ? pending.size() : (lastLineEnd == std::string::npos ? 0 : lastLineEnd + 1);
-        if (cut > 0) {
-            const std::string chunk = pending.substr(0, cut);
-            pending.erase(0, cut);
-            const std::string text = in.isUtf8() ? chunk : ansiToUtf8(chunk);
-            if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size())
+    std::string pending; // ANSI bytes held back until a cut cannot split a character
+    const auto put = [](const std::string& text) {
+        return std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
+    };
+    for (std::size_t got; (got = in.readRaw(buf.data(), buf.size())) > 0;) {
+        // The NUL that ends real-world payloads is not text.
+        const std::string fresh(buf.begin(), std::remove(buf.begin(), buf.begin() + got, '\0'));
+        if (in.isUtf8()) {
+            if (!put(fresh))
                 return fail("stdout", "write error");
+            continue;
         }
-        if (got == 0)
-            break;
+        pending += fresh;
+        // In a double-byte page no byte below 0x40 is part of a two-byte character.
+        std::size_t cut = anyCut ? pending.size() : 0;
+        for (std::size_t i = pending.size(); cut == 0 && i > pending.size() - fresh.size(); --i)
+            if (static_cast<unsigned char>(pending[i - 1]) < 0x40)
+                cut = i;
+        if (!put(ansiToUtf8(pending.substr(0, cut))))
+            return fail("stdout", "write error");
+        pending.erase(0, cut);
     }
-    return std::fflush(stdout) == 0 ? kOk : fail("stdout", "write error");
+    if (!put(ansiToUtf8(pending)) || std::fflush(stdout) != 0)
+        return fail("stdout", "write error");
+    if (in.fault() != 0)
+        return fail(path, std::string("changed while it was read: ") + ZlibEngine::errorText(in.fault()));
+    return kOk;
 }
 
 int runPack(const Args& args)
@@ -126,18 +142,10 @@ int runInfo(const Args& args)
     std::printf("checksum: stored 0x%08" PRIx32 ", computed 0x%08" PRIx32 ", %s\n", stored,
                 stored == file.standardSum ? file.standardSum : file.zeroBasedSum, verdict);
 
-    std::vector<char> buf(64 * 1024);
     CPIAParser parser;
     const int rc = parser.open(copy.path.c_str());
-    std::uint64_t actualText = 0;
-    if (rc == 0) {
-        for (std::size_t got; (got = parser.file().readRaw(buf.data(), buf.size())) > 0;)
-            actualText += got;
-        parser.file().close();
-        parser.open(copy.path.c_str());
-    }
     std::printf("uncompressed size: stored %" PRIu32 ", actual %s\n", header.uncompressedSize,
-                rc == 0 ? std::to_string(actualText).c_str() : "unknown");
+                rc == 0 ? std::to_string(parser.file().textSize()).c_str() : "unknown");
     std::printf("compressed size: stored %" PRIu32 ", actual %" PRIu64 "\n", header.compressedSize, file.streamSize);
     if (rc != 0) {
         std::printf("payload: cannot be decompressed\n");

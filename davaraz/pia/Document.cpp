@@ -57,7 +57,13 @@ ReadResult readDocument(const wchar_t* path, const std::function<bool(CPIAParser
         return result;
     }
     const bool parsed = parser.parse();
-    parser.file().close(); // deletes the temporary text file
+    const int fault = parser.file().fault();
+    parser.file().close();
+    if (fault != kOk) { // the file changed while it was read: what was parsed is not it
+        result.status = ReadStatus::container;
+        result.code = fault;
+        return result;
+    }
     if (!parsed) {
         result.status = ReadStatus::grammar;
         result.line = parser.errorLine();

@@ -1,5 +1,5 @@
-// CPIAFileIn: decompression to a temporary file and line reading as Windows text mode does it
-// (CR LF read as LF), 511 bytes at most per line.
+// CPIAFileIn: the payload inflated in chunks straight into line reading as Windows text mode
+// does it (CR LF read as LF), 511 bytes at most per line.
 #include "davaraz/pia/PIAFileIn.h"
 #include "platform/od/OdString.h"
 #include "platform/tvutils/FileName.h"
@@ -34,6 +34,15 @@ std::size_t incompleteUtf8Tail(const char* s, std::size_t n)
     }
     return 0;
 }
+
+// False when the converter rejects the bytes with "no Unicode translation".
+bool convertsAsUtf8(const char* s, std::size_t n)
+{
+    return n == 0 ||
+           MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, s, static_cast<int>(n), static_cast<wchar_t*>(nullptr),
+                               0) != 0 ||
+           ut::sysErrorCode() != ERROR_NO_UNICODE_TRANSLATION;
+}
 } // namespace
 
 std::wstring pia::singleLine(const std::wstring& text)
@@ -63,17 +72,20 @@ int pia::kindForPath(const wchar_t* path)
     return -1;
 }
 
-CPIAFileIn::CPIAFileIn() : m_buffer(kBufferSize) { m_line[0] = L'\0'; }
+CPIAFileIn::CPIAFileIn() : m_in(kBufferSize), m_buffer(kBufferSize + 4) { m_line[0] = L'\0'; }
 
 CPIAFileIn::~CPIAFileIn() { close(); }
 
 void CPIAFileIn::close()
 {
-    if (m_text)
-        std::fclose(m_text);
-    m_text = nullptr;
-    ut::removeFile(OdString(m_tempPath));
-    m_tempPath.clear();
+    if (m_inflating)
+        inflateEnd(this);
+    if (m_source)
+        std::fclose(m_source);
+    m_source = nullptr;
+    m_inflating = m_done = false;
+    m_fault = 0;
+    m_textSize = m_loaded = 0;
     m_pos = m_end = 0;
     m_pushback.clear();
     m_newlines = 0;
@@ -91,22 +103,45 @@ int CPIAFileIn::doInflateInit()
     return rc;
 }
 
+// A regular file only: a folder would read as an empty text, a pipe or device block.
+int CPIAFileIn::openSource(const std::string& nativePath)
+{
+    ut::FileRead problem;
+    m_source = ut::openRegularFile(nativePath, problem);
+    setInputProblem(problem.why);
+    struct stat st;
+    if (!m_source || fstat(fileno(m_source), &st) != 0) {
+        errno = problem.error;
+        close();
+        return ZE_OPEN_INPUT;
+    }
+    m_sourceSize = m_remaining = st.st_size;
+    // Reads are whole chunks already; without stdio's buffer the second pass reads the file
+    // again rather than what the first pass left in memory.
+    std::setvbuf(m_source, nullptr, _IONBF, 0);
+    return ZE_OK;
+}
+
 int CPIAFileIn::open(const wchar_t* path)
 {
     close();
-    const OdString temp = ut::FileName::createTempFileName(L"pia");
-    if (temp.isEmpty())
-        return pia::kFileError;
-    m_tempPath = temp.str();
-    const int rc = decompress(path, m_tempPath.c_str());
-    if (rc != 0) {
-        close(); // nothing of a failed read stays on disk
+    int rc = openSource(ut::toNativePath(OdString(path ? path : L"")));
+    if (rc != ZE_OK)
+        return rc;
+    std::memset(static_cast<z_stream*>(this), 0, sizeof(z_stream));
+    rc = doInflateInit();
+    if (rc != Z_OK) {
+        close();
         return rc;
     }
-    const int opened = openStream(ut::toNativePath(temp));
-    if (opened != 0)
-        close();
-    return opened;
+    m_inflating = true;
+    status(L"decompressing");
+    rc = scan();
+    if (rc == ZE_OK)
+        rc = rewind();
+    if (rc != ZE_OK)
+        close(); // a stream that does not inflate whole is refused before any line is read
+    return rc;
 }
 
 int CPIAFileIn::openText(const wchar_t* path)
@@ -114,49 +149,125 @@ int CPIAFileIn::openText(const wchar_t* path)
     close();
     if (!path)
         return pia::kFileError;
-    return openStream(ut::toNativePath(OdString(path)));
-}
-
-int CPIAFileIn::openStream(const std::string& nativePath)
-{
-    // A regular file only: a folder would read as an empty text, a pipe or device block.
-    ut::FileRead problem;
-    m_text = ut::openRegularFile(nativePath, problem);
-    if (!m_text) {
-        errno = problem.error;
+    const int rc = openSource(ut::toNativePath(OdString(path)));
+    if (rc != ZE_OK)
+        return pia::kFileError;
+    if (scan() != ZE_OK || rewind() != ZE_OK) {
+        close();
         return pia::kFileError;
     }
-    struct stat st;
-    m_textSize = fstat(fileno(m_text), &st) == 0 ? static_cast<std::uint64_t>(st.st_size) : 0;
-    m_utf8 = detectUtf8();
-    if (std::fseek(m_text, 0, SEEK_SET) != 0)
-        return pia::kFileError;
-    m_pos = m_end = 0;
     return pia::kOk;
 }
 
-// UTF-8 unless the converter rejects the payload with "no Unicode translation". Checked in
-// chunks so that the payload never sits in memory whole.
-bool CPIAFileIn::detectUtf8()
+// Bytes of the payload from the source: Z_OK while more may come, Z_STREAM_END at the end of
+// the text (got may be above 0), or the failure.
+int CPIAFileIn::pull(char* out, std::size_t size, std::size_t& got)
 {
-    std::vector<char> chunk(kBufferSize + 4);
+    got = 0;
+    if (!m_inflating) {
+        got = std::fread(out, 1, size, m_source);
+        return got > 0 ? Z_OK : std::ferror(m_source) ? ZE_READ : Z_STREAM_END;
+    }
+    next_out = reinterpret_cast<Bytef*>(out);
+    avail_out = static_cast<uInt>(size);
+    int rc = Z_OK;
+    while (avail_out > 0 && rc == Z_OK) {
+        if (avail_in == 0) {
+            if (m_remaining <= 0) {
+                rc = ZE_TRUNCATED;
+                break;
+            }
+            const std::size_t want = static_cast<std::size_t>(std::min<std::int64_t>(m_remaining, m_in.size()));
+            const std::size_t read = std::fread(m_in.data(), 1, want, m_source);
+            if (read == 0) {
+                rc = ZE_READ;
+                break;
+            }
+            m_remaining -= static_cast<std::int64_t>(read);
+            next_in = m_in.data();
+            avail_in = static_cast<uInt>(read);
+        }
+        rc = inflate(this, Z_NO_FLUSH);
+        if (rc == Z_NEED_DICT)
+            rc = Z_DATA_ERROR;
+        else if (rc == Z_BUF_ERROR)
+            rc = Z_OK; // no progress without more input: read some
+    }
+    got = size - avail_out;
+    return rc;
+}
+
+// The first pass: the whole stream must inflate, within the payload limit; its size, its
+// checksum and whether it is UTF-8 (unless the converter rejects it with "no Unicode
+// translation") are kept. The buffer's spare bytes carry a UTF-8 sequence cut by a chunk end.
+int CPIAFileIn::scan()
+{
+    m_utf8 = true;
+    m_textSize = 0;
     std::size_t carry = 0;
-    for (;;) {
-        const std::size_t got = std::fread(chunk.data() + carry, 1, kBufferSize, m_text);
+    for (int rc = Z_OK; rc == Z_OK;) {
+        std::size_t got = 0;
+        rc = pull(m_buffer.data() + carry, kBufferSize, got);
+        if (rc != Z_OK && rc != Z_STREAM_END)
+            return rc;
+        m_textSize += got;
+        if (m_textSize > maxOutput())
+            return ZE_TOO_LARGE;
+        if (m_sourceSize > 0 && m_inflating)
+            progress(static_cast<int>(100 * (m_sourceSize - m_remaining) / m_sourceSize));
+        if (!m_utf8)
+            continue;
         const std::size_t have = carry + got;
-        if (got == 0)
-            break;
-        const std::size_t tail = incompleteUtf8Tail(chunk.data(), have);
-        const std::size_t check = have - tail;
-        if (check > 0 &&
-            MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, chunk.data(), static_cast<int>(check),
-                                static_cast<wchar_t*>(nullptr), 0) == 0 &&
-            ut::sysErrorCode() == ERROR_NO_UNICODE_TRANSLATION)
-            return false;
-        std::memmove(chunk.data(), chunk.data() + check, tail);
+        const std::size_t tail = incompleteUtf8Tail(m_buffer.data(), have);
+        m_utf8 = convertsAsUtf8(m_buffer.data(), have - tail);
+        std::memmove(m_buffer.data(), m_buffer.data() + have - tail, tail);
         carry = tail;
     }
-    return carry == 0; // a sequence cut off by the end of the text is not UTF-8
+    if (carry != 0)
+        m_utf8 = false; // a sequence cut off by the end of the text is not UTF-8
+    m_checksum = adler;
+    return ZE_OK;
+}
+
+// Back to the start of the text for the second pass.
+int CPIAFileIn::rewind()
+{
+    const long start = m_inflating ? static_cast<long>(pia::kHeaderSize) : 0;
+    if (std::fseek(m_source, start, SEEK_SET) != 0)
+        return pia::kFileError;
+    m_remaining = m_sourceSize - start;
+    if (m_inflating) {
+        avail_in = 0;
+        if (inflateReset(this) != Z_OK)
+            return Z_STREAM_ERROR;
+    }
+    m_done = false;
+    m_loaded = 0;
+    m_pos = m_end = 0;
+    return ZE_OK;
+}
+
+// The next chunk of the second pass into the buffer; 0 at the end. A source that no longer
+// reads as it did in the first pass ends the text and leaves its fault.
+std::size_t CPIAFileIn::fill()
+{
+    m_pos = m_end = 0;
+    if (!m_source || m_done)
+        return 0;
+    std::size_t got = 0;
+    const int rc = pull(m_buffer.data(), kBufferSize, got);
+    if (rc != Z_OK) {
+        m_done = true;
+        if (rc != Z_STREAM_END)
+            m_fault = rc;
+        else if (m_loaded + got != m_textSize || (m_inflating && adler != m_checksum))
+            m_fault = Z_DATA_ERROR;
+        if (m_fault != 0)
+            return 0;
+    }
+    m_loaded += got;
+    m_end = got;
+    return got;
 }
 
 int CPIAFileIn::nextByte()
@@ -166,14 +277,8 @@ int CPIAFileIn::nextByte()
         m_pushback.pop_back();
         return c;
     }
-    if (m_pos == m_end) {
-        if (!m_text)
-            return EOF;
-        m_end = std::fread(m_buffer.data(), 1, m_buffer.size(), m_text);
-        m_pos = 0;
-        if (m_end == 0)
-            return EOF;
-    }
+    if (m_pos == m_end && fill() == 0)
+        return EOF;
     return static_cast<unsigned char>(m_buffer[m_pos++]);
 }
 
@@ -185,30 +290,27 @@ void CPIAFileIn::unread(const char* bytes, std::size_t n)
 
 std::uint64_t CPIAFileIn::bytesLeft() const
 {
-    if (!m_text)
-        return 0;
-    const long pos = std::ftell(m_text);
-    if (pos < 0)
-        return 0;
-    const std::uint64_t consumed = static_cast<std::uint64_t>(pos) - (m_end - m_pos) - m_pushback.size();
+    const std::uint64_t consumed = m_loaded - (m_end - m_pos) - m_pushback.size();
     return consumed < m_textSize ? m_textSize - consumed : 0;
 }
 
 std::size_t CPIAFileIn::readRaw(char* buffer, std::size_t size)
 {
     std::size_t n = 0;
-    while (n < size) {
-        const int c = nextByte();
-        if (c == EOF)
-            break;
-        buffer[n++] = static_cast<char>(c);
+    while (n < size && !m_pushback.empty())
+        buffer[n++] = static_cast<char>(nextByte());
+    while (n < size && (m_pos < m_end || fill() > 0)) {
+        const std::size_t k = std::min(size - n, m_end - m_pos);
+        std::memcpy(buffer + n, m_buffer.data() + m_pos, k);
+        m_pos += k;
+        n += k;
     }
     return n;
 }
 
 const wchar_t* CPIAFileIn::readLine()
 {
-    if (!m_text)
+    if (!m_source)
         return nullptr;
     m_bytes.clear();
     const long lineNumber = m_newlines + 1;

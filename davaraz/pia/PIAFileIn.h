@@ -1,5 +1,6 @@
-// Reads a PIA file: inflates everything after the 60-byte header into a temporary text file,
-// decides between UTF-8 and the ANSI code page, and hands out lines of at most 511 bytes.
+// Reads a PIA file: inflates the stream after the 60-byte header straight into the line
+// reader, once to check it and decide between UTF-8 and the ANSI code page, once to hand out
+// lines of at most 511 bytes. Nothing is written to disk and the payload is never held whole.
 #pragma once
 #include "davaraz/pia/PIAFile.h"
 #include "platform/tvutils/ZlibEngine.h"
@@ -14,42 +15,56 @@ public:
     CPIAFileIn();
     ~CPIAFileIn() override;
 
-    // 0, -2 for a failure of the file handling, or the engine's code.
+    // 0, -2 for a file shorter than its header or one that cannot be read, or the engine's code
+    // for a stream that does not inflate whole.
     int open(const wchar_t* path);
-    // Opens a payload text as it is (no container, no temporary file), for tools and tests.
+    // Opens a payload text as it is (no container), for tools and tests.
     int openText(const wchar_t* path);
     // The next line without its line feed, valid until the next call; null at the end.
     const wchar_t* readLine();
-    // Closes the stream and deletes the temporary file.
+    // Closes the file.
     void close();
 
     bool isUtf8() const { return m_utf8; }
+    // Bytes of the payload text, as counted when the file was opened.
+    std::uint64_t textSize() const { return m_textSize; }
     // 1-based line of the text where the last line handed out starts.
     int lineNumber() const { return m_lineNumber; }
     // Bytes of the payload text not yet handed out (an upper bound for what lines can still hold).
     std::uint64_t bytesLeft() const;
     // Raw bytes of the payload text from the current position; 0 at the end.
     std::size_t readRaw(char* buffer, std::size_t size);
+    // 0, or the engine's code when the file stopped reading as it did when opened (changed
+    // meanwhile); the text then ended early. Ask after the end.
+    int fault() const { return m_fault; }
 
     int doInflateInit() override;
 
 private:
-    int openStream(const std::string& nativePath);
-    bool detectUtf8();
+    int openSource(const std::string& nativePath);
+    int scan();
+    int rewind();
+    int pull(char* out, std::size_t size, std::size_t& got);
+    std::size_t fill();
     int nextByte();
     void unread(const char* bytes, std::size_t n);
 
-    std::FILE* m_text = nullptr;
-    std::wstring m_tempPath;
+    bool m_inflating = false; // the source is a container whose stream is being inflated
+    bool m_done = false;      // the source has no more bytes
     bool m_utf8 = true;
+    int m_fault = 0;
+    std::int64_t m_sourceSize = 0;
+    std::uint64_t m_textSize = 0;
+    std::uint64_t m_loaded = 0; // payload bytes read into the buffer since the start
+    unsigned long m_checksum = 0; // the payload's Adler-32 as first inflated
     wchar_t m_line[pia::kLineChars];
 
+    std::vector<unsigned char> m_in;
     std::vector<char> m_buffer;
     std::size_t m_pos = 0;
     std::size_t m_end = 0;
     std::string m_pushback;
     std::string m_bytes;
     long m_newlines = 0;
-    std::uint64_t m_textSize = 0;
     int m_lineNumber = 0;
 };

@@ -47,6 +47,8 @@ public:
     virtual void status(const wchar_t* message);
 
 protected:
+    void setInputProblem(const std::string& why) { m_inputProblem = why; }
+
     std::FILE* m_source = nullptr;  // open during compress/decompress
     std::int64_t m_remaining = 0;   // input bytes still to be read
 

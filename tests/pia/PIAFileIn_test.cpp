@@ -80,11 +80,29 @@ TEST(PIAFileIn, BadFilesGiveAResultAndLeaveNothing)
     }
     CPIAParser p;
     ASSERT_EQ(p.open(std::filesystem::path(testutil::dataPath("pia/bad_grammar.ctb")).wstring().c_str()), 0);
-    EXPECT_EQ(dir.tempCount(), 1u) << "the decompressed text exists while open";
+    EXPECT_EQ(dir.tempCount(), 0u) << "the payload is inflated in memory, never to disk";
     EXPECT_FALSE(p.parse());
     EXPECT_EQ(p.errorLine(), 2);
-    p.file().close();
-    EXPECT_EQ(dir.tempCount(), 0u);
+}
+
+// The stream is inflated twice (checked, then read); a file rewritten in between must not pass
+// for what was checked.
+TEST(PIAFileIn, AFileChangedWhileReadIsAFault)
+{
+    TempDir dir;
+    const std::filesystem::path path = dir.path("t.ctb"), other = testutil::dataPath("pia/cp1252_crlf_nul.stb");
+    std::filesystem::copy_file(testutil::dataPath("pia/utf8_crlf_nul.ctb"), path);
+    CPIAParser p;
+    ASSERT_EQ(p.open(path.wstring().c_str()), 0);
+    std::filesystem::copy_file(other, path, std::filesystem::copy_options::overwrite_existing); // same file, new bytes
+    p.parse();
+    EXPECT_NE(p.file().fault(), 0);
+
+    CPIAParser same;
+    ASSERT_EQ(same.open(path.wstring().c_str()), 0);
+    EXPECT_TRUE(same.parse());
+    EXPECT_EQ(same.file().fault(), 0);
+    EXPECT_EQ(same.file().bytesLeft(), 0u);
 }
 
 TEST(PIAFileIn, MillionChildrenParseInLinearTime)
