@@ -8,7 +8,7 @@ constexpr std::size_t kReserveAfter = 1 << 20;
 
 // The key before a sign: leading spaces skipped, then up to the first space; only spaces may
 // follow it. A tab is not a space here and stays part of the key.
-bool parseKey(const std::wstring& line, std::size_t sign, std::wstring& key)
+bool parseKey(std::wstring_view line, std::size_t sign, std::wstring& key)
 {
     std::size_t b = 0;
     while (b < sign && line[b] == L' ')
@@ -21,7 +21,7 @@ bool parseKey(const std::wstring& line, std::size_t sign, std::wstring& key)
             return false;
     if (e == b)
         return false;
-    key.assign(line, b, e - b);
+    key.assign(line.substr(b, e - b));
     return true;
 }
 
@@ -46,27 +46,28 @@ void CPIAParser::completeBlock()
     m_current = parent;
 }
 
-bool CPIAParser::itemLine(const std::wstring& line, std::size_t eq)
+bool CPIAParser::itemLine(std::wstring_view line, std::size_t eq)
 {
     if (eq + 1 >= line.size())
         return false;
     std::wstring key;
     if (!parseKey(line, eq, key))
         return false;
-    const std::wstring rest = line.substr(eq + 1);
+    // The line is the reader's NUL-terminated buffer, so the rest is a C string too.
+    const std::wstring_view rest = line.substr(eq + 1);
     std::unique_ptr<CPItem> item;
     if (rest[0] == L'"') {
-        item = std::make_unique<CPStr>(key, rest.substr(1));
+        item = std::make_unique<CPStr>(std::move(key), std::wstring(rest.substr(1)));
     } else if (rest[0] == L'\\') {
         std::wstring value;
-        std::wstring part = rest.substr(1);
+        std::wstring_view part = rest.substr(1);
         for (;;) {
             const std::size_t end = part.find(L'\\');
-            if (end != std::wstring::npos) {
-                value.append(part, 0, end);
+            if (end != std::wstring_view::npos) {
+                value.append(part.substr(0, end));
                 break;
             }
-            value += part;
+            value.append(part);
             // A large value would otherwise be copied at every doubling; what is left of the
             // text bounds what it can still grow by.
             if (value.size() >= kReserveAfter && value.capacity() < value.size() + kReserveAfter)
@@ -77,12 +78,12 @@ bool CPIAParser::itemLine(const std::wstring& line, std::size_t eq)
             part = next;
         }
         item = std::make_unique<CPBin>(key.c_str(), std::move(value));
-    } else if (ut::compareNamesLowercase(rest.c_str(), L"true", 0) == 0) {
+    } else if (ut::compareNamesLowercase(rest.data(), L"true", 0) == 0) {
         item = std::make_unique<CPBool>(key.c_str(), true);
-    } else if (ut::compareNamesLowercase(rest.c_str(), L"false", 0) == 0) {
+    } else if (ut::compareNamesLowercase(rest.data(), L"false", 0) == 0) {
         item = std::make_unique<CPBool>(key.c_str(), false);
     } else {
-        item.reset(CPNum::fromText(key, rest));
+        item.reset(CPNum::fromText(std::move(key), std::wstring(rest)));
     }
     if (!m_current->add(item.get()))
         return false; // same key and kind already present; the item dies here
@@ -90,7 +91,7 @@ bool CPIAParser::itemLine(const std::wstring& line, std::size_t eq)
     return true;
 }
 
-bool CPIAParser::openBlock(const std::wstring& line, std::size_t brace)
+bool CPIAParser::openBlock(std::wstring_view line, std::size_t brace)
 {
     std::wstring key;
     if (!parseKey(line, brace, key))
@@ -114,7 +115,7 @@ bool CPIAParser::parse()
         const wchar_t* raw = m_file.readLine();
         if (!raw)
             break;
-        const std::wstring line(raw);
+        const std::wstring_view line(raw);
         if (line.empty())
             continue;
         const std::size_t eq = line.find(L'=');
@@ -122,21 +123,21 @@ bool CPIAParser::parse()
         bool ok;
         if (!m_open.empty()) {
             const std::size_t close = line.find(L'}');
-            if (close != std::wstring::npos && eq == std::wstring::npos) {
+            if (close != std::wstring_view::npos && eq == std::wstring_view::npos) {
                 completeBlock();
                 continue;
             }
-            if (close != std::wstring::npos && close < eq)
+            if (close != std::wstring_view::npos && close < eq)
                 ok = false;
-            else if (eq != std::wstring::npos)
+            else if (eq != std::wstring_view::npos)
                 ok = itemLine(line, eq);
-            else if (brace != std::wstring::npos)
+            else if (brace != std::wstring_view::npos)
                 ok = openBlock(line, brace);
             else
                 ok = false;
-        } else if (eq != std::wstring::npos) {
+        } else if (eq != std::wstring_view::npos) {
             ok = itemLine(line, eq);
-        } else if (brace != std::wstring::npos) {
+        } else if (brace != std::wstring_view::npos) {
             ok = openBlock(line, brace);
         } else {
             ok = false;

@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 class CPIAParser {
 public:
@@ -29,8 +30,8 @@ public:
     int errorLine() const { return m_errorLine; }
 
 private:
-    bool itemLine(const std::wstring& line, std::size_t eq);
-    bool openBlock(const std::wstring& line, std::size_t brace);
+    bool itemLine(std::wstring_view line, std::size_t eq);
+    bool openBlock(std::wstring_view line, std::size_t brace);
     void completeBlock();
 
     std::unique_ptr<CPBlock> m_root;

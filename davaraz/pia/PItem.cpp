@@ -5,7 +5,7 @@
 #include <climits>
 #include <clocale>
 #include <cmath>
-#include <deque>
+#include <iterator>
 #include <cwchar>
 #include <locale.h>
 #include <locale>
@@ -75,9 +75,9 @@ CPNum::CPNum(const std::wstring& name, double value, int precision) : CPItem(PI_
 
 CPNum::CPNum(const std::wstring& name, int value) : CPItem(PI_NUM, name), m_text(std::to_wstring(value)) {}
 
-CPNum* CPNum::fromText(const std::wstring& name, const std::wstring& text)
+CPNum* CPNum::fromText(std::wstring name, std::wstring text)
 {
-    return new CPNum(name, text, true);
+    return new CPNum(std::move(name), std::move(text), true);
 }
 
 struct CPBlock::Index {
@@ -88,21 +88,15 @@ CPBlock::CPBlock(const wchar_t* name) : CPItem(PI_BLOCK, name ? name : L"") {}
 
 CPBlock::~CPBlock()
 {
-    // Children go first to last. Sub-blocks hand their own children to the queue before they
-    // die, so a hostile, deeply nested tree is freed without deep recursion.
-    std::deque<std::unique_ptr<CPItem>> queue;
-    for (auto& child : m_children)
-        queue.push_back(std::move(child));
-    m_children.clear();
-    while (!queue.empty()) {
-        std::unique_ptr<CPItem> item = std::move(queue.front());
-        queue.pop_front();
-        if (item->kind() == PI_BLOCK) {
-            auto* block = static_cast<CPBlock*>(item.get());
-            for (auto& child : block->m_children)
-                queue.push_back(std::move(child));
-            block->m_children.clear();
-        }
+    // Sub-blocks hand their children up to this block before they die, so a deeply nested
+    // tree is freed without deep recursion and without a queue of its own.
+    for (std::size_t i = 0; i < m_children.size(); ++i) {
+        if (m_children[i]->kind() != PI_BLOCK)
+            continue;
+        std::vector<std::unique_ptr<CPItem>>& grand = static_cast<CPBlock&>(*m_children[i]).m_children;
+        m_children.insert(m_children.end(), std::make_move_iterator(grand.begin()),
+                          std::make_move_iterator(grand.end()));
+        grand.clear();
     }
 }
 

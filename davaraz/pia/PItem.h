@@ -45,17 +45,18 @@ public:
     CPNum(const std::wstring& name, double value, int precision);
     CPNum(const std::wstring& name, int value);
     // The text exactly as found in a file (used by the parser).
-    static CPNum* fromText(const std::wstring& name, const std::wstring& text);
+    static CPNum* fromText(std::wstring name, std::wstring text);
     const std::wstring& text() const { return m_text; }
 
 private:
-    CPNum(const std::wstring& name, std::wstring text, bool) : CPItem(PI_NUM, name), m_text(std::move(text)) {}
+    CPNum(std::wstring name, std::wstring text, bool) : CPItem(PI_NUM, std::move(name)), m_text(std::move(text)) {}
     std::wstring m_text;
 };
 
 class CPStr : public CPItem {
 public:
     CPStr(const std::wstring& name, const std::wstring& text) : CPItem(PI_STR, name), m_text(text) {}
+    CPStr(std::wstring&& name, std::wstring&& text) : CPItem(PI_STR, std::move(name)), m_text(std::move(text)) {}
     const std::wstring& text() const { return m_text; }
 
 private:

@@ -97,6 +97,23 @@ CPlotStyle* CPlotStyleTable::find(const wchar_t* name) const
     return nullptr;
 }
 
+std::wstring CPlotStyleTable::foldedName(const wchar_t* name)
+{
+    std::wstring folded;
+    for (; name && *name; ++name)
+        folded += odToLower(*name);
+    return folded;
+}
+
+std::unordered_map<std::wstring, CPlotStyle*> CPlotStyleTable::stylesByName() const
+{
+    std::unordered_map<std::wstring, CPlotStyle*> index(m_styles.size());
+    for (const auto& s : m_styles)
+        if (s)
+            index.emplace(foldedName(s->name()), s.get());
+    return index;
+}
+
 int CPlotStyleTable::findLocName(const wchar_t* locName) const
 {
     if (!locName)

@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class CPBlock;
@@ -81,6 +82,10 @@ private:
     bool refuse(const std::wstring& why);
     // Another style than the one at except has this localized name or its internal form.
     bool nameTaken(const wchar_t* locName, int except) const;
+    // Each style under its name folded to lower case (the first of equal names, as find
+    // answers), for finding many names at once.
+    std::unordered_map<std::wstring, CPlotStyle*> stylesByName() const;
+    static std::wstring foldedName(const wchar_t* name);
 
     std::wstring m_description;
     double m_scaleFactor = 1.0;

@@ -119,18 +119,19 @@ bool CPlotStyleTable::initAci(const CPBlock& block)
     if (!m_aci)
         m_aci = std::make_unique<CAciTable>();
     m_aci->clear();
+    const std::unordered_map<std::wstring, CPlotStyle*> byName = stylesByName();
     for (int c = 0; c < block.count(); ++c) {
         const CPItem* child = block.item(c);
-        const std::wstring where = L"item " + quoted((L"aci_table/" + child->name()).c_str());
+        const auto where = [child] { return L"item " + quoted((L"aci_table/" + child->name()).c_str()); };
         if (child->kind() != PI_STR)
-            return refuse(where + L" is not a string");
+            return refuse(where() + L" is not a string");
         const int i = wtoi(child->name());
         if (i < 0 || i >= CAciTable::kSize || m_aci->at(i))
-            return refuse(where + L": the entry numbers are not 0 to 254, each once");
-        CPlotStyle* style = find(static_cast<const CPStr*>(child)->text().c_str());
-        if (!style)
-            return refuse(where + L" names a style the table does not have");
-        m_aci->set(i, style);
+            return refuse(where() + L": the entry numbers are not 0 to 254, each once");
+        const auto style = byName.find(foldedName(static_cast<const CPStr*>(child)->text().c_str()));
+        if (style == byName.end())
+            return refuse(where() + L" names a style the table does not have");
+        m_aci->set(i, style->second);
     }
     m_useAci = true;
     return true;

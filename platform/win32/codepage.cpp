@@ -36,7 +36,8 @@ public:
             if (entry.second != reinterpret_cast<iconv_t>(-1))
                 iconv_close(entry.second);
     }
-    iconv_t get(UINT cp, bool toWide)
+    // The converter, opened on first use; (iconv_t)-1 for a code page iconv does not know.
+    iconv_t find(UINT cp, bool toWide)
     {
         auto key = std::make_pair(cp, toWide);
         auto it = m_map.find(key);
@@ -45,9 +46,15 @@ public:
             iconv_t cd = toWide ? iconv_open("UTF-32LE", name.c_str()) : iconv_open(name.c_str(), "UTF-32LE");
             it = m_map.emplace(key, cd).first;
         }
-        if (it->second != reinterpret_cast<iconv_t>(-1))
-            iconv(it->second, nullptr, nullptr, nullptr, nullptr); // reset shift state
         return it->second;
+    }
+    // The same, ready for a new conversion.
+    iconv_t get(UINT cp, bool toWide)
+    {
+        iconv_t cd = find(cp, toWide);
+        if (cd != reinterpret_cast<iconv_t>(-1))
+            iconv(cd, nullptr, nullptr, nullptr, nullptr); // reset shift state
+        return cd;
     }
 
 private:
@@ -363,7 +370,7 @@ namespace win32 {
 bool isCodePageSupported(UINT codePage)
 {
     // The per-thread converter cache answers after the first look.
-    return cache().get(codePage == CP_ACP || codePage == CP_OEMCP ? GetACP() : codePage, true) !=
+    return cache().find(codePage == CP_ACP || codePage == CP_OEMCP ? GetACP() : codePage, true) !=
            reinterpret_cast<iconv_t>(-1);
 }
 
