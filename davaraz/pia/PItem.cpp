@@ -1,15 +1,15 @@
 // Item construction, number formatting and scanning, and block look-up.
 #include "davaraz/pia/PItem.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <climits>
-#include <clocale>
 #include <cmath>
 #include <iterator>
 #include <cwchar>
+#include <cwctype>
 #include <locale.h>
-#include <locale>
-#include <sstream>
 #include <string_view>
 #include <unordered_map>
 
@@ -17,36 +17,58 @@ namespace {
 
 constexpr size_t kIndexThreshold = 32;
 
-// Switches the calling thread to the "C" locale for the scope of one scan.
-class CLocaleScope {
-public:
-    CLocaleScope()
-    {
-        static locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-        m_old = c ? uselocale(c) : static_cast<locale_t>(nullptr);
-    }
-    ~CLocaleScope()
-    {
-        if (m_old)
-            uselocale(m_old);
-    }
-    CLocaleScope(const CLocaleScope&) = delete;
-    CLocaleScope& operator=(const CLocaleScope&) = delete;
+// The "C" locale as an object: conversions take it as an argument instead of switching the
+// thread's locale for each number.
+locale_t cLocale()
+{
+    static const locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    return c;
+}
 
-private:
-    locale_t m_old;
-};
+// Where "%f" gives up on a number that wcstod reads: "0x" with neither a hexadecimal digit nor
+// a point after it is no number to scanf, while wcstod takes the 0 alone.
+bool scanfRefuses(const wchar_t* start, const wchar_t* end)
+{
+    if (end == start || (*end != L'x' && *end != L'X') || end[-1] != L'0')
+        return false;
+    const wchar_t* zero = end - 1;
+    if (zero != start && std::iswdigit(zero[-1]))
+        return false;
+    const wchar_t next = end[1];
+    return !(std::iswxdigit(next) || next == L'.');
+}
+
+template <class Real>
+bool scanReal(const std::wstring& text, Real& out, Real (*convert)(const wchar_t*, wchar_t**, locale_t))
+{
+    const wchar_t* start = text.c_str();
+    wchar_t* end = nullptr;
+    const Real v = convert(start, &end, cLocale());
+    if (end == start || scanfRefuses(start, end))
+        return false;
+    out = v;
+    return true;
+}
 
 } // namespace
 
 bool scanDouble(const std::wstring& text, double& out)
 {
-    CLocaleScope scope;
     double v = 0;
-    if (std::swscanf(text.c_str(), L"%lf", &v) != 1 || !std::isfinite(v))
+    if (!scanReal<double>(text, v, wcstod_l) || !std::isfinite(v))
         return false; // nan, inf, and numbers beyond a double (1e400) read as no number
     out = v;
     return true;
+}
+
+bool scanFloat(const std::wstring& text, float& out) { return scanReal<float>(text, out, wcstof_l); }
+
+std::wstring fixedText(double value, int precision)
+{
+    char buf[400]; // the longest double in fixed notation with 60 decimals fits
+    const auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed,
+                                 precision < 0 ? 6 : std::min(precision, 60));
+    return std::wstring(buf, r.ec == std::errc() ? r.ptr : buf);
 }
 
 bool scanInt(const std::wstring& text, int& out)
@@ -62,15 +84,9 @@ bool scanInt(const std::wstring& text, int& out)
     return true;
 }
 
-CPNum::CPNum(const std::wstring& name, double value, int precision) : CPItem(PI_NUM, name)
+CPNum::CPNum(const std::wstring& name, double value, int precision)
+    : CPItem(PI_NUM, name), m_text(fixedText(value, precision))
 {
-    std::wostringstream os;
-    os.imbue(std::locale::classic());
-    os.setf(std::ios::fixed, std::ios::floatfield);
-    if (precision >= 0)
-        os.precision(precision);
-    os << value;
-    m_text = os.str();
 }
 
 CPNum::CPNum(const std::wstring& name, int value) : CPItem(PI_NUM, name), m_text(std::to_wstring(value)) {}

@@ -105,3 +105,7 @@ private:
 // number that is not finite or does not fit the type is no number.
 bool scanDouble(const std::wstring& text, double& out);
 bool scanInt(const std::wstring& text, int& out);
+// "%f": single precision, infinities and overflow included.
+bool scanFloat(const std::wstring& text, float& out);
+// printf's "%.*f" in the "C" locale (a negative precision means 6).
+std::wstring fixedText(double value, int precision);

@@ -2,39 +2,12 @@
 #include "davaraz/plotcfg/CustomNode.h"
 #include "davaraz/pia/SectionIo.h"
 
-#include <clocale>
 #include <cwchar>
-#include <ios>
-#include <locale.h>
-#include <locale>
-#include <sstream>
 #include <wctype.h>
 
 namespace {
 
-// Single-precision "%f" scan in the "C" locale whatever the process locale is.
-bool scanFloat(const std::wstring& text, float& out)
-{
-    static locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-    const locale_t old = c ? uselocale(c) : static_cast<locale_t>(nullptr);
-    float v = 0;
-    const bool ok = std::swscanf(text.c_str(), L"%f", &v) == 1;
-    if (old)
-        uselocale(old);
-    if (ok)
-        out = v;
-    return ok;
-}
-
-std::wstring floatText(float value)
-{
-    std::wostringstream os;
-    os.imbue(std::locale::classic());
-    os.setf(std::ios::fixed, std::ios::floatfield);
-    os.precision(6);
-    os << static_cast<double>(value);
-    return os.str();
-}
+std::wstring floatText(float value) { return fixedText(static_cast<double>(value), 6); }
 
 template <class Map, class Value>
 bool setIn(Map& map, const wchar_t* key, Value&& value, bool create)

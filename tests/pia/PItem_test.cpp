@@ -2,6 +2,11 @@
 #include "davaraz/pia/PItem.h"
 
 #include <clocale>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <cwchar>
+#include <utility>
 #include <gtest/gtest.h>
 
 namespace {
@@ -60,6 +65,36 @@ TEST(PItem, ScanningFollowsTheScanFormats)
     double d = 4.2;
     EXPECT_FALSE(b.getInt(i, L"str") || b.getDouble(d, L"str") || b.getInt(i, L"missing") || b.getDouble(d, L"missing"));
     EXPECT_EQ(i, 42);
+}
+
+// Numbers are read and written without the thread's locale; what they give must still be
+// what the C library's "%lf", "%f" and "%.*f" give in the "C" locale, quirks included.
+TEST(PItem, NumbersAgreeWithTheCLibrary)
+{
+    const wchar_t* const texts[] = {L"2.5",  L"-0x1.8p1", L"0x",     L"-0x",    L" 0xz",   L"0x.",    L"0xp1",
+                                    L"00x",  L"1e",       L"1e+",    L"+.5",    L".",      L"-",      L"1,5",
+                                    L"1e-400", L"3.4e39", L"1e400",  L"infinity", L"nan(1)", L"\t 12abc"};
+    for (const wchar_t* text : texts) {
+        SCOPED_TRACE(std::wstring(L"'") + text + L"'");
+        double d = 0, dRef = 0;
+        float f = 0, fRef = 0;
+        const bool dOk = std::swscanf(text, L"%lf", &dRef) == 1 && std::isfinite(dRef);
+        const bool fOk = std::swscanf(text, L"%f", &fRef) == 1;
+        EXPECT_EQ(scanDouble(text, d), dOk);
+        EXPECT_EQ(scanFloat(text, f), fOk);
+        if (dOk) {
+            EXPECT_EQ(d, dRef);
+        }
+        if (fOk) {
+            EXPECT_TRUE(f == fRef || (std::isnan(f) && std::isnan(fRef))) << f;
+        }
+    }
+    const std::pair<double, int> values[] = {{0.125, 2}, {2.5, 0}, {1e300, 1}, {-0.0, -1}, {1.0 / 3, 8}, {0.1, 20}};
+    for (const auto& [value, precision] : values) {
+        char ref[512];
+        std::snprintf(ref, sizeof ref, "%.*f", precision < 0 ? 6 : precision, value);
+        EXPECT_EQ(fixedText(value, precision), std::wstring(ref, ref + std::strlen(ref))) << ref;
+    }
 }
 
 TEST(PItem, SameKeyAndKindIsRefusedOtherKindsCoexist)
