@@ -91,20 +91,6 @@ bool CPlotCfg3::init(CPIAParser& parser, bool& changed, pia::ReadResult* result)
     return true;
 }
 
-std::vector<pia::SectionState> CPlotCfg3::inspectSections(const CPBlock& root)
-{
-    section::Inspector c;
-    c.section<CMetaNode>(&root, L"", L"meta", true);
-    c.section<CMediaNode>(&root, L"", L"media", true);
-    const CPBlock* media = c.block(&root, L"media");
-    c.section<CMediaNode::CDestinationNode>(media, L"media", L"destination", false);
-    c.partial<CMediaNode::CustomPapersNode>(media, L"media/custom_papers", L"custom_papers");
-    c.section<CIoNode>(&root, L"", L"io", true);
-    c.section<CResColorMemNode>(&root, L"", L"res_color_mem", true);
-    c.section<CCustomNode>(&root, L"", L"custom", false);
-    return std::move(c).states();
-}
-
 bool CPlotCfg3::write(const wchar_t* path, pia::WriteResult* result) const
 {
     CPBlock root(nullptr);

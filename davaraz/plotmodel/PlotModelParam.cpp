@@ -4,7 +4,6 @@
 #include "davaraz/pia/SectionIo.h"
 #include "platform/tvutils/FileName.h"
 
-#include <wx/filename.h>
 
 PlotModelParam::PlotModelParam(const PlotModelParam& o)
     : meta(o.meta),
@@ -42,7 +41,7 @@ bool findInFolders(ut::FileName& file, const OdArray<OdString>& folders)
 OdArray<OdString> PlotModelParam::candidateFolders(const OdArray<OdString>& alternatives)
 {
     // Alternatives are expected to end with a separator: "PMP" is appended directly.
-    const OdString pmp = OdString(L"PMP") + static_cast<wchar_t>(wxFileName::GetPathSeparator());
+    const OdString pmp = OdString(L"PMP/");
     OdArray<OdString> folders;
     for (unsigned i = 0; i < alternatives.size(); ++i) {
         const OdString& alt = alternatives[i];

@@ -1,7 +1,8 @@
 // Default custom line weights and the line weight range check.
 #include "davaraz/plotstyle/CustomLineweightTable.h"
 
-#include <wx/string.h>
+#include <cerrno>
+#include <cwchar>
 
 namespace {
 constexpr std::array<double, CCustomLineweightTable::kSize> kDefaults = {
@@ -30,7 +31,14 @@ bool CCustomLineweightTable::checkLineWeightRange(double& weight, bool inches)
 
 bool CCustomLineweightTable::checkLineWeightRange(double& weight, const wchar_t* text, bool inches)
 {
-    if (!text || !wxString(text).ToDouble(&weight))
+    // wxString::ToDouble: the whole text a number in the current locale, and one a double holds.
+    if (!text)
         return false;
+    wchar_t* end = nullptr;
+    errno = 0;
+    const double value = std::wcstod(text, &end);
+    if (end == text || *end != L'\0' || errno == ERANGE)
+        return false;
+    weight = value;
     return checkLineWeightRange(weight, inches);
 }

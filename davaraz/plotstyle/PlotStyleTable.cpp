@@ -1,9 +1,9 @@
 // Plot style table: construction, deep copies, creation, queries and the editing operations.
 #include "davaraz/plotstyle/PlotStyleTable.h"
 #include "platform/od/OdCase.h"
+#include "platform/tvutils/Translate.h"
 
 #include <unordered_map>
-#include <wx/translation.h>
 
 namespace {
 
@@ -64,7 +64,7 @@ CPlotStyleTable* CPlotStyleTable::create(bool colorDependent, const wchar_t* bas
         table->m_styles.back()->updateName(L"Normal");
         return table.release();
     }
-    const std::wstring base = baseName ? std::wstring(baseName) : wxGetTranslation(wxS("Color")).ToStdWstring();
+    const std::wstring base = baseName ? std::wstring(baseName) : ut::translate(L"Color");
     table->m_aciAvailable = table->m_useAci = true;
     table->m_aci = std::make_unique<CAciTable>();
     table->m_styles.reserve(CAciTable::kSize);
