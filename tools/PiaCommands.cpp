@@ -123,7 +123,7 @@ int runInfo(const Args& args)
     const TempFile copy(L"info");
     const std::string copyPath = ut::toNativePath(copy.path);
     if (copy.path.isEmpty())
-        return fail(path, "no temporary file for a copy");
+        return fail(path, "no temporary file for a copy: " + ut::FileName::tempFolderProblem());
     if (const std::string why = snapshot(path, copyPath); !why.empty())
         return fail(path, why);
     const pia::Inspection file = pia::inspect(copyPath);

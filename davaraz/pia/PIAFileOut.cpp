@@ -6,28 +6,51 @@
 #include "platform/tvutils/StringUtils.h"
 #include "platform/win32/codepage.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
-#include <sys/stat.h>
 #include <vector>
+
+namespace {
+constexpr std::size_t kChunk = 64 * 1024;
+}
 
 CPIAFileOut::~CPIAFileOut() { reset(); }
 
 void CPIAFileOut::reset()
 {
     m_status = 0;
-    if (m_file)
-        std::fclose(m_file);
-    m_file = nullptr;
-    ut::removeFile(OdString(m_tempPath));
-    m_tempPath.clear();
-    m_uncompressedSize = m_compressedSize = 0;
+    if (m_streaming)
+        deflateEnd(this);
+    m_streaming = false;
+    m_pending.clear();
+    m_compressed.clear();
+    m_compressed.shrink_to_fit();
+    m_uncompressedSize = 0;
+}
+
+bool CPIAFileOut::startStream()
+{
+    if (m_streaming)
+        deflateEnd(this);
+    m_streaming = false;
+    std::memset(static_cast<z_stream*>(this), 0, sizeof(z_stream));
+    if (doDeflateInit(6) != Z_OK) {
+        m_status = pia::kFileError;
+        return false;
+    }
+    m_streaming = true;
+    m_pending.clear();
+    m_compressed.clear();
+    m_uncompressedSize = 0;
+    m_depth = 0;
+    return true;
 }
 
 bool CPIAFileOut::write(const CPBlock* root, const wchar_t* path)
 {
     if (!root)
         return false;
-    m_depth = 0;
     m_lineTooLong = m_lossy = m_unrepresentable = m_utf8 = false;
     m_targetError = 0;
     reset();
@@ -35,35 +58,42 @@ bool CPIAFileOut::write(const CPBlock* root, const wchar_t* path)
         m_status = pia::kFileError;
         return false;
     }
-    const OdString temp = ut::FileName::createTempFileName(L"pia");
-    if (temp.isEmpty()) {
-        m_status = pia::kFileError;
-    } else {
-        m_tempPath = temp.str();
-        m_file = std::fopen(ut::toNativePath(temp).c_str(), "wb");
-        if (!m_file) {
-            reset();
-            m_status = pia::kFileError;
-        }
-    }
-    writeBlock(*root);
-    if (m_status == 0 && m_lossy && !m_strictEncoding && m_file) {
+    if (startStream())
+        writeBlock(*root);
+    if (m_status == 0 && m_lossy && !m_strictEncoding) {
         // The ANSI code page lacks a character: the payload goes as UTF-8, which readers
         // recognise, rather than with question marks.
-        m_file = std::freopen(nullptr, "wb", m_file);
         m_utf8 = true;
         m_lossy = false;
-        m_depth = 0;
-        if (m_file)
+        if (startStream())
             writeBlock(*root);
-        else
-            m_status = pia::kFileError;
     }
-    const int rc = finish(path);
-    const int failed = rc;
+    const int failed = finish(path);
     reset();
     m_status = failed;
     return failed == 0;
+}
+
+void CPIAFileOut::emit(const char* bytes, std::size_t n, bool flush)
+{
+    m_uncompressedSize += n;
+    m_pending.append(bytes, n);
+    if (m_pending.size() < kChunk && !flush)
+        return;
+    next_in = reinterpret_cast<Bytef*>(&m_pending[0]);
+    avail_in = static_cast<uInt>(m_pending.size());
+    int rc = Z_OK;
+    do {
+        const std::size_t have = m_compressed.size();
+        m_compressed.resize(have + kChunk);
+        next_out = reinterpret_cast<Bytef*>(&m_compressed[have]);
+        avail_out = static_cast<uInt>(kChunk);
+        rc = deflate(this, flush ? Z_FINISH : Z_NO_FLUSH);
+        m_compressed.resize(have + kChunk - avail_out);
+    } while (rc == Z_OK && (flush || avail_in > 0 || avail_out == 0));
+    m_pending.clear();
+    if (rc != (flush ? Z_STREAM_END : Z_OK))
+        m_status = rc == Z_OK ? pia::kFileError : rc;
 }
 
 void CPIAFileOut::writeBlock(const CPBlock& block)
@@ -86,13 +116,13 @@ void CPIAFileOut::writeBlock(const CPBlock& block)
             --m_depth;
             break;
         case PI_BOOL:
-            writeLine(indent + child->name() + L"=" + (static_cast<const CPBool*>(child)->value() ? L"TRUE" : L"FALSE"));
+            writeItem(indent, *child, static_cast<const CPBool*>(child)->value() ? L"TRUE" : L"FALSE");
             break;
         case PI_STR:
-            writeLine(indent + child->name() + L"=\"" + static_cast<const CPStr*>(child)->text());
+            writeItem(indent, *child, L"\"", static_cast<const CPStr*>(child)->text());
             break;
         case PI_NUM:
-            writeLine(indent + child->name() + L"=" + static_cast<const CPNum*>(child)->text());
+            writeItem(indent, *child, L"", static_cast<const CPNum*>(child)->text());
             break;
         default:
             break;
@@ -121,12 +151,18 @@ bool CPIAFileOut::representable(const CPItem& item)
 
 void CPIAFileOut::writeBytes(const std::wstring& text, bool lineEnd)
 {
-    if (m_status != 0 || !m_file)
+    if (m_status != 0 || !m_streaming)
         return;
     bool lossy = false;
-    const OdAnsiString bytes = ut::convertToAnsi(OdString(text), m_utf8 ? CP_UTF8 : 0, &lossy);
+    // Plain ASCII is the same bytes in UTF-8 and every ANSI code page: no converter needed.
+    const bool ascii = std::all_of(text.begin(), text.end(), [](wchar_t c) { return c >= 0 && c < 0x80; });
+    OdAnsiString converted;
+    if (ascii)
+        m_bytes.assign(text.begin(), text.end());
+    else
+        converted = ut::convertToAnsi(OdString(text), m_utf8 ? CP_UTF8 : 0, &lossy);
     m_lossy = m_lossy || lossy;
-    const std::string& s = bytes.str();
+    const std::string& s = ascii ? m_bytes : converted.str();
     if (lossy && m_strictEncoding) {
         m_status = pia::kFileError;
         return;
@@ -138,8 +174,17 @@ void CPIAFileOut::writeBytes(const std::wstring& text, bool lineEnd)
         m_status = pia::kFileError;
         return;
     }
-    if (std::fwrite(s.data(), 1, s.size(), m_file) != s.size() || (lineEnd && std::fputc('\n', m_file) == EOF))
-        m_status = pia::kFileError;
+    emit(s.data(), s.size());
+    if (lineEnd)
+        emit("\n", 1);
+}
+
+void CPIAFileOut::writeItem(const std::wstring& indent, const CPItem& item, const wchar_t* mark,
+                            const std::wstring& text)
+{
+    // One line buffer for every item: the assignments reuse its storage.
+    m_line.assign(indent).append(item.name()).append(1, L'=').append(mark).append(text);
+    writeLine(m_line);
 }
 
 void CPIAFileOut::writeLine(const std::wstring& line)
@@ -176,49 +221,21 @@ int CPIAFileOut::finish(const wchar_t* path)
 {
     if (m_status != 0)
         return m_status;
-    const bool closed = std::fclose(m_file) == 0;
-    m_file = nullptr;
-    struct stat st;
-    const std::string textPath = ut::toNativePath(OdString(m_tempPath));
-    if (!closed || ::stat(textPath.c_str(), &st) != 0 || st.st_size > static_cast<off_t>(UINT32_MAX))
-        return pia::kFileError;
-    m_uncompressedSize = static_cast<std::uint32_t>(st.st_size);
-
-    const OdString packed = ut::FileName::createTempFileName(L"pia");
-    if (packed.isEmpty())
-        return pia::kFileError;
-    const int rc = compress(m_tempPath.c_str(), packed.c_str(), 6);
-    ut::removeFile(OdString(m_tempPath));
-    m_tempPath = packed.str();
-    if (rc != 0)
-        return rc;
-
-    std::string compressed;
-    {
-        std::FILE* f = std::fopen(ut::toNativePath(packed).c_str(), "rb");
-        if (!f)
-            return pia::kFileError;
-        struct stat cst;
-        bool ok = fstat(fileno(f), &cst) == 0 && cst.st_size <= static_cast<off_t>(UINT32_MAX);
-        if (ok) {
-            compressed.resize(static_cast<size_t>(cst.st_size));
-            ok = std::fread(&compressed[0], 1, compressed.size(), f) == compressed.size();
-        }
-        std::fclose(f);
-        if (!ok)
-            return pia::kFileError;
-    }
-    m_compressedSize = static_cast<std::uint32_t>(compressed.size());
-    return writeTarget(ut::toNativePath(ut::correctSlashes(path)), compressed);
+    emit(nullptr, 0, true);
+    if (m_status != 0)
+        return m_status;
+    if (m_uncompressedSize > UINT32_MAX || m_compressed.size() > UINT32_MAX)
+        return pia::kFileError; // the header's sizes are 32 bits
+    return writeTarget(ut::toNativePath(ut::correctSlashes(path)));
 }
 
-int CPIAFileOut::writeTarget(const std::string& target, const std::string& compressed)
+int CPIAFileOut::writeTarget(const std::string& target)
 {
     unsigned char header[pia::kHeaderSize];
-    pia::encodeHeader(m_kind, m_uncompressedSize, compressed, header);
+    pia::encodeHeader(m_kind, static_cast<std::uint32_t>(m_uncompressedSize), m_compressed, header);
 
     // The old file survives any failure; links, mode, owner and group stay the user's.
     m_targetError = ut::replaceFile(target, {std::string_view(reinterpret_cast<const char*>(header), sizeof header),
-                                             std::string_view(compressed)});
+                                             std::string_view(m_compressed)});
     return m_targetError == 0 ? 0 : pia::kFileError;
 }

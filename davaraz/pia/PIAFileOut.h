@@ -1,5 +1,5 @@
-// Writes an item tree as a PIA file: payload text to a temporary file, zlib compression at
-// level 6 to a second one, then the 60-byte header and the stream to the target.
+// Writes an item tree as a PIA file: the payload text is deflated (zlib, level 6) in memory as
+// it is made, then the 60-byte header and the stream replace the target in one safe write.
 #pragma once
 #include "davaraz/pia/PIAFile.h"
 #include "davaraz/pia/PItem.h"
@@ -43,20 +43,28 @@ private:
     void reset();
     void writeBlock(const CPBlock& block);
     void writeBinary(const CPBin& bin);
+    void writeItem(const std::wstring& indent, const CPItem& item, const wchar_t* mark,
+                   const std::wstring& text = std::wstring());
     void writeLine(const std::wstring& line);
     void writeBytes(const std::wstring& text, bool lineEnd);
+    // Payload bytes into the compressor; flush ends the stream.
+    void emit(const char* bytes, std::size_t n, bool flush = false);
+    // Starts the payload (again, when it goes as UTF-8 after all).
+    bool startStream();
     // False (the write fails) for an item the reader would cut or refuse.
     bool representable(const CPItem& item);
     int finish(const wchar_t* path);
-    int writeTarget(const std::string& target, const std::string& compressed);
+    int writeTarget(const std::string& target);
 
-    std::wstring m_tempPath;
     int m_status = 0;
-    std::uint32_t m_uncompressedSize = 0;
-    std::uint32_t m_compressedSize = 0;
+    bool m_streaming = false;    // deflate is initialised
+    std::string m_pending;       // payload bytes not yet given to deflate
+    std::string m_compressed;    // the zlib stream so far
+    std::uint64_t m_uncompressedSize = 0;
+    std::wstring m_line;         // the item line being made
+    std::string m_bytes;         // its bytes, when plain ASCII
     int m_kind = PIA_CTB;
     int m_depth = 0;
-    std::FILE* m_file = nullptr;
     bool m_lineTooLong = false;
     bool m_lossy = false;
     bool m_unrepresentable = false;

@@ -248,14 +248,20 @@ TEST(PIAFileOut, EveryValueReadsBackOrIsRefused)
     EXPECT_EQ(dir.tempCount(), 0u);
 }
 
-TEST(PIAFileOut, NoTemporaryFolderFailsCleanly)
+// The payload is compressed in memory: a write needs no temporary folder and leaves nothing
+// beside the target.
+TEST(PIAFileOut, WritesNeedNoTemporaryFolder)
 {
     TempDir dir;
+    const std::size_t entries = dir.entryCount();
     setenv("TMPDIR", dir.path("missing").c_str(), 1);
     CPIAFileOut out;
-    EXPECT_FALSE(out.write(sampleTree().get(), dir.path("x.ctb").wstring().c_str()));
-    EXPECT_EQ(out.lastStatus(), pia::kFileError);
-    EXPECT_FALSE(std::filesystem::exists(dir.path("x.ctb")));
+    EXPECT_TRUE(out.write(sampleTree().get(), dir.path("x.ctb").wstring().c_str()));
+    setenv("TMPDIR", dir.tmp().c_str(), 1);
+    EXPECT_EQ(dir.entryCount(), entries + 1);
+    CPIAParser back;
+    ASSERT_EQ(back.open(dir.path("x.ctb").wstring().c_str()), 0);
+    EXPECT_TRUE(back.parse());
 }
 
 } // namespace
