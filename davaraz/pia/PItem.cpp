@@ -84,12 +84,17 @@ bool scanInt(const std::wstring& text, int& out)
     return true;
 }
 
-CPNum::CPNum(const std::wstring& name, double value, int precision)
-    : CPItem(PI_NUM, name), m_text(fixedText(value, precision))
+CPNum::CPNum(std::wstring name, double value, int precision)
+    : CPItem(PI_NUM, std::move(name)), m_text(fixedText(value, precision))
 {
 }
 
-CPNum::CPNum(const std::wstring& name, int value) : CPItem(PI_NUM, name), m_text(std::to_wstring(value)) {}
+CPNum::CPNum(std::wstring name, int value) : CPItem(PI_NUM, std::move(name))
+{
+    char buf[16];
+    const auto r = std::to_chars(buf, buf + sizeof buf, value); // to_wstring formats through swprintf
+    m_text.assign(buf, r.ptr);
+}
 
 CPNum* CPNum::fromText(std::wstring name, std::wstring text)
 {

@@ -42,8 +42,8 @@ private:
 class CPNum : public CPItem {
 public:
     // Fixed-point text with `precision` decimals (a negative precision means 6), "C" locale.
-    CPNum(const std::wstring& name, double value, int precision);
-    CPNum(const std::wstring& name, int value);
+    CPNum(std::wstring name, double value, int precision);
+    CPNum(std::wstring name, int value);
     // The text exactly as found in a file (used by the parser).
     static CPNum* fromText(std::wstring name, std::wstring text);
     const std::wstring& text() const { return m_text; }
@@ -55,8 +55,7 @@ private:
 
 class CPStr : public CPItem {
 public:
-    CPStr(const std::wstring& name, const std::wstring& text) : CPItem(PI_STR, name), m_text(text) {}
-    CPStr(std::wstring&& name, std::wstring&& text) : CPItem(PI_STR, std::move(name)), m_text(std::move(text)) {}
+    CPStr(std::wstring name, std::wstring text) : CPItem(PI_STR, std::move(name)), m_text(std::move(text)) {}
     const std::wstring& text() const { return m_text; }
 
 private:
