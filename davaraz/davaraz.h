@@ -18,7 +18,6 @@
 #include "davaraz/pia/PIAFileOut.h"
 #include "davaraz/pia/PIAParser.h"
 #include "davaraz/pia/PItem.h"
-#include "davaraz/pia/SectionIo.h"
 
 #include "davaraz/plotstyle/AciTable.h"
 #include "davaraz/plotstyle/Ctb2Stb.h"
@@ -59,7 +58,6 @@
 
 #include "davaraz/plotcfg/CustomNode.h"
 #include "davaraz/plotcfg/ExportPdfOptions.h"
-#include "davaraz/plotcfg/HexText.h"
 #include "davaraz/plotcfg/IoNode.h"
 #include "davaraz/plotcfg/MediaNode.h"
 #include "davaraz/plotcfg/PlotCfg3.h"

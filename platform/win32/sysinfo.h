@@ -2,6 +2,7 @@
 // from the user's POSIX locale, and MulDiv. Each says what it reproduces and leaves out.
 #pragma once
 #include "platform/win32/handles.h"
+#include "platform/win32/nls.h" // LOCALE_USER_DEFAULT
 
 #include <string>
 
@@ -22,7 +23,6 @@ constexpr UINT DRIVE_RAMDISK = 6;
 // letters (a root is any folder).
 UINT GetDriveTypeW(LPCWSTR lpRootPathName);
 
-constexpr LCID LOCALE_USER_DEFAULT = 0x400;
 constexpr DWORD LOCALE_SLIST = 0x0C;
 constexpr DWORD LOCALE_SDECIMAL = 0x0E;
 constexpr DWORD LOCALE_STHOUSAND = 0x0F;
