@@ -9,39 +9,6 @@
 
 using section::store;
 
-namespace {
-
-template <class T>
-std::unique_ptr<T> duplicate(const std::unique_ptr<T>& p)
-{
-    return p ? std::make_unique<T>(*p) : nullptr;
-}
-
-} // namespace
-
-CMediaNode::CMediaNode(const CMediaNode& o)
-    : selectionMethod(o.selectionMethod),
-      type(o.type),
-      dmOrientation(o.dmOrientation),
-      actualPrintableBoundsLlx(o.actualPrintableBoundsLlx),
-      actualPrintableBoundsLly(o.actualPrintableBoundsLly),
-      actualPrintableBoundsUrx(o.actualPrintableBoundsUrx),
-      actualPrintableBoundsUry(o.actualPrintableBoundsUry),
-      numberOfCopies(o.numberOfCopies),
-      size(o.size),
-      destination(duplicate(o.destination)),
-      customPapers(duplicate(o.customPapers))
-{
-}
-
-CMediaNode& CMediaNode::operator=(const CMediaNode& o)
-{
-    if (this != &o) {
-        CMediaNode copy(o);
-        *this = std::move(copy);
-    }
-    return *this;
-}
 
 bool CMediaNode::init(const CPBlock& block, std::wstring* fault)
 {

@@ -2,6 +2,7 @@
 // copies, the optional destination and the optional list of custom papers.
 #pragma once
 #include "davaraz/pia/PItem.h"
+#include "platform/tvutils/DeepPtr.h"
 
 #include <memory>
 #include <string>
@@ -124,9 +125,9 @@ public:
 
     CMediaNode() = default;
     // Copies own duplicates of the destination and the custom papers.
-    CMediaNode(const CMediaNode& other);
+    CMediaNode(const CMediaNode& other) = default;
     CMediaNode(CMediaNode&&) noexcept = default;
-    CMediaNode& operator=(const CMediaNode& other);
+    CMediaNode& operator=(const CMediaNode& other) = default;
     CMediaNode& operator=(CMediaNode&&) noexcept = default;
     ~CMediaNode() = default;
 
@@ -164,6 +165,6 @@ public:
     double actualPrintableBoundsUry = 0;
     int numberOfCopies = 1;
     CSizeNode size;
-    std::unique_ptr<CDestinationNode> destination;   // absent: no "destination" block
-    std::unique_ptr<CustomPapersNode> customPapers; // absent: no "custom_papers" block
+    ut::DeepPtr<CDestinationNode> destination;   // absent: no "destination" block
+    ut::DeepPtr<CustomPapersNode> customPapers; // absent: no "custom_papers" block
 };

@@ -6,29 +6,6 @@
 #include "davaraz/print/Printers.h"
 #include "platform/tvutils/FileName.h"
 
-CPlotCfg3::CPlotCfg3(const CPlotCfg3& o)
-    : meta(o.meta),
-      media(o.media),
-      io(o.io),
-      resColorMem(o.resColorMem),
-      custom(o.custom ? std::make_unique<CCustomNode>(*o.custom) : nullptr),
-      pmp(o.pmp ? std::make_unique<PlotModelParam>(*o.pmp) : nullptr),
-      dmFields(o.dmFields),
-      ditherType(o.ditherType),
-      duplex(o.duplex),
-      pdfExport(o.pdfExport)
-{
-}
-
-CPlotCfg3& CPlotCfg3::operator=(const CPlotCfg3& o)
-{
-    if (this != &o) {
-        CPlotCfg3 copy(o);
-        *this = std::move(copy);
-    }
-    return *this;
-}
-
 CPlotCfg3::~CPlotCfg3()
 {
     // The custom section goes before the PMP; the sections follow in reverse order.

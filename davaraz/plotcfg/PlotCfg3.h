@@ -10,6 +10,7 @@
 #include "davaraz/plotmodel/PlotModelParam.h"
 #include "platform/od/OdArray.h"
 #include "platform/od/OdString.h"
+#include "platform/tvutils/DeepPtr.h"
 
 #include <cstdint>
 #include <memory>
@@ -36,8 +37,8 @@ public:
     static std::vector<pia::SectionState> inspectSections(const CPBlock& root);
 
     // Copies own duplicates of the custom section and the PMP.
-    CPlotCfg3(const CPlotCfg3& other);
-    CPlotCfg3& operator=(const CPlotCfg3& other);
+    CPlotCfg3(const CPlotCfg3& other) = default;
+    CPlotCfg3& operator=(const CPlotCfg3& other) = default;
     CPlotCfg3(CPlotCfg3&&) noexcept = default;
     CPlotCfg3& operator=(CPlotCfg3&&) noexcept = default;
     ~CPlotCfg3();
@@ -72,8 +73,8 @@ public:
     CMediaNode media;
     CIoNode io;
     CResColorMemNode resColorMem;
-    std::unique_ptr<CCustomNode> custom; // absent: no "custom" block
-    std::unique_ptr<PlotModelParam> pmp; // absent: no PMP attached
+    ut::DeepPtr<CCustomNode> custom; // absent: no "custom" block
+    ut::DeepPtr<PlotModelParam> pmp; // absent: no PMP attached
     // Taken from print data only; a configuration read from disk has these defaults.
     std::uint32_t dmFields = 0; // DEVMODE field mask, 0 unknown
     std::uint32_t ditherType = 1;

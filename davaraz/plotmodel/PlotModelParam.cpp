@@ -5,24 +5,6 @@
 #include "platform/tvutils/FileName.h"
 
 
-PlotModelParam::PlotModelParam(const PlotModelParam& o)
-    : meta(o.meta),
-      mod(o.mod),
-      udm(o.udm),
-      hidden(o.hidden ? std::make_unique<HiddenNode>(*o.hidden) : nullptr),
-      m_path(o.m_path)
-{
-}
-
-PlotModelParam& PlotModelParam::operator=(const PlotModelParam& o)
-{
-    if (this != &o) {
-        PlotModelParam copy(o);
-        *this = std::move(copy);
-    }
-    return *this;
-}
-
 namespace {
 
 // Points file at the first folder that holds a file of its name.

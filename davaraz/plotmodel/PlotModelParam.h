@@ -6,6 +6,7 @@
 #include "davaraz/plotmodel/PlotModelSections.h"
 #include "platform/od/OdArray.h"
 #include "platform/od/OdString.h"
+#include "platform/tvutils/DeepPtr.h"
 
 #include <memory>
 
@@ -15,9 +16,9 @@ class PlotModelParam {
 public:
     PlotModelParam() = default;
     // Copies own a duplicate of the hidden section.
-    PlotModelParam(const PlotModelParam& other);
+    PlotModelParam(const PlotModelParam& other) = default;
     PlotModelParam(PlotModelParam&&) noexcept = default;
-    PlotModelParam& operator=(const PlotModelParam& other);
+    PlotModelParam& operator=(const PlotModelParam& other) = default;
     PlotModelParam& operator=(PlotModelParam&&) noexcept = default;
     ~PlotModelParam() = default;
 
@@ -43,7 +44,7 @@ public:
     CMetaNode meta;
     ModNode mod;
     UdmNode udm;
-    std::unique_ptr<HiddenNode> hidden; // absent: no "hidden" block
+    ut::DeepPtr<HiddenNode> hidden; // absent: no "hidden" block
 
 private:
     bool init(CPIAParser& parser, pia::ReadResult* result = nullptr);

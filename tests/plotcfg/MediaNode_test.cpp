@@ -68,32 +68,6 @@ TEST(MediaNode, OptionalPartsReadDropAndWriteBack)
     }
 }
 
-TEST(MediaNode, CopiesOwnTheirDestinationAndPapers)
-{
-    CMediaNode a;
-    a.destination = std::make_unique<CMediaNode::CDestinationNode>();
-    a.destination->name = L"Tray";
-    a.customPapers = std::make_unique<CMediaNode::CustomPapersNode>();
-    a.customPapers->push_back(Paper{L"P", L"P", 1, 100, 200, 1, 2, 3, 4});
-
-    auto b = std::make_unique<CMediaNode>(a);
-    b->destination->name = L"Other";
-    (*b->customPapers)[0].width = 1;
-    EXPECT_EQ(a.destination->name, L"Tray");
-    EXPECT_EQ((*a.customPapers)[0].width, 100);
-
-    CMediaNode c; // assignment replaces parts c held before, and absent parts stay absent
-    c.destination = std::make_unique<CMediaNode::CDestinationNode>();
-    c = CMediaNode();
-    EXPECT_FALSE(c.destination);
-    c = *b;
-    b.reset();
-    EXPECT_EQ(c.destination->name, L"Other");
-    EXPECT_EQ((*c.customPapers)[0].width, 1);
-    c = c;
-    EXPECT_EQ(c.destination->name, L"Other");
-}
-
 TEST(MediaNode, EmptyBoundsNeedsEveryBoundAndTheArea)
 {
     CMediaNode m;

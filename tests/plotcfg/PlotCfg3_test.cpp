@@ -140,33 +140,6 @@ TEST_F(PlotCfg3Doc, PmpOperations)
     EXPECT_TRUE(cfg->meta.userDefinedModelPathname.empty());
 }
 
-TEST_F(PlotCfg3Doc, CopiesOwnTheirCustomSectionAndPmp)
-{
-    pmpBeside();
-    const auto original = read(laserFile());
-    ASSERT_TRUE(original && original->custom && original->pmp);
-    original->duplex = 2;
-
-    CPlotCfg3 copy(*original);
-    ASSERT_TRUE(copy.custom && copy.pmp);
-    EXPECT_NE(copy.custom.get(), original->custom.get());
-    EXPECT_NE(copy.pmp.get(), original->pmp.get());
-    EXPECT_EQ(copy.custom->binaries, original->custom->binaries);
-    EXPECT_EQ(copy.duplex, 2);
-
-    // Assignment releases what the target owned, including parts the source lacks.
-    auto bare = read(laserFile(replaced(laserText(), "custom{", "unused{")));
-    ASSERT_TRUE(bare);
-    bare->detachPMP();
-    copy = *bare;
-    EXPECT_FALSE(copy.custom || copy.pmp);
-    *bare = *original;
-    ASSERT_TRUE(bare->custom && bare->pmp);
-    EXPECT_NE(bare->pmp.get(), original->pmp.get());
-    *bare = static_cast<const CPlotCfg3&>(*bare);
-    EXPECT_TRUE(bare->custom && bare->pmp);
-}
-
 TEST_F(PlotCfg3Doc, RenamedPrinterIsFoundAgainByItsDriver)
 {
     const std::string path = laserFile(withValue(laserText(), "win_driver_name", "\"laser universal DRIVER"));

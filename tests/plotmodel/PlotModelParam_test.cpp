@@ -146,18 +146,3 @@ TEST_F(PlotModelParamTest, CreateTakesTheMetaWithoutDescriptionOrAutospool)
     EXPECT_FALSE(doc->hidden);
 }
 
-TEST_F(PlotModelParamTest, CopiesOwnTheirHiddenSection)
-{
-    PlotModelParam a;
-    a.hidden = std::make_unique<HiddenNode>();
-    a.hidden->media.defaultSize = L"A4";
-    auto b = std::make_unique<PlotModelParam>(a);
-    b->hidden->media.defaultSize = L"A3";
-    EXPECT_EQ(a.hidden->media.defaultSize, L"A4");
-    PlotModelParam c;
-    c = *b;
-    b.reset();
-    EXPECT_EQ(c.hidden->media.defaultSize, L"A3");
-    c = PlotModelParam();
-    EXPECT_FALSE(c.hidden);
-}
