@@ -9,8 +9,6 @@
 #include "davaraz/print/Printers.h"
 #include "davaraz/print/WindowsPapers.h"
 #include "davaraz/print/WindowsPrintNativeData.h"
-#include "platform/win32/winspool.h"
-#include "platform/win32/wstr.h"
 
 #include <wx/dcprint.h>
 
@@ -202,8 +200,7 @@ bool CPlotCfg3::toPrintData(wut::PrintData& printData) const
         return false;
 
     // Private bytes are only meaningful to the driver that wrote them, at the size it wrote.
-    const LONG current = DocumentPropertiesW(nullptr, nullptr, win32::WideArg(meta.winDeviceName.c_str()), nullptr,
-                                             nullptr, 0);
+    const LONG current = wut::devModeSize(OdString(meta.winDeviceName));
     const bool sizesMatch = current == static_cast<LONG>(size) + extra;
     if (sizesMatch && extra > 0) {
         std::wstring text;

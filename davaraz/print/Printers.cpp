@@ -80,13 +80,19 @@ OdString getPrinterComment(const PrinterHandle& printer)
     return record.empty() ? OdString() : win32::toOdString(reinterpret_cast<const PRINTER_INFO_2W*>(record.data())->pComment);
 }
 
+LONG devModeSize(const OdString& printerName, const PrinterHandle* printer)
+{
+    return DocumentPropertiesW(nullptr, printer ? printer->handle() : nullptr, win32::WideArg(printerName.c_str()),
+                               nullptr, nullptr, 0);
+}
+
 DEVMODEW* getDevMode(const wchar_t* printerName)
 {
     const PrinterHandle printer{OdString(printerName)};
     if (printer.isNull())
         return nullptr;
     const win32::WideArg name(printerName);
-    const LONG size = DocumentPropertiesW(nullptr, printer.handle(), name, nullptr, nullptr, 0);
+    const LONG size = devModeSize(OdString(printerName), &printer);
     if (size <= 0)
         return nullptr;
     auto* block = static_cast<DEVMODEW*>(odrxAlloc(static_cast<std::size_t>(size)));

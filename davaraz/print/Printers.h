@@ -21,6 +21,10 @@ OdString getDefaultSystemPrinter(bool firstIfNone);
 // Port and comment of an open printer; empty for a null handle or a failed query.
 OdString getPrinterPorts(const PrinterHandle& printer);
 OdString getPrinterComment(const PrinterHandle& printer);
+// The size of the printer's DEVMODE as its driver makes it (public part and private bytes),
+// asked through the open printer when given; 0 or less for an unknown printer or a refusing
+// driver.
+LONG devModeSize(const OdString& printerName, const PrinterHandle* printer = nullptr);
 // The driver's default settings of the printer (public part and private bytes) in a block the
 // caller owns and releases with freeDevMode; null for an unknown printer or a refusing driver.
 DEVMODEW* getDevMode(const wchar_t* printerName);

@@ -5,6 +5,7 @@
 #include "davaraz/print/DmPaperIds.h"
 #include "davaraz/print/GlobalLockGuard.h"
 #include "davaraz/print/PrinterHandle.h"
+#include "davaraz/print/Printers.h"
 #include "platform/win32/commdlg.h"
 #include "platform/win32/winspool.h"
 #include "platform/win32/wstr.h"
@@ -107,7 +108,7 @@ HGLOBAL WindowsPrintNativeBase::defaultDevMode(const wxString& printerName)
     PrinterHandle printer(name);
     if (printer.isNull())
         return nullptr;
-    const LONG size = DocumentPropertiesW(nullptr, printer, wideName, nullptr, nullptr, 0);
+    const LONG size = devModeSize(name, &printer);
     if (size <= 0)
         return nullptr;
     // The driver's size, which an older driver keeps below the public part we know; the block

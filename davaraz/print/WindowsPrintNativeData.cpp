@@ -3,6 +3,7 @@
 #include "davaraz/print/WindowsPrintNativeData.h"
 #include "davaraz/print/GlobalLockGuard.h"
 #include "davaraz/print/PrinterHandle.h"
+#include "davaraz/print/Printers.h"
 #include "platform/win32/commdlg.h"
 #include "platform/win32/winspool.h"
 #include "platform/win32/wstr.h"
@@ -141,7 +142,7 @@ bool WindowsPrintNativeData::ResolveConflicts(const wxPrintData& data)
     PrinterHandle printer(name);
     if (printer.isNull())
         return false;
-    const LONG reported = DocumentPropertiesW(nullptr, printer, wideName, nullptr, nullptr, 0);
+    const LONG reported = devModeSize(name, &printer);
     if (reported <= 0)
         return false;
     const SIZE_T needed = std::max(static_cast<SIZE_T>(reported), sizeof(DEVMODEW));
