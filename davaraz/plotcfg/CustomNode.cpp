@@ -1,5 +1,6 @@
 // The custom section's typed access and its mapping to entry blocks.
 #include "davaraz/plotcfg/CustomNode.h"
+#include "platform/od/OdCase.h"
 #include "davaraz/pia/SectionIo.h"
 
 #include <cwchar>
@@ -34,10 +35,6 @@ const typename Map::mapped_type* lookUp(const Map& map, const wchar_t* key)
     return it == map.end() ? nullptr : &it->second;
 }
 
-bool sameIgnoringCase(const std::wstring& a, const wchar_t* b)
-{
-    return wcscasecmp(a.c_str(), b) == 0;
-}
 
 } // namespace
 
@@ -133,7 +130,7 @@ bool CCustomNode::init(const CPBlock& block, std::wstring* fault)
             return fail(entry.name());
         const CPItem* nameItem = entry.item(0);
         const CPItem* valueItem = entry.item(1);
-        if (nameItem->kind() != PI_STR || !sameIgnoringCase(nameItem->name(), L"name"))
+        if (nameItem->kind() != PI_STR || !odEqualNoCase(nameItem->name(), L"name"))
             return fail(entry.name() + L"/" + nameItem->name());
         if (valueItem->kind() == PI_BLOCK)
             return fail(entry.name() + L"/" + valueItem->name());

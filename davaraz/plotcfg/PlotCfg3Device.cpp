@@ -1,6 +1,7 @@
 // Which device a plotter configuration stands for: the built-in PDF output, recognised by its
 // names and set up with fixed values, or a Windows printer found again by its driver.
 #include "davaraz/gui/Log.h"
+#include "platform/od/OdCase.h"
 #include "davaraz/plotcfg/ExportPdfOptions.h"
 #include "davaraz/plotcfg/PlotCfg3.h"
 #include "davaraz/print/PrinterPapers.h"
@@ -9,14 +10,13 @@
 
 namespace {
 
-bool sameIgnoringCase(const std::wstring& a, const wchar_t* b) { return OdString(a).iCompare(b) == 0; }
 
 // True when the printer opens and reports a driver of that name (letter case ignored).
 bool usesDriver(const wchar_t* printerName, const std::wstring& driverName)
 {
     const PrinterPapers printer(printerName);
     std::wstring driver;
-    return printer.isValid() && printer.getPrinterDriver(driver) && sameIgnoringCase(driver, driverName.c_str());
+    return printer.isValid() && printer.getPrinterDriver(driver) && odEqualNoCase(driver, driverName.c_str());
 }
 
 } // namespace
@@ -30,10 +30,10 @@ void CPlotCfg3::checkIfPdfExport()
     }
     // Files written on Windows carry backslashes in the driver path.
     const OdString driverFile = ut::FileName(ut::correctSlashes(meta.driverPathname.c_str())).getName();
-    pdfExport = sameIgnoringCase(meta.driverTagLine, L"PDF ePlot - by Zoruzoze") &&
-                sameIgnoringCase(meta.localizedModelName, L"ZUZ Av UZU") &&
-                sameIgnoringCase(meta.canonicalFamilyName, L"Zoruzoze ePlot") &&
-                sameIgnoringCase(meta.canonicalModelName, L"pdf") && driverFile.getLength() >= 7 &&
+    pdfExport = odEqualNoCase(meta.driverTagLine, L"PDF ePlot - by Zoruzoze") &&
+                odEqualNoCase(meta.localizedModelName, L"ZUZ Av UZU") &&
+                odEqualNoCase(meta.canonicalFamilyName, L"Zoruzoze ePlot") &&
+                odEqualNoCase(meta.canonicalModelName, L"pdf") && driverFile.getLength() >= 7 &&
                 driverFile.left(7).iCompare(L"pdfplot") == 0;
 }
 

@@ -1,6 +1,7 @@
 // A plotter configuration to and from print data: the DEVMODE spread over the sections, the
 // driver's private bytes kept as hexadecimal text in the custom section.
 #include "davaraz/pia/SectionIo.h"
+#include "platform/od/OdCase.h"
 #include "davaraz/plotcfg/HexText.h"
 #include "davaraz/plotcfg/PlotCfg3.h"
 #include "davaraz/print/DevModeRaii.h"
@@ -19,7 +20,6 @@ using section::store;
 
 namespace {
 
-bool sameIgnoringCase(const std::wstring& a, const std::wstring& b) { return OdString(a).iCompare(b.c_str()) == 0; }
 
 // 2 to the power depth; depths past the signed 32-bit range give its largest value.
 int colorsForDepth(int depth) { return depth >= 31 ? INT_MAX : 1 << depth; }
@@ -70,7 +70,7 @@ bool CPlotCfg3::fromPrintData(wut::PrintData& printData, const std::wstring& dev
                               bool& changed)
 {
     changed = false;
-    if (!sameIgnoringCase(meta.winDeviceName, deviceName) || !custom)
+    if (!odEqualNoCase(meta.winDeviceName, deviceName) || !custom)
         return false;
 
     const int privLen = printData.GetPrivDataLen();
@@ -94,7 +94,7 @@ bool CPlotCfg3::fromPrintData(wut::PrintData& printData, const std::wstring& dev
     if (initialize) {
         const std::wstring port = wut::getPrinterPorts(printer.printer()).str();
         if (!port.empty())
-            io.plotToFile = sameIgnoringCase(port, L"FILE") || sameIgnoringCase(port, L"FILE:");
+            io.plotToFile = odEqualNoCase(port, L"FILE") || odEqualNoCase(port, L"FILE:");
         meta.localizedModelName = L"System";
         meta.localizedFamilyName = meta.localizedModelName;
         meta.canonicalFamilyName = meta.localizedFamilyName;
@@ -103,7 +103,7 @@ bool CPlotCfg3::fromPrintData(wut::PrintData& printData, const std::wstring& dev
 
     // The context must belong to this printer, or its bounds and depth would be another's.
     std::unique_ptr<wxPrinterDC> dc(printData.createPrinterDC());
-    if (dc && !sameIgnoringCase(printData.GetPrinterName().ToStdWstring(), printer.printerName()))
+    if (dc && !odEqualNoCase(printData.GetPrinterName().ToStdWstring(), printer.printerName()))
         dc.reset();
 
     std::wstring paper;

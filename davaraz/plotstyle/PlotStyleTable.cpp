@@ -5,23 +5,6 @@
 
 #include <unordered_map>
 
-namespace {
-
-// Letter case ignored, as the runtime's _wcsicmp does.
-bool equalNoCase(const wchar_t* a, const wchar_t* b)
-{
-    for (;; ++a, ++b) {
-        const wchar_t ca = odToLower(*a);
-        const wchar_t cb = odToLower(*b);
-        if (ca != cb)
-            return false;
-        if (ca == 0)
-            return true;
-    }
-}
-
-} // namespace
-
 CPlotStyleTable::CPlotStyleTable() = default;
 CPlotStyleTable::~CPlotStyleTable() = default;
 CPlotStyleTable::CPlotStyleTable(CPlotStyleTable&&) noexcept = default;
@@ -92,7 +75,7 @@ CPlotStyle* CPlotStyleTable::find(const wchar_t* name) const
     if (!name)
         return nullptr;
     for (const auto& s : m_styles)
-        if (s && equalNoCase(s->name(), name))
+        if (s && odEqualNoCase(s->name(), name))
             return s.get();
     return nullptr;
 }
@@ -119,7 +102,7 @@ int CPlotStyleTable::findLocName(const wchar_t* locName) const
     if (!locName)
         return -1;
     for (std::size_t i = 0; i < m_styles.size(); ++i)
-        if (m_styles[i] && equalNoCase(m_styles[i]->locName(), locName))
+        if (m_styles[i] && odEqualNoCase(m_styles[i]->locName(), locName))
             return static_cast<int>(i);
     return -1;
 }
@@ -131,7 +114,7 @@ bool CPlotStyleTable::nameTaken(const wchar_t* locName, int except) const
     const std::wstring name = CPlotStyle::internalName(locName);
     for (std::size_t k = 0; k < m_styles.size(); ++k) {
         const CPlotStyle* s = m_styles[k].get();
-        if (static_cast<int>(k) != except && s && (equalNoCase(s->locName(), locName) || equalNoCase(s->name(), name.c_str())))
+        if (static_cast<int>(k) != except && s && (odEqualNoCase(s->locName(), locName) || odEqualNoCase(s->name(), name.c_str())))
             return true;
     }
     return false;

@@ -28,3 +28,16 @@ wchar_t odToUpper(wchar_t c)
     locale_t loc = unicodeLocale();
     return static_cast<wchar_t>(loc ? towupper_l(static_cast<wint_t>(c), loc) : std::towupper(static_cast<wint_t>(c)));
 }
+
+bool odEqualNoCase(const wchar_t* a, const wchar_t* b)
+{
+    if (!a || !b)
+        return a == b;
+    for (;; ++a, ++b) {
+        const wchar_t ca = odToLower(*a);
+        if (ca != odToLower(*b))
+            return false;
+        if (ca == 0)
+            return true;
+    }
+}

@@ -31,18 +31,6 @@ struct LoadError {
     throw LoadError{where + ": " + problem};
 }
 
-std::wstring wide(const std::string& utf8)
-{
-    if (utf8.empty())
-        return std::wstring();
-    const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()),
-                                      static_cast<wchar_t*>(nullptr), 0);
-    std::wstring out(static_cast<std::size_t>(n > 0 ? n : 0), L'\0');
-    if (n > 0)
-        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), &out[0], n);
-    return out;
-}
-
 const json* member(const json& obj, const std::string& where, const char* key, bool required)
 {
     const auto it = obj.find(key);
@@ -62,7 +50,7 @@ void readString(const json& obj, const std::string& where, const char* key, std:
         return;
     if (!v->is_string())
         failAt(where, std::string("'") + key + "' must be a string");
-    out = wide(v->get<std::string>());
+    out = win32::fromUtf8(v->get<std::string>());
     if (required && out.empty())
         failAt(where, std::string("'") + key + "' is empty");
     if (out.size() > maxChars)

@@ -1,4 +1,5 @@
 // OdString and OdAnsiString: the operations the library relies on.
+#include "platform/od/OdCase.h"
 #include "platform/od/OdString.h"
 #include "platform/win32/codepage.h"
 
@@ -25,6 +26,10 @@ TEST(OdString, FormatReplaceAndTrim)
     EXPECT_EQ(OdString(L"abcabc").find(L"ca"), 2);
     EXPECT_EQ(OdString(L"abc").find(L"x"), -1);
     EXPECT_EQ(OdString(L"\u00C9T\u00C9").makeLower(), L"\u00E9t\u00E9");
+    // Names compare without case in any process locale, beyond ASCII too; a prefix is not equal.
+    EXPECT_TRUE(odEqualNoCase(L"\u00C9t\u00E9 FILE:", L"\u00E9T\u00C9 file:"));
+    EXPECT_FALSE(odEqualNoCase(L"FILE", L"FILE:"));
+    EXPECT_FALSE(odEqualNoCase(L"", static_cast<const wchar_t*>(nullptr)));
     EXPECT_TRUE(OdString::kEmpty.isEmpty());
     EXPECT_EQ(OdString(L"a") + L'b' + OdString(L"c") + L"d", L"abcd");
 }
