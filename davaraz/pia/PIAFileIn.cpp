@@ -72,7 +72,7 @@ int pia::kindForPath(const wchar_t* path)
     return -1;
 }
 
-CPIAFileIn::CPIAFileIn() : m_in(kBufferSize), m_buffer(kBufferSize + 4) { m_line[0] = L'\0'; }
+CPIAFileIn::CPIAFileIn() : m_buffer(kBufferSize + 4) { m_line[0] = L'\0'; }
 
 CPIAFileIn::~CPIAFileIn() { close(); }
 
@@ -168,33 +168,7 @@ int CPIAFileIn::pull(char* out, std::size_t size, std::size_t& got)
         got = std::fread(out, 1, size, m_source);
         return got > 0 ? Z_OK : std::ferror(m_source) ? ZE_READ : Z_STREAM_END;
     }
-    next_out = reinterpret_cast<Bytef*>(out);
-    avail_out = static_cast<uInt>(size);
-    int rc = Z_OK;
-    while (avail_out > 0 && rc == Z_OK) {
-        if (avail_in == 0) {
-            if (m_remaining <= 0) {
-                rc = ZE_TRUNCATED;
-                break;
-            }
-            const std::size_t want = static_cast<std::size_t>(std::min<std::int64_t>(m_remaining, m_in.size()));
-            const std::size_t read = std::fread(m_in.data(), 1, want, m_source);
-            if (read == 0) {
-                rc = ZE_READ;
-                break;
-            }
-            m_remaining -= static_cast<std::int64_t>(read);
-            next_in = m_in.data();
-            avail_in = static_cast<uInt>(read);
-        }
-        rc = inflate(this, Z_NO_FLUSH);
-        if (rc == Z_NEED_DICT)
-            rc = Z_DATA_ERROR;
-        else if (rc == Z_BUF_ERROR)
-            rc = Z_OK; // no progress without more input: read some
-    }
-    got = size - avail_out;
-    return rc;
+    return inflateSome(reinterpret_cast<unsigned char*>(out), size, got);
 }
 
 // The first pass: the whole stream must inflate, within the payload limit; its size, its

@@ -59,7 +59,6 @@ private:
     unsigned long m_checksum = 0; // the payload's Adler-32 as first inflated
     wchar_t m_line[pia::kLineChars];
 
-    std::vector<unsigned char> m_in;
     std::vector<char> m_buffer;
     std::size_t m_pos = 0;
     std::size_t m_end = 0;

@@ -3,6 +3,7 @@
 #include "platform/tvutils/FileName.h"
 #include "platform/tvutils/ReadFile.h"
 
+#include <algorithm>
 #include <cstring>
 #include <sys/stat.h>
 #include <vector>
@@ -131,44 +132,24 @@ int ZlibEngine::decompress(const wchar_t* inPath, const wchar_t* outPath)
         return rc;
     }
     status(L"decompressing");
-    std::vector<unsigned char> in(kChunk), out(kChunk);
+    std::vector<unsigned char> out(kChunk);
     std::uint64_t produced = 0;
-    int zrc = Z_OK;
-    while (rc == Z_OK && zrc != Z_STREAM_END) {
-        if (m_remaining <= 0) {
-            rc = ZE_TRUNCATED;
+    for (int zrc = Z_OK; zrc == Z_OK;) {
+        std::size_t have = 0;
+        zrc = inflateSome(out.data(), out.size(), have);
+        if (zrc != Z_OK && zrc != Z_STREAM_END) {
+            rc = zrc;
             break;
         }
-        const size_t want = static_cast<size_t>(std::min<std::int64_t>(m_remaining, static_cast<std::int64_t>(kChunk)));
-        const size_t got = std::fread(in.data(), 1, want, m_source);
-        if (got == 0) {
-            rc = ZE_READ;
+        produced += have;
+        if (produced > m_maxOutput) {
+            rc = ZE_TOO_LARGE;
             break;
         }
-        m_remaining -= static_cast<std::int64_t>(got);
-        next_in = in.data();
-        avail_in = static_cast<uInt>(got);
-        do {
-            next_out = out.data();
-            avail_out = static_cast<uInt>(out.size());
-            zrc = inflate(this, Z_NO_FLUSH);
-            if (zrc == Z_NEED_DICT)
-                zrc = Z_DATA_ERROR;
-            if (zrc != Z_OK && zrc != Z_STREAM_END && zrc != Z_BUF_ERROR) {
-                rc = zrc;
-                break;
-            }
-            const size_t have = out.size() - avail_out;
-            produced += have;
-            if (produced > m_maxOutput) {
-                rc = ZE_TOO_LARGE;
-                break;
-            }
-            if (std::fwrite(out.data(), 1, have, m_target) != have) {
-                rc = ZE_WRITE;
-                break;
-            }
-        } while (avail_out == 0 && zrc != Z_STREAM_END);
+        if (std::fwrite(out.data(), 1, have, m_target) != have) {
+            rc = ZE_WRITE;
+            break;
+        }
         if (total > 0)
             progress(static_cast<int>(100 * (total - m_remaining) / total));
     }
@@ -177,6 +158,38 @@ int ZlibEngine::decompress(const wchar_t* inPath, const wchar_t* outPath)
         rc = ZE_WRITE;
     m_target = nullptr;
     closeFiles();
+    return rc;
+}
+
+int ZlibEngine::inflateSome(unsigned char* out, std::size_t size, std::size_t& got)
+{
+    next_out = out;
+    avail_out = static_cast<uInt>(size);
+    int rc = Z_OK;
+    while (avail_out > 0 && rc == Z_OK) {
+        if (avail_in == 0) {
+            if (m_remaining <= 0) {
+                rc = ZE_TRUNCATED;
+                break;
+            }
+            m_input.resize(kChunk);
+            const size_t want = static_cast<size_t>(std::min<std::int64_t>(m_remaining, kChunk));
+            const size_t read = std::fread(m_input.data(), 1, want, m_source);
+            if (read == 0) {
+                rc = ZE_READ;
+                break;
+            }
+            m_remaining -= static_cast<std::int64_t>(read);
+            next_in = m_input.data();
+            avail_in = static_cast<uInt>(read);
+        }
+        rc = inflate(this, Z_NO_FLUSH);
+        if (rc == Z_NEED_DICT)
+            rc = Z_DATA_ERROR;
+        else if (rc == Z_BUF_ERROR)
+            rc = Z_OK; // no progress without more input: read some
+    }
+    got = size - avail_out;
     return rc;
 }
 

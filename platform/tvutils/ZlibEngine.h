@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <vector>
 #include <zlib.h>
 
 class ZlibEngine : public z_stream {
@@ -48,6 +49,10 @@ public:
 
 protected:
     void setInputProblem(const std::string& why) { m_inputProblem = why; }
+    // Inflates from m_source (m_remaining bytes of it left) into out: Z_OK while more may come,
+    // Z_STREAM_END at the end of the stream (got may be above 0), else the failure (ZE_TRUNCATED,
+    // ZE_READ or zlib's code). The stream must have been set up by doInflateInit.
+    int inflateSome(unsigned char* out, std::size_t size, std::size_t& got);
 
     std::FILE* m_source = nullptr;  // open during compress/decompress
     std::int64_t m_remaining = 0;   // input bytes still to be read
@@ -56,6 +61,7 @@ private:
     int openFiles(const wchar_t* inPath, const wchar_t* outPath, std::int64_t& total);
     void closeFiles();
     std::FILE* m_target = nullptr;
+    std::vector<unsigned char> m_input; // compressed bytes read from m_source, not yet inflated
     std::uint64_t m_maxOutput = kDefaultMaxOutput;
     std::string m_inputProblem;
 };
