@@ -65,7 +65,7 @@ OdString selectFolderDlg(const wchar_t* caption, const wchar_t* initialFolder, c
     std::vector<WCHAR> path(4096);
     const bool converted = SHGetPathFromIDListEx(item, path.data(), static_cast<DWORD>(path.size()), GPFIDL_DEFAULT);
     CoTaskMemFree(item);
-    return converted ? withoutTrailingSlashes(win32::toOdString(path.data())) : OdString();
+    return converted ? withoutTrailingSlashes(OdString(win32::fromUtf16(path.data()))) : OdString();
 }
 
 } // namespace wut

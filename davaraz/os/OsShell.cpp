@@ -64,7 +64,7 @@ OdString folderPathByCSIDL(unsigned long csidl, unsigned long flags)
 {
     WCHAR buffer[MAX_PATH] = {};
     SHGetFolderPathW(nullptr, static_cast<int>(csidl), nullptr, static_cast<DWORD>(flags), buffer);
-    return win32::toOdString(buffer, MAX_PATH);
+    return OdString(win32::fromUtf16(buffer, MAX_PATH));
 }
 
 unsigned long expandEnvironmentStrings(const wchar_t* source, wchar_t* destination, unsigned long size)

@@ -12,8 +12,8 @@ unsigned long long x(DWORD v) { return v; }
 
 void dumpDevMode(const DEVMODEW& dm, OdString& text)
 {
-    const OdString device = win32::toOdString(dm.dmDeviceName, CCHDEVICENAME);
-    const OdString form = win32::toOdString(dm.dmFormName, CCHFORMNAME);
+    const OdString device = OdString(win32::fromUtf16(dm.dmDeviceName, CCHDEVICENAME));
+    const OdString form = OdString(win32::fromUtf16(dm.dmFormName, CCHFORMNAME));
     text.format(L"dmDeviceName = %ls\ndmSpecVersion = %hu\ndmDriverVersion = %hu\ndmSize = %hu\ndmDriverExtra = "
                 L"%hu\ndmFields = %LX\ndmOrientation = %hi\ndmPaperSize = %hi\ndmPaperLength = %hi\ndmPaperWidth = "
                 L"%hi\ndmScale = %hi\ndmCopies = %hi\ndmDefaultSource = %hi\ndmPrintQuality = %hi\ndmColor = "

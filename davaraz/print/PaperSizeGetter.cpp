@@ -64,8 +64,8 @@ void PaperSizeGetter::getPaperSizeNames(OdArray<OdString>& list) const
     list.reserve(static_cast<unsigned>(n));
     // A name that fills its field has no terminator; fromUtf16 stops at 64 or at the NUL.
     for (int i = 0; i < n; ++i)
-        list.push_back(win32::toOdString(fields.data() + static_cast<std::size_t>(i) * kPaperNameChars,
-                                         kPaperNameChars));
+        list.push_back(OdString(win32::fromUtf16(fields.data() + static_cast<std::size_t>(i) * kPaperNameChars,
+                                         kPaperNameChars)));
 }
 
 bool PaperSizeGetter::get(OdArray<unsigned short>* numbers, OdArray<OdString>* names, OdArray<POINT>* sizes) const

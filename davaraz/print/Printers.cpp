@@ -21,7 +21,7 @@ void enumerate(DWORD flags, OdArray<OdString>& printers)
         return;
     const auto* records = reinterpret_cast<const PRINTER_INFO_4W*>(buffer.data());
     for (DWORD i = 0; i < returned; ++i)
-        printers.push_back(win32::toOdString(records[i].pPrinterName));
+        printers.push_back(OdString(win32::fromUtf16(records[i].pPrinterName)));
 }
 
 // GetPrinterW at a level into a buffer of the size the first call reports; empty on failure.
@@ -58,7 +58,7 @@ OdString getDefaultSystemPrinter(bool firstIfNone)
     std::vector<WCHAR> buffer(chars + 1, 0);
     DWORD size = chars + 1;
     if (chars && GetDefaultPrinterW(buffer.data(), &size))
-        result = win32::toOdString(buffer.data());
+        result = OdString(win32::fromUtf16(buffer.data()));
     if (result.isEmpty() && firstIfNone) {
         OdArray<OdString> printers;
         getSystemPrinters(printers);
@@ -71,13 +71,13 @@ OdString getDefaultSystemPrinter(bool firstIfNone)
 OdString getPrinterPorts(const PrinterHandle& printer)
 {
     const std::vector<BYTE> record = printerRecord(printer, 5);
-    return record.empty() ? OdString() : win32::toOdString(reinterpret_cast<const PRINTER_INFO_5W*>(record.data())->pPortName);
+    return record.empty() ? OdString() : OdString(win32::fromUtf16(reinterpret_cast<const PRINTER_INFO_5W*>(record.data())->pPortName));
 }
 
 OdString getPrinterComment(const PrinterHandle& printer)
 {
     const std::vector<BYTE> record = printerRecord(printer, 2);
-    return record.empty() ? OdString() : win32::toOdString(reinterpret_cast<const PRINTER_INFO_2W*>(record.data())->pComment);
+    return record.empty() ? OdString() : OdString(win32::fromUtf16(reinterpret_cast<const PRINTER_INFO_2W*>(record.data())->pComment));
 }
 
 LONG devModeSize(const OdString& printerName, const PrinterHandle* printer)

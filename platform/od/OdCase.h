@@ -1,5 +1,5 @@
-// Locale-independent Unicode case mapping for the string types (the process locale may be
-// plain "C", where the C library maps ASCII only).
+// Locale-independent Unicode case mapping for the string types (one mapping with the Win32
+// stand-in's name comparisons).
 #pragma once
 #include <string>
 

@@ -1,6 +1,5 @@
 // UTF-16 <-> UTF-32 conversion for the Win32 stand-in's structures.
 #include "platform/win32/wstr.h"
-#include "platform/od/OdCase.h"
 
 #include <algorithm>
 #include <clocale>
@@ -51,9 +50,30 @@ std::wstring fromUtf16(const WCHAR* s, std::size_t maxChars)
     return out;
 }
 
+namespace {
+// glibc's built-in C.UTF-8 locale, created once: the process locale may be plain "C", where the
+// C library maps ASCII only.
+locale_t unicodeLocale()
+{
+    static locale_t loc = newlocale(LC_CTYPE_MASK, "C.UTF-8", static_cast<locale_t>(nullptr));
+    return loc;
+}
+} // namespace
+
 wchar_t foldCase(wchar_t c)
 {
-    return odToLower(c);
+    if (c < 0x80)
+        return (c >= L'A' && c <= L'Z') ? static_cast<wchar_t>(c + 32) : c;
+    locale_t loc = unicodeLocale();
+    return static_cast<wchar_t>(loc ? towlower_l(static_cast<wint_t>(c), loc) : std::towlower(static_cast<wint_t>(c)));
+}
+
+wchar_t upperCase(wchar_t c)
+{
+    if (c < 0x80)
+        return (c >= L'a' && c <= L'z') ? static_cast<wchar_t>(c - 32) : c;
+    locale_t loc = unicodeLocale();
+    return static_cast<wchar_t>(loc ? towupper_l(static_cast<wint_t>(c), loc) : std::towupper(static_cast<wint_t>(c)));
 }
 
 std::wstring foldCase(const std::wstring& s)

@@ -1,6 +1,5 @@
-// Moves text between the 16-bit WCHAR of Win32 structures and the 32-bit wchar_t of OdString.
+// Moves text between the 16-bit WCHAR of Win32 structures and the 32-bit wchar_t of the library.
 #pragma once
-#include "platform/od/OdString.h"
 #include "platform/win32/types.h"
 
 #include <cstddef>
@@ -14,13 +13,10 @@ std::u16string toUtf16(const std::wstring& s);
 // UTF-16 to UTF-32, reading at most maxChars units and stopping at the first NUL; an unpaired
 // surrogate becomes U+FFFD. A null source gives "".
 std::wstring fromUtf16(const WCHAR* s, std::size_t maxChars = static_cast<std::size_t>(-1));
-inline OdString toOdString(const WCHAR* s, std::size_t maxChars = static_cast<std::size_t>(-1))
-{
-    return OdString(fromUtf16(s, maxChars));
-}
-// Simple case folding of one character, independent of the process locale (as Windows
+// Simple case mapping of one character, independent of the process locale (as Windows
 // compares names whatever the C library's locale is).
 wchar_t foldCase(wchar_t c);
+wchar_t upperCase(wchar_t c);
 std::wstring foldCase(const std::wstring& s);
 // Equality ignoring case, as Windows compares printer, verb and datatype names.
 bool equalNoCase(const std::wstring& a, const std::wstring& b);
@@ -35,7 +31,6 @@ void copyToField(WCHAR* field, std::size_t fieldChars, const std::u16string& src
 class WideArg {
 public:
     explicit WideArg(const wchar_t* s) : m_null(s == nullptr), m_text(toUtf16(s)) {}
-    explicit WideArg(const OdString& s) : m_null(false), m_text(toUtf16(s.c_str())) {}
     LPCWSTR get() const { return m_null ? nullptr : m_text.c_str(); }
     operator LPCWSTR() const { return get(); }
 
