@@ -10,11 +10,27 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <sys/stat.h>
 
 namespace {
 constexpr std::size_t kBufferSize = 64 * 1024;
+
+// True when every byte is below 0x80, eight at a time.
+bool plainAscii(const char* s, std::size_t n)
+{
+    std::uint64_t high = 0;
+    std::size_t i = 0;
+    for (; i + 8 <= n; i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, s + i, 8);
+        high |= word;
+    }
+    for (; i < n; ++i)
+        high |= static_cast<unsigned char>(s[i]);
+    return (high & 0x8080808080808080ull) == 0;
+}
 
 // Bytes at the end of `s` that start a UTF-8 sequence not yet complete (0 to 3).
 std::size_t incompleteUtf8Tail(const char* s, std::size_t n)
@@ -38,7 +54,7 @@ std::size_t incompleteUtf8Tail(const char* s, std::size_t n)
 // False when the converter rejects the bytes with "no Unicode translation".
 bool convertsAsUtf8(const char* s, std::size_t n)
 {
-    return n == 0 ||
+    return plainAscii(s, n) ||
            MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, s, static_cast<int>(n), static_cast<wchar_t*>(nullptr),
                                0) != 0 ||
            ut::sysErrorCode() != ERROR_NO_UNICODE_TRANSLATION;
@@ -282,10 +298,11 @@ std::size_t CPIAFileIn::readRaw(char* buffer, std::size_t size)
     return n;
 }
 
-const wchar_t* CPIAFileIn::readLine()
+// The next line's bytes into m_bytes, its line feed kept; false at the end.
+bool CPIAFileIn::nextLineBytes()
 {
     if (!m_source)
-        return nullptr;
+        return false;
     m_bytes.clear();
     const long lineNumber = m_newlines + 1;
     while (m_bytes.size() < pia::kReadBytes) {
@@ -293,9 +310,10 @@ const wchar_t* CPIAFileIn::readLine()
         if (m_pushback.empty() && m_pos < m_end) {
             const char* p = m_buffer.data() + m_pos;
             const std::size_t n = std::min(pia::kReadBytes - m_bytes.size(), m_end - m_pos);
-            std::size_t k = 0;
-            while (k < n && p[k] != '\n' && p[k] != '\r')
-                ++k;
+            const void* lf = std::memchr(p, '\n', n);
+            const std::size_t beforeLf = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - p) : n;
+            const void* cr = std::memchr(p, '\r', beforeLf);
+            const std::size_t k = cr ? static_cast<std::size_t>(static_cast<const char*>(cr) - p) : beforeLf;
             m_bytes.append(p, k);
             m_pos += k;
             if (k == n)
@@ -318,7 +336,7 @@ const wchar_t* CPIAFileIn::readLine()
         }
     }
     if (m_bytes.empty())
-        return nullptr;
+        return false;
     m_lineNumber = static_cast<int>(lineNumber);
     // A full read that cut a UTF-8 character in two leaves its start for the next read.
     if (m_utf8 && m_bytes.size() == pia::kReadBytes && m_bytes.back() != '\n') {
@@ -330,9 +348,46 @@ const wchar_t* CPIAFileIn::readLine()
     }
     // The line is a C string to the converter: it ends at the first NUL (real files end
     // their payload with one).
-    const std::size_t len = std::strlen(m_bytes.c_str());
+    m_bytes.resize(std::strlen(m_bytes.c_str()));
+    m_ascii = plainAscii(m_bytes.data(), m_bytes.size());
+    return true;
+}
+
+const wchar_t* CPIAFileIn::readLine()
+{
+    if (!nextLineBytes())
+        return nullptr;
+    widenLine();
+    return m_line;
+}
+
+bool CPIAFileIn::readLine(std::string_view& ascii, const wchar_t*& wide)
+{
+    wide = nullptr;
+    ascii = std::string_view();
+    if (!nextLineBytes())
+        return false;
+    if (m_ascii) {
+        ascii = std::string_view(m_bytes);
+        if (!ascii.empty() && ascii.back() == '\n')
+            ascii.remove_suffix(1);
+    } else {
+        widenLine();
+        wide = m_line;
+    }
+    return true;
+}
+
+void CPIAFileIn::widenLine()
+{
+    const std::size_t len = m_bytes.size();
     m_line[0] = L'\0';
-    if (len > 0) {
+    if (m_ascii) {
+        // Plain ASCII is the same characters in UTF-8 and every ANSI code page.
+        for (std::size_t i = 0; i < len; ++i)
+            m_line[i] = static_cast<wchar_t>(static_cast<unsigned char>(m_bytes[i]));
+        m_line[len] = L'\0';
+    } else if (len > 0) {
         const int n = MultiByteToWideChar(m_utf8 ? CP_UTF8 : CP_ACP, 0, m_bytes.c_str(), static_cast<int>(len),
                                           m_line, static_cast<int>(pia::kLineChars - 1));
         if (n > 0) {
@@ -342,8 +397,7 @@ const wchar_t* CPIAFileIn::readLine()
             ut::safe_tcsncpy(m_line, fallback.c_str(), pia::kLineChars);
         }
     }
-    const std::size_t chars = std::wcslen(m_line);
+    const std::size_t chars = m_ascii ? len : std::wcslen(m_line);
     if (chars && m_line[chars - 1] == L'\n')
         m_line[chars - 1] = L'\0';
-    return m_line;
 }

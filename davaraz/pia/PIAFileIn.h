@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class CPIAFileIn : public ZlibEngine {
@@ -22,6 +23,9 @@ public:
     int openText(const wchar_t* path);
     // The next line without its line feed, valid until the next call; null at the end.
     const wchar_t* readLine();
+    // The same line, handed out as its bytes when they are plain ASCII (the same characters in
+    // every encoding), else as readLine's wide text; false at the end.
+    bool readLine(std::string_view& ascii, const wchar_t*& wide);
     // Closes the file.
     void close();
 
@@ -47,6 +51,8 @@ private:
     int pull(char* out, std::size_t size, std::size_t& got);
     std::size_t fill();
     int nextByte();
+    bool nextLineBytes();
+    void widenLine();
     void unread(const char* bytes, std::size_t n);
 
     bool m_inflating = false; // the source is a container whose stream is being inflated
@@ -64,6 +70,7 @@ private:
     std::size_t m_end = 0;
     std::string m_pushback;
     std::string m_bytes;
+    bool m_ascii = false; // m_bytes holds plain ASCII
     long m_newlines = 0;
     int m_lineNumber = 0;
 };

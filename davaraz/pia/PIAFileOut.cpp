@@ -141,7 +141,7 @@ bool CPIAFileOut::representable(const CPItem& item)
     if (item.kind() == PI_STR)
         ok = ok && static_cast<const CPStr&>(item).text().find_first_of(lineBreakers) == std::wstring::npos;
     else if (item.kind() == PI_BIN)
-        ok = ok && static_cast<const CPBin&>(item).text().find_first_of(lineBreakers + L"\\") == std::wstring::npos;
+        ok = ok && static_cast<const CPBin&>(item).data().findFirstOf(lineBreakers + L"\\") == std::wstring::npos;
     if (!ok) {
         m_unrepresentable = true;
         m_status = pia::kFileError;
@@ -194,8 +194,8 @@ void CPIAFileOut::writeLine(const std::wstring& line)
 
 void CPIAFileOut::writeBinary(const CPBin& bin)
 {
-    const std::wstring& text = bin.text();
-    if (text.empty() || m_status != 0)
+    const BinText& text = bin.data();
+    if (text.size() == 0 || m_status != 0)
         return; // an empty binary item does not reach the file
     std::wstring piece(static_cast<size_t>(m_depth), L' ');
     piece += bin.name();
@@ -204,7 +204,7 @@ void CPIAFileOut::writeBinary(const CPBin& bin)
     while (pos < text.size() && m_status == 0) {
         const size_t room = pia::kBinaryPiece > piece.size() ? pia::kBinaryPiece - piece.size() : 0;
         const size_t take = std::min(room, text.size() - pos);
-        piece.append(text, pos, take);
+        text.appendTo(piece, pos, take);
         pos += take;
         if (piece.size() >= pia::kBinaryPiece) {
             writeBytes(piece, false);

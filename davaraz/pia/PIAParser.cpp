@@ -27,6 +27,38 @@ bool parseKey(std::wstring_view line, std::size_t sign, std::wstring& key)
 
 } // namespace
 
+// A binary value from `part` on, over as many lines as it takes to reach a backslash; false
+// when the text ends first. Continuation lines of plain ASCII are taken as bytes.
+bool CPIAParser::binaryValue(std::wstring_view part, BinText& value)
+{
+    for (;;) {
+        const std::size_t end = part.find(L'\\');
+        if (end != std::wstring_view::npos) {
+            value.append(part.substr(0, end));
+            return true;
+        }
+        value.append(part);
+        for (;;) {
+            // A large value would otherwise be copied at every doubling; what is left of the
+            // text bounds what it can still grow by.
+            if (value.size() >= kReserveAfter && value.capacity() < value.size() + kReserveAfter)
+                value.reserve(value.size() + static_cast<std::size_t>(m_file.bytesLeft()));
+            std::string_view ascii;
+            const wchar_t* wide = nullptr;
+            if (!m_file.readLine(ascii, wide))
+                return false; // the text ended inside the value
+            if (wide) {
+                part = wide;
+                break;
+            }
+            const std::size_t stop = ascii.find('\\');
+            value.appendBytes(ascii.substr(0, stop));
+            if (stop != std::string_view::npos)
+                return true;
+        }
+    }
+}
+
 CPIAParser::~CPIAParser()
 {
     m_current = nullptr;
@@ -59,24 +91,9 @@ bool CPIAParser::itemLine(std::wstring_view line, std::size_t eq)
     if (rest[0] == L'"') {
         item = std::make_unique<CPStr>(std::move(key), std::wstring(rest.substr(1)));
     } else if (rest[0] == L'\\') {
-        std::wstring value;
-        std::wstring_view part = rest.substr(1);
-        for (;;) {
-            const std::size_t end = part.find(L'\\');
-            if (end != std::wstring_view::npos) {
-                value.append(part.substr(0, end));
-                break;
-            }
-            value.append(part);
-            // A large value would otherwise be copied at every doubling; what is left of the
-            // text bounds what it can still grow by.
-            if (value.size() >= kReserveAfter && value.capacity() < value.size() + kReserveAfter)
-                value.reserve(value.size() + static_cast<std::size_t>(m_file.bytesLeft()));
-            const wchar_t* next = m_file.readLine();
-            if (!next)
-                return false; // the text ended inside the value
-            part = next;
-        }
+        BinText value;
+        if (!binaryValue(rest.substr(1), value))
+            return false;
         item = std::make_unique<CPBin>(key.c_str(), std::move(value));
     } else if (ut::compareNamesLowercase(rest.data(), L"true", 0) == 0) {
         item = std::make_unique<CPBool>(key.c_str(), true);

@@ -33,6 +33,7 @@ private:
     bool itemLine(std::wstring_view line, std::size_t eq);
     bool openBlock(std::wstring_view line, std::size_t brace);
     void completeBlock();
+    bool binaryValue(std::wstring_view part, BinText& value);
 
     std::unique_ptr<CPBlock> m_root;
     CPBlock* m_current = nullptr;

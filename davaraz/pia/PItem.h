@@ -1,6 +1,8 @@
 // The PIA item tree: keyed values (bool, number, string, binary) and blocks that own their
 // children in insertion order. Behaviour dispatches on kind(), never on virtual calls.
 #pragma once
+#include "davaraz/pia/BinText.h"
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -65,11 +67,13 @@ private:
 class CPBin : public CPItem {
 public:
     CPBin(const wchar_t* name, const std::wstring& text) : CPItem(PI_BIN, name ? name : L""), m_text(text) {}
-    CPBin(const wchar_t* name, std::wstring&& text) : CPItem(PI_BIN, name ? name : L""), m_text(std::move(text)) {}
-    const std::wstring& text() const { return m_text; }
+    CPBin(const wchar_t* name, BinText&& text) : CPItem(PI_BIN, name ? name : L""), m_text(std::move(text)) {}
+    std::wstring text() const { return m_text.str(); }
+    // The text as held, for reading it without a wide copy of the whole.
+    const BinText& data() const { return m_text; }
 
 private:
-    std::wstring m_text;
+    BinText m_text;
 };
 
 class CPBlock : public CPItem {

@@ -94,16 +94,18 @@ TEST(Parser, LineOfFiveHundredElevenBytesReads)
     EXPECT_TRUE(p.root()->find(L"n", PI_NUM));
 }
 
-// A UTF-8 character cut by the 511-byte read must not turn into replacement characters.
+// A UTF-8 character cut by the 511-byte read must not turn into replacement characters; a
+// character past U+00FF late in a long value keeps everything gathered before it.
 TEST(Parser, MultiByteCharacterAcrossReadsSurvives)
 {
     std::string value(509, 'a');
     for (int i = 0; i < 300; ++i)
         value += "\xC3\xA9"; // é
+    value += "\xC4\x81z"; // āz
     CPIAParser p;
     ASSERT_TRUE(parse("x=\\" + value + "\\\n", p));
     const std::wstring text = static_cast<const CPBin*>(p.root()->find(L"x", PI_BIN))->text();
-    EXPECT_EQ(text, std::wstring(509, L'a') + std::wstring(300, L'\u00E9'));
+    EXPECT_EQ(text, std::wstring(509, L'a') + std::wstring(300, L'\u00E9') + L"\u0101z");
 }
 
 } // namespace
