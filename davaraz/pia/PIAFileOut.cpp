@@ -135,13 +135,19 @@ void CPIAFileOut::writeBlock(const CPBlock& block)
 bool CPIAFileOut::representable(const CPItem& item)
 {
     // A line end or NUL splits or ends the line; '=' and '{' end a key, and a key has no blanks.
-    static const std::wstring lineBreakers(L"\n\r\0", 3);
+    // One pass per text: this runs for every item written.
+    const auto lineBreaker = [](wchar_t c) { return c == L'\n' || c == L'\r' || c == L'\0'; };
     const std::wstring& key = item.name();
-    bool ok = key.find_first_of(lineBreakers) == std::wstring::npos && key.find_first_of(L"={ \t") == std::wstring::npos;
-    if (item.kind() == PI_STR)
-        ok = ok && static_cast<const CPStr&>(item).text().find_first_of(lineBreakers) == std::wstring::npos;
-    else if (item.kind() == PI_BIN)
-        ok = ok && static_cast<const CPBin&>(item).data().findFirstOf(lineBreakers + L"\\") == std::wstring::npos;
+    bool ok = std::none_of(key.begin(), key.end(), [&](wchar_t c) {
+        return lineBreaker(c) || c == L'=' || c == L'{' || c == L' ' || c == L'\t';
+    });
+    if (item.kind() == PI_STR) {
+        const std::wstring& text = static_cast<const CPStr&>(item).text();
+        ok = ok && std::none_of(text.begin(), text.end(), lineBreaker);
+    } else if (item.kind() == PI_BIN) {
+        static const std::wstring binaryBreakers(L"\n\r\0\\", 4);
+        ok = ok && static_cast<const CPBin&>(item).data().findFirstOf(binaryBreakers) == std::wstring::npos;
+    }
     if (!ok) {
         m_unrepresentable = true;
         m_status = pia::kFileError;

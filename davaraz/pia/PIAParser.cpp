@@ -25,6 +25,9 @@ bool parseKey(std::wstring_view line, std::size_t sign, std::wstring& key)
     return true;
 }
 
+// Numbers, the usual values, never start like TRUE or FALSE: they skip the case-blind test.
+bool maybeBool(wchar_t first) { return first > L'9'; }
+
 } // namespace
 
 // A binary value from `part` on, over as many lines as it takes to reach a backslash; false
@@ -95,9 +98,9 @@ bool CPIAParser::itemLine(std::wstring_view line, std::size_t eq)
         if (!binaryValue(rest.substr(1), value))
             return false;
         item = std::make_unique<CPBin>(key.c_str(), std::move(value));
-    } else if (ut::compareNamesLowercase(rest.data(), L"true", 0) == 0) {
+    } else if (maybeBool(rest[0]) && ut::compareNamesLowercase(rest.data(), L"true", 0) == 0) {
         item = std::make_unique<CPBool>(key.c_str(), true);
-    } else if (ut::compareNamesLowercase(rest.data(), L"false", 0) == 0) {
+    } else if (maybeBool(rest[0]) && ut::compareNamesLowercase(rest.data(), L"false", 0) == 0) {
         item = std::make_unique<CPBool>(key.c_str(), false);
     } else {
         item.reset(CPNum::fromText(std::move(key), std::wstring(rest)));
