@@ -42,23 +42,7 @@ PrintData::PrintData(const wchar_t* printerName)
     initializeNative(printerName ? wxString(printerName) : wxString());
 }
 
-PrintData::PrintData(const PrintData& other)
-    : wxPrintData(other), m_mergeColors(other.m_mergeColors), m_ttfAsText(other.m_ttfAsText),
-      m_driverName(other.m_driverName)
-{
-}
-
-PrintData& PrintData::operator=(const PrintData& other)
-{
-    wxPrintData::operator=(other);
-    m_mergeColors = other.m_mergeColors;
-    m_ttfAsText = other.m_ttfAsText;
-    m_driverName = other.m_driverName;
-    return *this;
-}
-
-// wxPrintData has no move operations; its copies share the native data by reference count, so
-// moving is copying.
+// wxPrintData's copies share the native data by reference count, so moving is copying.
 PrintData::PrintData(PrintData&& other) : PrintData(static_cast<const PrintData&>(other)) {}
 
 PrintData& PrintData::operator=(PrintData&& other) { return *this = static_cast<const PrintData&>(other); }

@@ -21,8 +21,9 @@ public:
     explicit PrintData(EInit);
     // Default settings of the named printer (the default printer for an empty name).
     explicit PrintData(const wchar_t* printerName);
-    PrintData(const PrintData& other);
-    PrintData& operator=(const PrintData& other);
+    PrintData(const PrintData& other) = default;
+    PrintData& operator=(const PrintData& other) = default;
+    // Moving is copying: wxPrintData has no move operations and shares its native data.
     PrintData(PrintData&& other);
     PrintData& operator=(PrintData&& other);
     ~PrintData() override = default;

@@ -93,8 +93,8 @@ TEST(Ctb2Stb, RefusedSources)
     // Over 255 styles: positions past 254 stand for no ACI colour, so the result could not
     // plot like the source; the conversion is refused.
     TempDir dir;
-    writeBytes(dir.path() / "big.ctb", pack(tableText(256, true, true), "CTB"));
-    Table big(CPlotStyleTable::read(dir.file("big.ctb").c_str()));
+    writeBytes(dir.path("big.ctb"), pack(tableText(256, true, true), "CTB"));
+    Table big(CPlotStyleTable::read(dir.path("big.ctb").wstring().c_str()));
     ASSERT_TRUE(big);
     ASSERT_TRUE(big->useACI());
     EXPECT_EQ(nullptr, ctb2stb(*big, nullptr));
@@ -103,8 +103,8 @@ TEST(Ctb2Stb, RefusedSources)
 TEST(Ctb2Stb, ShortSourceLeavesRemainingColoursOnNormal)
 {
     TempDir dir;
-    writeBytes(dir.path() / "short.ctb", pack(tableText(3, true, true), "CTB"));
-    Table ctb(CPlotStyleTable::read(dir.file("short.ctb").c_str()));
+    writeBytes(dir.path("short.ctb"), pack(tableText(3, true, true), "CTB"));
+    Table ctb(CPlotStyleTable::read(dir.path("short.ctb").wstring().c_str()));
     ASSERT_TRUE(ctb);
     Table stb(ctb2stb(*ctb, nullptr));
     ASSERT_TRUE(stb);
@@ -122,13 +122,13 @@ TEST(Ctb2Stb, ResultWritesAndReadsWithItsMapping)
     for (int i = 0; i < 255; i += 2)
         ctb->style(i)->setScreen(50);
     Table stb(ctb2stb(*ctb, nullptr));
-    ASSERT_TRUE(stb->write(dir.file("out.stb").c_str()));
+    ASSERT_TRUE(stb->write(dir.path("out.stb").wstring().c_str()));
     bool ok = false;
-    const std::string text = payload(readBytes(dir.path() / "out.stb"), &ok);
+    const std::string text = payload(readBytes(dir.path("out.stb")), &ok);
     ASSERT_TRUE(ok);
     EXPECT_NE(std::string::npos, text.find("aci_table_available=TRUE\n"));
     EXPECT_NE(std::string::npos, text.find("aci_table{\n 0=\"Style_1\n 1=\"Style_2\n 2=\"Style_1\n"));
-    Table back(CPlotStyleTable::read(dir.file("out.stb").c_str()));
+    Table back(CPlotStyleTable::read(dir.path("out.stb").wstring().c_str()));
     ASSERT_TRUE(back);
     EXPECT_TRUE(back->useACI());
     for (int i = 0; i < 255; ++i)

@@ -52,9 +52,9 @@ TEST(PlotStyleTableFile, ColorDependentFileForm)
 {
     TempDir dir;
     Table t(CPlotStyleTable::create(true, nullptr));
-    ASSERT_TRUE(t->write(dir.file("a.ctb").c_str()));
-    EXPECT_EQ(0, readBytes(dir.path() / "a.ctb").compare(0, 35, "PIAFILEVERSION_2.0,CTBVER1,compress"));
-    const std::string payload = payloadOf(dir.file("a.ctb"));
+    ASSERT_TRUE(t->write(dir.path("a.ctb").wstring().c_str()));
+    EXPECT_EQ(0, readBytes(dir.path("a.ctb")).compare(0, 35, "PIAFILEVERSION_2.0,CTBVER1,compress"));
+    const std::string payload = payloadOf(dir.path("a.ctb").wstring());
     // Top-level keys in order: settings, mapping, styles, and the line weights last.
     EXPECT_EQ(0u, payload.find("description=\"\naci_table_available=TRUE\nscale_factor=1.000000\napply_factor=FALSE\n"
                                "custom_lineweight_display_units=0\naci_table{\n 0=\"Color_1\n"));
@@ -85,8 +85,8 @@ TEST(PlotStyleTableFile, ColouredTableFileForm)
     TempDir dir;
     Table t(CPlotStyleTable::create(true, nullptr));
     t->style(100)->updateColor(0x123456);
-    ASSERT_TRUE(t->write(dir.file("a.ctb").c_str()));
-    const std::string payload = payloadOf(dir.file("a.ctb"));
+    ASSERT_TRUE(t->write(dir.path("a.ctb").wstring().c_str()));
+    const std::string payload = payloadOf(dir.path("a.ctb").wstring());
     size_t count = 0;
     int depth = 0;
     for (const std::string& l : lines(payload)) {
@@ -113,30 +113,30 @@ TEST(PlotStyleTableFile, ColouredTableFileForm)
     // A policy other than 1 alone is enough.
     Table n(CPlotStyleTable::create(false, nullptr));
     n->style(0)->setGrayScale(true);
-    ASSERT_TRUE(n->write(dir.file("b.stb").c_str()));
-    EXPECT_NE(std::string::npos, payloadOf(dir.file("b.stb")).find("  mode_color=-1\n"));
+    ASSERT_TRUE(n->write(dir.path("b.stb").wstring().c_str()));
+    EXPECT_NE(std::string::npos, payloadOf(dir.path("b.stb").wstring()).find("  mode_color=-1\n"));
 }
 
 TEST(PlotStyleTableFile, NamedFileForm)
 {
     TempDir dir;
     Table t(CPlotStyleTable::create(false, nullptr));
-    ASSERT_TRUE(t->write(dir.file("n.stb").c_str()));
-    EXPECT_EQ(0, readBytes(dir.path() / "n.stb").compare(0, 35, "PIAFILEVERSION_2.0,STBVER1,compress"));
-    const std::string payload = payloadOf(dir.file("n.stb"));
+    ASSERT_TRUE(t->write(dir.path("n.stb").wstring().c_str()));
+    EXPECT_EQ(0, readBytes(dir.path("n.stb")).compare(0, 35, "PIAFILEVERSION_2.0,STBVER1,compress"));
+    const std::string payload = payloadOf(dir.path("n.stb").wstring());
     EXPECT_NE(std::string::npos, payload.find("aci_table_available=FALSE\n"));
     EXPECT_EQ(std::string::npos, payload.find("aci_table{"));
     // Any extension other than .ctb gets the STB header.
-    ASSERT_TRUE(t->write(dir.file("n.txt").c_str()));
-    EXPECT_EQ(0, readBytes(dir.path() / "n.txt").compare(19, 3, "STB"));
+    ASSERT_TRUE(t->write(dir.path("n.txt").wstring().c_str()));
+    EXPECT_EQ(0, readBytes(dir.path("n.txt")).compare(19, 3, "STB"));
     EXPECT_FALSE(t->write(nullptr));
 }
 
 Table readText(const TempDir& dir, const std::string& text, std::wstring* why = nullptr)
 {
-    writeBytes(dir.path() / "t.ctb", pack(text, "CTB"));
+    writeBytes(dir.path("t.ctb"), pack(text, "CTB"));
     pia::ReadResult result;
-    Table t(CPlotStyleTable::read(dir.file("t.ctb").c_str(), &result));
+    Table t(CPlotStyleTable::read(dir.path("t.ctb").wstring().c_str(), &result));
     if (why)
         *why = result.description();
     return t;
@@ -179,8 +179,8 @@ TEST(PlotStyleTableFile, AciMappingFromTheFile)
     EXPECT_TRUE(t->useACI());
     for (int i = 0; i < 255; ++i)
         ASSERT_EQ(t->style(i), t->ACI()->at(i));
-    ASSERT_TRUE(t->write(dir.file("back.ctb").c_str()));
-    const std::string payload = payloadOf(dir.file("back.ctb"));
+    ASSERT_TRUE(t->write(dir.path("back.ctb").wstring().c_str()));
+    const std::string payload = payloadOf(dir.path("back.ctb").wstring());
     EXPECT_NE(std::string::npos, payload.find("aci_table_available=TRUE\n"));
     EXPECT_EQ(std::string::npos, payload.find("aci_table{"));
 
@@ -191,8 +191,8 @@ TEST(PlotStyleTableFile, AciMappingFromTheFile)
     EXPECT_EQ(t->style(2), t->ACI()->at(4));
     EXPECT_EQ(t->style(0), t->ACI()->at(255 - 3)); // 252 % 3
     // A named table (.stb) with a mapping in the file gets the mapping in force too.
-    writeBytes(dir.path() / "t.stb", pack(text, "STB"));
-    Table s(CPlotStyleTable::read(dir.file("t.stb").c_str()));
+    writeBytes(dir.path("t.stb"), pack(text, "STB"));
+    Table s(CPlotStyleTable::read(dir.path("t.stb").wstring().c_str()));
     ASSERT_TRUE(s);
     EXPECT_TRUE(s->useACI());
 }
@@ -224,8 +224,7 @@ TEST(PlotStyleTableFile, OptionalKeys)
 // Every refusal yields null, names what it met first, and leaves no temporary file behind.
 TEST(PlotStyleTableFile, BadInputIsRefused)
 {
-    TempDir files;
-    const testutil::TempDir tmp; // installed as TMPDIR
+    const TempDir files; // its tmp folder is TMPDIR
 
     const std::string ok = tableText(3, false, false);
     const std::string ctb = tableText(3, true, true);
@@ -271,10 +270,10 @@ TEST(PlotStyleTableFile, BadInputIsRefused)
     }
     // Successful and failed writes clean up after themselves too.
     Table good(CPlotStyleTable::create(true, nullptr));
-    EXPECT_TRUE(good->write(files.file("good.ctb").c_str()));
-    EXPECT_TRUE(Table(CPlotStyleTable::read(files.file("good.ctb").c_str())));
-    EXPECT_FALSE(good->write(files.file("no/such/folder.ctb").c_str()));
-    EXPECT_EQ(0u, tmp.tempCount());
+    EXPECT_TRUE(good->write(files.path("good.ctb").wstring().c_str()));
+    EXPECT_TRUE(Table(CPlotStyleTable::read(files.path("good.ctb").wstring().c_str())));
+    EXPECT_FALSE(good->write(files.path("no/such/folder.ctb").wstring().c_str()));
+    EXPECT_EQ(0u, files.tempCount());
 }
 
 } // namespace

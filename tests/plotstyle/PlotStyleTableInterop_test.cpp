@@ -47,8 +47,8 @@ TEST(PlotStyleTableInterop, EditedTablesRoundTrip)
     stb->addACI(map.data());
 
     for (auto* t : {ctb.get(), stb.get()}) {
-        const std::wstring first = dir.file(t == ctb.get() ? "a.ctb" : "a.stb");
-        const std::wstring second = dir.file(t == ctb.get() ? "b.ctb" : "b.stb");
+        const std::wstring first = dir.path(t == ctb.get() ? "a.ctb" : "a.stb").wstring();
+        const std::wstring second = dir.path(t == ctb.get() ? "b.ctb" : "b.stb").wstring();
         ASSERT_TRUE(t->write(first.c_str()));
         // Every field is written, so a field lost or changed by the read shows in the bytes.
         Table back(CPlotStyleTable::read(first.c_str()));
@@ -56,7 +56,7 @@ TEST(PlotStyleTableInterop, EditedTablesRoundTrip)
         ASSERT_TRUE(back->write(second.c_str()));
         EXPECT_EQ(readBytes(first), readBytes(second));
     }
-    Table back(CPlotStyleTable::read(dir.file("a.stb").c_str()));
+    Table back(CPlotStyleTable::read(dir.path("a.stb").wstring().c_str()));
     EXPECT_TRUE(back->useACI()); // a mapping read from a file is in force
 }
 

@@ -31,6 +31,7 @@ TEST(PlotStyle, ExactPaletteHitKeepsColorRefOrder)
     EXPECT_EQ(5, CPlotStyle::exactAci(0xFF0000));
     EXPECT_EQ(1, CPlotStyle::exactAci(0x0000FF));
     EXPECT_EQ(0, CPlotStyle::exactAci(0x123456));
+    EXPECT_EQ(0, CPlotStyle::exactAci(0xFF0001)); // blue and green of 5, not its red
     // The top byte of the argument does not take part in the search.
     EXPECT_EQ(1, CPlotStyle::exactAci(kAci(0xC20000FF)));
 }

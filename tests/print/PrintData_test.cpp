@@ -41,6 +41,7 @@ TEST_F(PrintDataTest, PlotSettingsStartAtTheirDefaultsAndTravelWithCopies)
     EXPECT_EQ(copy.GetPrinterName(), kMfp);
     blank = std::move(copy);
     EXPECT_TRUE(blank.isMergeColors());
+    EXPECT_FALSE(blank.isTtfAsText());
     EXPECT_EQ(blank.getDriverName(), L"drv");
 }
 

@@ -66,13 +66,9 @@ TEST(ToolPia, PackRefusesBadTextWithTheLineAndWritesNothing)
     EXPECT_NE(r.err.find("bad.txt:3:"), std::string::npos) << r.err;
     EXPECT_FALSE(std::filesystem::exists(dir.path("out.ctb")));
 
-    r = runTool("pack " + q(dir.path("bad.txt")) + " " + q(dir.path("out.txt")), dir);
-    EXPECT_EQ(r.exitCode, 2);
-    r = runTool("pack onlyone", dir);
-    EXPECT_EQ(r.exitCode, 2);
-    r = runTool("frobnicate", dir);
-    EXPECT_EQ(r.exitCode, 2);
-
+    for (const std::string& args : {"pack " + q(dir.path("bad.txt")) + " " + q(dir.path("out.txt")),
+                                   std::string("pack onlyone"), std::string("frobnicate")})
+        EXPECT_EQ(runTool(args, dir).exitCode, 2) << args;
     EXPECT_EQ(dir.tempCount(), 0u);
 }
 
@@ -80,22 +76,19 @@ TEST(ToolPia, AnsiCodePageComesFromTheEnvironment)
 {
     TempDir dir;
     testutil::writeBytes(dir.path("ru.txt"), "s=\"\xD0\x9F\n");
+    const std::string args = "pack " + q(dir.path("ru.txt")) + " " + q(dir.path("ru.ctb"));
     // Cyrillic does not fit the default code page 1252: the payload goes as UTF-8, and says so.
-    auto r = runTool("pack " + q(dir.path("ru.txt")) + " " + q(dir.path("ru.ctb")), dir);
+    const auto r = runTool(args, dir);
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_NE(r.err.find("1252 lacks some of its characters; the payload is written as UTF-8"), std::string::npos)
         << r.err;
     EXPECT_EQ(piatest::payload(testutil::readBytes(dir.path("ru.ctb"))), "s=\"\xD0\x9F\n");
-    const std::string cmd = "DAVARAZ_ANSI_CODEPAGE=1251 '" + std::string(DAVARAZ_TOOL_PATH) + "' pack " +
-                            q(dir.path("ru.txt")) + " " + q(dir.path("ru.ctb"));
-    ASSERT_EQ(std::system(cmd.c_str()), 0);
-    EXPECT_EQ(piatest::payload(testutil::readBytes(dir.path("ru.ctb"))), "s=\"\xCF\n");
-    // Without the setting, a Russian locale gives the same code page.
-    const std::string byLocale = "env -u DAVARAZ_ANSI_CODEPAGE -u LC_ALL -u LC_CTYPE LANG=ru_RU.UTF-8 '" +
-                                 std::string(DAVARAZ_TOOL_PATH) + "' pack " + q(dir.path("ru.txt")) + " " +
-                                 q(dir.path("ru2.ctb"));
-    ASSERT_EQ(std::system(byLocale.c_str()), 0);
-    EXPECT_EQ(piatest::payload(testutil::readBytes(dir.path("ru2.ctb"))), "s=\"\xCF\n");
+    // By the setting, or without it by a Russian locale.
+    for (const char* env : {"env DAVARAZ_ANSI_CODEPAGE=1251",
+                            "env -u DAVARAZ_ANSI_CODEPAGE -u LC_ALL -u LC_CTYPE LANG=ru_RU.UTF-8"}) {
+        ASSERT_EQ(runTool(args, dir, env).exitCode, 0) << env;
+        EXPECT_EQ(piatest::payload(testutil::readBytes(dir.path("ru.ctb"))), "s=\"\xCF\n") << env;
+    }
 }
 
 // Every command that writes a document warns when the payload goes as UTF-8, and names the

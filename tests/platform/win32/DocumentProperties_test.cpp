@@ -162,10 +162,19 @@ TEST_F(DocumentProperties, StalePrivateBytesAreRepairedAndValidOnesKept)
     EXPECT_NE(std::vector<BYTE>(buf.begin() + 220, buf.end()), good);
     EXPECT_EQ(devModePrivate(&dm(buf))[0], 4);
 
-    // Private bytes that are valid for the current driver come back unchanged.
+    // Private bytes that are valid for the current driver come back unchanged, unless they are
+    // announced at another length.
     std::vector<BYTE> current = buf;
     merge(p, buf);
     EXPECT_EQ(buf, current);
+    vspool::Printer driver;
+    ASSERT_TRUE(vspool::changePrinter(L"Office Colour MFP", [&](vspool::Printer& pr) { driver = pr; }));
+    devModePrivate(&dm(buf))[10] ^= 0xFF;
+    vspool::sealPrivate(driver, devModePrivate(&dm(buf)));
+    current = buf;
+    dm(buf).dmDriverExtra = static_cast<WORD>(driver.privateBytes - 1);
+    merge(p, buf);
+    EXPECT_NE(std::vector<BYTE>(buf.begin() + 220, buf.end()), std::vector<BYTE>(current.begin() + 220, current.end()));
 }
 
 // Settings of another shape: private bytes of another length are replaced by the driver's, and
