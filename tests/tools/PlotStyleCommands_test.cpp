@@ -1,4 +1,5 @@
-// The davaraz tool's plot style commands: ctb new, stb new, ctb2stb and styles.
+// The davaraz tool's plot style commands: ctb new, stb new, ctb2stb and styles (the listing of
+// the files in tests/data is guarded by ToolGuard).
 #include "../plotstyle/PiaBytes.h"
 #include "../plotstyle/TableText.h"
 
@@ -32,24 +33,6 @@ TEST(PlotStyleCommands, CreateConvertAndList)
     EXPECT_EQ("0\tNormal\tNormal\tobject\t0\t100\n", runTool("styles " + q(named), dir).out);
     ASSERT_EQ(0, runTool("ctb new " + q(ctb) + " --base 'Stift'", dir).exitCode);
     EXPECT_EQ(0u, runTool("styles " + q(ctb), dir).out.find("0\tStift_1\tStift 1\t"));
-}
-
-TEST(PlotStyleCommands, ListsColoursAndAciRanges)
-{
-    const TempDir dir;
-    const auto l = lines(runTool("styles '" DAVARAZ_TEST_DATA "/plotstyle/external.ctb'", dir).out);
-    ASSERT_EQ(255u, l.size());
-    // Style 1: true colour 0xC2010203 (COLORREF order), drawn as red 03, green 02, blue 01.
-    EXPECT_EQ("1\tFarbe_2\tFarbe 2\t#030201\t1\t99\t2", l[1]);
-    const auto n = lines(runTool("styles '" DAVARAZ_TEST_DATA "/plotstyle/external.stb'", dir).out);
-    ASSERT_EQ(4u, n.size());
-    EXPECT_EQ(0u, n[1].find("1\tD\xC3\xBCnn_Rot\tD\xC3\xBCnn Rot\t"));
-    // ACI entry i names style i % 3 + 1: style 1 serves the colours 1, 4, ..., 253.
-    std::string colours;
-    for (int aci = 1; aci <= 253; aci += 3)
-        colours += (colours.empty() ? "\t" : ",") + std::to_string(aci);
-    ASSERT_GT(n[1].size(), colours.size());
-    EXPECT_EQ(colours, n[1].substr(n[1].size() - colours.size()));
 }
 
 TEST(PlotStyleCommands, BrokenFilesSayWhy)

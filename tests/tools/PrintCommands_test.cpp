@@ -1,87 +1,90 @@
-// The printers and devmode commands, run as a script would run them.
+// The printers, papers and devmode commands, run as a script would run them.
 #include "TestUtil.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <sys/stat.h>
-
-#include <cstdio>
 #include <string>
-#include <sys/wait.h>
+#include <sys/stat.h>
 
 namespace {
 
-struct ToolRun {
-    int status;
-    std::string out;
-};
+const std::string kOffice = testutil::dataPath("printers/small-office.json");
 
-// Runs the tool with DAVARAZ_PRINTERS set to the given description (empty: unset) and
-// DAVARAZ_SPOOLER to the given choice (null: unset).
-ToolRun run(const std::string& description, const std::string& args, const char* spooler = nullptr)
+// The tool with DAVARAZ_PRINTERS set to the description (empty: unset) and DAVARAZ_SPOOLER to
+// the choice (null: unset).
+testutil::ToolResult run(const std::string& description, const std::string& args, const char* spooler = nullptr)
 {
-    std::string unset, set; // env takes its options before the assignments
-    if (description.empty())
-        unset += "-u DAVARAZ_PRINTERS ";
-    else
-        set += "DAVARAZ_PRINTERS='" + description + "' ";
-    if (spooler)
-        set += "DAVARAZ_SPOOLER='" + std::string(spooler) + "' ";
-    else
-        unset += "-u DAVARAZ_SPOOLER ";
-    const std::string cmd = "env " + unset + set + "'" DAVARAZ_TOOL_PATH "' " + args + " 2>&1";
-    ToolRun r{-1, {}};
-    FILE* p = ::popen(cmd.c_str(), "r");
-    if (!p)
-        return r;
-    char buf[4096];
-    std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0)
-        r.out.append(buf, n);
-    const int st = ::pclose(p);
-    r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-    return r;
+    std::string env = "env"; // its options come before the assignments
+    env += description.empty() ? " -u DAVARAZ_PRINTERS" : "";
+    env += spooler ? "" : " -u DAVARAZ_SPOOLER";
+    env += description.empty() ? "" : " DAVARAZ_PRINTERS='" + description + "'";
+    env += spooler ? " DAVARAZ_SPOOLER='" + std::string(spooler) + "'" : "";
+    const testutil::TempDir dir;
+    return testutil::runTool(args, dir, env);
 }
 
-const std::string kOffice = std::string(DAVARAZ_TEST_DATA) + "/printers/small-office.json";
-
-TEST(PrintCommands, PrintersListsOneTabSeparatedLinePerPrinter)
+// Each command's output on the small office (a description file) and on the embedded printers.
+TEST(PrintCommands, ListsAndSettings)
 {
-    const ToolRun r = run(kOffice, "printers");
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out, "Reception Laser\tTest Laser Driver\tUSB002\tdefault\n"
-                     "\\\\server\\Plans\tTest Plan Driver\t\\\\server\\Plans\n");
-}
-
-TEST(PrintCommands, EmbeddedPrintersOnAFreshMachine)
-{
-    const ToolRun r = run("", "printers");
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out.rfind("Office Colour MFP\tVirtual Colour Laser PS\tUSB001\tdefault\n", 0), 0u) << r.out;
-    EXPECT_NE(r.out.find("Draft Mono Printer\tVirtual Mono Text Driver\tFILE:\n"), std::string::npos);
+    const struct {
+        std::string description, args;
+        int exitCode;
+        std::string out, err; // out: a prefix when it ends in "..."
+    } cases[] = {
+        {kOffice, "printers", 0,
+         "Reception Laser\tTest Laser Driver\tUSB002\tdefault\n\\\\server\\Plans\tTest Plan Driver\t\\\\server\\Plans\n", ""},
+        {"", "printers", 0, "Office Colour MFP\tVirtual Colour Laser PS\tUSB001\tdefault\n...", ""},
+        // A4 (2100 x 2970) and "Visitor badge" (900 x 540, number 520).
+        {kOffice, "papers 'reception laser'", 0, "9\tA4\t210.0 x 297.0 mm\n520\tVisitor badge\t90.0 x 54.0 mm\n", ""},
+        {kOffice, "papers Nobody", 1, "", "davaraz: Nobody: no such printer\n"},
+        {kOffice, "devmode 'reception laser'", 0, "dmDeviceName = Reception Laser\n...", ""},
+        {kOffice, "devmode Nobody", 1, "", "davaraz: Nobody: ..."},
+        {kOffice, "papers", 2, "", "..."},
+        {kOffice, "devmode", 2, "", "..."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args);
+        const testutil::ToolResult r = run(c.description, c.args);
+        EXPECT_EQ(r.exitCode, c.exitCode) << r.err;
+        for (const auto& [got, want] : {std::pair{r.out, c.out}, std::pair{r.err, c.err}}) {
+            const bool prefix = want.size() >= 3 && want.compare(want.size() - 3, 3, "...") == 0;
+            if (prefix) {
+                EXPECT_EQ(got.rfind(want.substr(0, want.size() - 3), 0), 0u) << got;
+            } else {
+                EXPECT_EQ(got, want);
+            }
+        }
+    }
+    const std::string dump = run(kOffice, "devmode 'reception laser'").out;
+    for (const char* line : {"\ndmPaperSize = 520\n", "\ndmCopies = 2\n", "\ndmFormName = Visitor badge\n"})
+        EXPECT_NE(dump.find(line), std::string::npos) << line;
+    // 20 private bytes: a line of 16 and a line of 4.
+    const std::size_t priv = dump.find("\nprivate data:\n");
+    ASSERT_NE(priv, std::string::npos);
+    EXPECT_EQ(dump.size() - priv - 15, 16u * 3 + 1 + 4 * 3 + 1) << dump.substr(priv);
 }
 
 // "virtual" and "auto" give what the default gives; any other spooler is refused by the commands
 // that reach printers, naming the choices, while the others still run.
 TEST(PrintCommands, SpoolerChoice)
 {
-    const ToolRun listed = run(kOffice, "printers");
+    const std::string listed = run(kOffice, "printers").out;
     for (const char* choice : {"virtual", "auto", ""})
-        EXPECT_EQ(run(kOffice, "printers", choice).out, listed.out) << choice;
+        EXPECT_EQ(run(kOffice, "printers", choice).out, listed) << choice;
     for (const char* command : {"printers", "papers 'Reception Laser'", "devmode 'Reception Laser'"}) {
-        const ToolRun r = run(kOffice, command, "nonsense");
-        EXPECT_EQ(r.status, 2) << command;
-        EXPECT_EQ(r.out, "davaraz: DAVARAZ_SPOOLER=nonsense names no spooler; choose one of: auto, cups, virtual\n");
+        const testutil::ToolResult r = run(kOffice, command, "nonsense");
+        EXPECT_EQ(r.exitCode, 2) << command;
+        EXPECT_EQ(r.err, "davaraz: DAVARAZ_SPOOLER=nonsense names no spooler; choose one of: auto, cups, virtual\n");
     }
-    EXPECT_EQ(run(kOffice, "help", "nonsense").status, 0);
+    EXPECT_EQ(run(kOffice, "help", "nonsense").exitCode, 0);
 }
 
 // A description that does not load stops every command that reaches printers, with its file and
 // fault on one line; a pipe or a device is refused, not read (it could block or never end).
 TEST(PrintCommands, DescriptionsThatDoNotLoadSayWhichFileAndWhy)
 {
-    testutil::TempDir dir;
+    const testutil::TempDir dir;
     const std::string fifo = dir.path("fifo.json").string();
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     testutil::writeBytes(dir.path("broken.json"), "{\"printers\": [");
@@ -94,34 +97,11 @@ TEST(PrintCommands, DescriptionsThatDoNotLoadSayWhichFileAndWhy)
     };
     for (const auto& [file, problem] : cases)
         for (const char* command : {"printers", "papers 'Reception Laser'"}) {
-            const ToolRun r = run(file, command);
-            EXPECT_EQ(r.status, 1) << command;
-            EXPECT_EQ(r.out.rfind("davaraz: printer description " + file + ": " + problem, 0), 0u) << r.out;
-            EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 1) << r.out;
+            const testutil::ToolResult r = run(file, command);
+            EXPECT_EQ(r.exitCode, 1) << command;
+            EXPECT_EQ(r.err.rfind("davaraz: printer description " + file + ": " + problem, 0), 0u) << r.err;
+            EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
         }
-}
-
-TEST(PrintCommands, DevModeDumpsTheDefaultSettings)
-{
-    const ToolRun r = run(kOffice, "devmode 'reception laser'");
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out.rfind("dmDeviceName = Reception Laser\n", 0), 0u) << r.out;
-    EXPECT_NE(r.out.find("\ndmPaperSize = 520\n"), std::string::npos);
-    EXPECT_NE(r.out.find("\ndmCopies = 2\n"), std::string::npos);
-    EXPECT_NE(r.out.find("\ndmFormName = Visitor badge\n"), std::string::npos);
-    // 20 private bytes: a line of 16 and a line of 4.
-    const std::size_t priv = r.out.find("\nprivate data:\n");
-    ASSERT_NE(priv, std::string::npos);
-    const std::string tail = r.out.substr(priv + 15);
-    EXPECT_EQ(tail.size(), 16u * 3 + 1 + 4 * 3 + 1) << tail;
-}
-
-TEST(PrintCommands, DevModeOfAnUnknownPrinterFails)
-{
-    const ToolRun r = run(kOffice, "devmode Nobody");
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.out.rfind("davaraz: Nobody: ", 0), 0u) << r.out;
-    EXPECT_EQ(run(kOffice, "devmode").status, 2);
 }
 
 } // namespace
