@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <memory>
 #include <zlib.h>
 
@@ -42,13 +43,14 @@ std::unique_ptr<CPBlock> tableTree()
     return root;
 }
 
-std::unique_ptr<CPBlock> binaryTree()
+// One binary value of `mib` MiB of hexadecimal text.
+std::unique_ptr<CPBlock> binaryTree(int mib)
 {
     auto root = std::make_unique<CPBlock>(L"");
-    std::wstring hex(16u << 20, L'0');
+    std::wstring hex(static_cast<size_t>(mib) << 20, L'0');
     for (size_t i = 0; i < hex.size(); ++i)
         hex[i] = L"0123456789ABCDEF"[(i * 2654435761u >> 7) & 15];
-    root->add(new CPBin(L"private", std::move(hex)));
+    root->add(new CPBin(L"private", hex));
     return root;
 }
 
@@ -127,9 +129,12 @@ const CPBlock& table()
     static auto t = tableTree();
     return *t;
 }
-const CPBlock& binary()
+const CPBlock& binary(int mib)
 {
-    static auto t = binaryTree();
+    static std::map<int, std::unique_ptr<CPBlock>> trees;
+    auto& t = trees[mib];
+    if (!t)
+        t = binaryTree(mib);
     return *t;
 }
 
@@ -137,18 +142,19 @@ void BM_Pia_WriteTable(benchmark::State& s) { writeTree(s, table(), "table.pc3")
 void BM_Pia_ReadTable(benchmark::State& s) { readTree(s, table(), "table.pc3"); }
 void BM_Zlib_DeflateTable(benchmark::State& s) { zlibRoundTrip(s, payloadOf(table()), false); }
 void BM_Zlib_InflateTable(benchmark::State& s) { zlibRoundTrip(s, payloadOf(table()), true); }
-void BM_Pia_WriteBinary16M(benchmark::State& s) { writeTree(s, binary(), "binary.pc3"); }
-void BM_Pia_ReadBinary16M(benchmark::State& s) { readTree(s, binary(), "binary.pc3"); }
-void BM_Zlib_DeflateBinary16M(benchmark::State& s) { zlibRoundTrip(s, payloadOf(binary()), false); }
-void BM_Zlib_InflateBinary16M(benchmark::State& s) { zlibRoundTrip(s, payloadOf(binary()), true); }
+// Binary payloads of 1, 16 and 128 MiB: time should grow with the size and no faster.
+void BM_Pia_WriteBinary(benchmark::State& s) { writeTree(s, binary(static_cast<int>(s.range(0))), "binary.pc3"); }
+void BM_Pia_ReadBinary(benchmark::State& s) { readTree(s, binary(static_cast<int>(s.range(0))), "binary.pc3"); }
+void BM_Zlib_DeflateBinary(benchmark::State& s) { zlibRoundTrip(s, payloadOf(binary(static_cast<int>(s.range(0)))), false); }
+void BM_Zlib_InflateBinary(benchmark::State& s) { zlibRoundTrip(s, payloadOf(binary(static_cast<int>(s.range(0)))), true); }
 
 BENCHMARK(BM_Pia_WriteTable)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Zlib_DeflateTable)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Pia_ReadTable)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Zlib_InflateTable)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Pia_WriteBinary16M)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Zlib_DeflateBinary16M)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Pia_ReadBinary16M)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Zlib_InflateBinary16M)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Pia_WriteBinary)->Arg(1)->Arg(16)->Arg(128)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Zlib_DeflateBinary)->Arg(1)->Arg(16)->Arg(128)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Pia_ReadBinary)->Arg(1)->Arg(16)->Arg(128)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Zlib_InflateBinary)->Arg(1)->Arg(16)->Arg(128)->Unit(benchmark::kMillisecond);
 
 } // namespace
