@@ -47,42 +47,34 @@ TEST_F(Printers, OpenFindsNamesIgnoringCaseAndRefusesUnknownOnes)
                                RPC_X_NULL_REF_POINTER));
 }
 
-TEST_F(Printers, GetPrinterLevelFiveGivesNameAndPortInsideTheBuffer)
+// What each record carries (the size query and the fetch are the conformance suite's): strings
+// and the DEVMODE with its private bytes inside the buffer, aligned.
+TEST_F(Printers, RecordsCarryThePrintersValues)
 {
     HANDLE h = open(L"Draft Mono Printer");
-    const std::vector<BYTE> buf = fetchPrinter(h, 5);
-    const auto* info = reinterpret_cast<const PRINTER_INFO_5W*>(buf.data());
-    EXPECT_TRUE(inside(buf, info->pPortName));
-    EXPECT_EQ(fromUtf16(info->pPrinterName), L"Draft Mono Printer");
-    EXPECT_EQ(fromUtf16(info->pPortName), L"FILE:");
-    EXPECT_EQ(info->Attributes & PRINTER_ATTRIBUTE_LOCAL, PRINTER_ATTRIBUTE_LOCAL);
+    std::vector<BYTE> buf = fetchPrinter(h, 5);
+    const auto* five = reinterpret_cast<const PRINTER_INFO_5W*>(buf.data());
+    EXPECT_TRUE(inside(buf, five->pPortName));
+    EXPECT_EQ(fromUtf16(five->pPrinterName), L"Draft Mono Printer");
+    EXPECT_EQ(fromUtf16(five->pPortName), L"FILE:");
+    EXPECT_EQ(five->Attributes & PRINTER_ATTRIBUTE_LOCAL, PRINTER_ATTRIBUTE_LOCAL);
     ClosePrinter(h);
-}
 
-TEST_F(Printers, GetPrinterLevelTwoCarriesCommentAndTheDriversDevMode)
-{
-    HANDLE h = open(L"Large Format Plotter");
-    const std::vector<BYTE> buf = fetchPrinter(h, 2);
-    const auto* info = reinterpret_cast<const PRINTER_INFO_2W*>(buf.data());
-    EXPECT_EQ(fromUtf16(info->pComment), L"Drawing office, sheets and rolls");
-    EXPECT_EQ(fromUtf16(info->pDriverName), L"Virtual Plotter Driver");
-    EXPECT_EQ(info->pServerName, nullptr);
-    ASSERT_NE(info->pDevMode, nullptr);
-    EXPECT_EQ(reinterpret_cast<std::uintptr_t>(info->pDevMode) % 8, 0u);
-    EXPECT_EQ(info->pDevMode->dmSize, sizeof(DEVMODEW));
-    EXPECT_EQ(info->pDevMode->dmDriverExtra, 320);
-    // The private bytes lie inside the buffer as well.
-    EXPECT_TRUE(inside(buf, devModePrivate(info->pDevMode) + 319));
-    ClosePrinter(h);
-}
-
-TEST_F(Printers, GetPrinterDriverLevelOne)
-{
-    HANDLE h = open(L"Office Colour MFP");
-    const std::vector<BYTE> buf = fetch([&](BYTE* b, DWORD n, DWORD* need) {
+    h = open(L"Large Format Plotter");
+    buf = fetchPrinter(h, 2);
+    const auto* two = reinterpret_cast<const PRINTER_INFO_2W*>(buf.data());
+    EXPECT_EQ(fromUtf16(two->pComment), L"Drawing office, sheets and rolls");
+    EXPECT_EQ(fromUtf16(two->pDriverName), L"Virtual Plotter Driver");
+    EXPECT_EQ(two->pServerName, nullptr);
+    ASSERT_NE(two->pDevMode, nullptr);
+    EXPECT_EQ(reinterpret_cast<std::uintptr_t>(two->pDevMode) % 8, 0u);
+    EXPECT_EQ(two->pDevMode->dmSize, sizeof(DEVMODEW));
+    EXPECT_EQ(two->pDevMode->dmDriverExtra, 320);
+    EXPECT_TRUE(inside(buf, devModePrivate(two->pDevMode) + 319));
+    buf = fetch([&](BYTE* b, DWORD n, DWORD* need) {
         return GetPrinterDriverW(h, n ? u"Windows x64" : nullptr, 1, b, n, need) != FALSE;
     });
-    EXPECT_EQ(fromUtf16(reinterpret_cast<const DRIVER_INFO_1W*>(buf.data())->pName), L"Virtual Colour Laser PS");
+    EXPECT_EQ(fromUtf16(reinterpret_cast<const DRIVER_INFO_1W*>(buf.data())->pName), L"Virtual Plotter Driver");
     ClosePrinter(h);
 }
 
@@ -186,10 +178,6 @@ TEST_F(Printers, GetDefaultPrinterSizeQueryAndFetch)
     EXPECT_TRUE(givesWithError([&] { return GetDefaultPrinterW(nullptr, &chars); }, FALSE, ERROR_INSUFFICIENT_BUFFER));
     EXPECT_EQ(chars, 18u); // "Office Colour MFP" and its terminator
     std::vector<WCHAR> buf(chars, u'x');
-    DWORD shorter = chars - 1;
-    EXPECT_TRUE(
-        givesWithError([&] { return GetDefaultPrinterW(buf.data(), &shorter); }, FALSE, ERROR_INSUFFICIENT_BUFFER));
-    EXPECT_EQ(shorter, chars);
     ASSERT_TRUE(givesWithError([&] { return GetDefaultPrinterW(buf.data(), &chars); }, TRUE, kPoison));
     EXPECT_EQ(chars, 18u);
     EXPECT_EQ(fromUtf16(buf.data()), L"Office Colour MFP");
