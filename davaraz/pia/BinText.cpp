@@ -24,26 +24,19 @@ void BinText::append(std::wstring_view part)
         return;
     }
     // One pass to learn that every character fits (the usual case), one to narrow: both loops
-    // vectorise, where a loop that stops at the first wide character would not.
+    // vectorise. A wide character anywhere widens what is held and the part goes in whole.
     std::uint32_t bits = 0;
     for (const wchar_t c : part)
         bits |= static_cast<std::uint32_t>(c);
+    if (bits >= 0x100) {
+        widen();
+        m_wideText.append(part);
+        return;
+    }
     const std::size_t old = m_narrow.size();
     m_narrow.resize(old + part.size());
-    char* out = &m_narrow[old];
-    std::size_t i = 0;
-    if (bits < 0x100) {
-        for (; i < part.size(); ++i)
-            out[i] = static_cast<char>(part[i]);
-    } else {
-        for (; i < part.size() && fitsByte(part[i]); ++i)
-            out[i] = static_cast<char>(part[i]);
-    }
-    m_narrow.resize(old + i);
-    if (i < part.size()) {
-        widen();
-        m_wideText.append(part.substr(i));
-    }
+    for (std::size_t i = 0; i < part.size(); ++i)
+        m_narrow[old + i] = static_cast<char>(part[i]);
 }
 
 void BinText::appendBytes(std::string_view bytes)

@@ -16,10 +16,6 @@ public:
     void reserve(std::size_t chars);
     std::size_t size() const { return m_wide ? m_wideText.size() : m_narrow.size(); }
     std::size_t capacity() const { return m_wide ? m_wideText.capacity() : m_narrow.capacity(); }
-    // False while the text is held one byte per character.
-    bool isWide() const { return m_wide; }
-    // The characters as bytes (each below U+0100); valid while !isWide().
-    std::string_view narrow() const { return m_narrow; }
 
     std::wstring str() const;
     // Appends up to n characters from pos to out.
