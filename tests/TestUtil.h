@@ -27,27 +27,39 @@ inline void writeBytes(const fs::path& p, const std::string& bytes)
     out << bytes;
 }
 
+// The text with the first occurrence of from replaced by to.
+inline std::string replaced(std::string text, const std::string& from, const std::string& to)
+{
+    const std::size_t at = text.find(from);
+    return at == std::string::npos ? text : text.replace(at, from.size(), to);
+}
+
+// Sets or clears an environment variable for one scope.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const char* value) : m_name(name)
+    {
+        if (const char* old = std::getenv(name))
+            m_old = old, m_had = true;
+        value ? ::setenv(name, value, 1) : ::unsetenv(name);
+    }
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+    ~ScopedEnv() { m_had ? ::setenv(m_name, m_old.c_str(), 1) : ::unsetenv(m_name); }
+
+private:
+    const char* m_name;
+    std::string m_old;
+    bool m_had = false;
+};
+
 // A fresh folder for the test's own files plus a separate one installed as TMPDIR while the
 // object lives; tempCount() tells how many temporary files are in it.
 class TempDir {
 public:
-    TempDir()
-    {
-        char work[] = "/tmp/davaraz-testXXXXXX";
-        m_root = mkdtemp(work);
-        fs::create_directory(m_root / "tmp");
-        const char* old = std::getenv("TMPDIR");
-        m_hadOld = old != nullptr;
-        if (old)
-            m_oldTmp = old;
-        setenv("TMPDIR", (m_root / "tmp").c_str(), 1);
-    }
+    TempDir() : m_root(made()), m_tmpEnv("TMPDIR", (m_root / "tmp").c_str()) {}
     ~TempDir()
     {
-        if (m_hadOld)
-            setenv("TMPDIR", m_oldTmp.c_str(), 1);
-        else
-            unsetenv("TMPDIR");
         std::error_code ec;
         fs::permissions(m_root / "tmp", fs::perms::owner_all, ec);
         fs::remove_all(m_root, ec);
@@ -57,25 +69,23 @@ public:
 
     fs::path path(const std::string& name) const { return m_root / name; }
     fs::path tmp() const { return m_root / "tmp"; }
-    std::size_t tempCount() const
-    {
-        std::size_t n = 0;
-        for (auto it = fs::directory_iterator(tmp()); it != fs::directory_iterator(); ++it)
-            ++n;
-        return n;
-    }
-    std::size_t entryCount() const
-    {
-        std::size_t n = 0;
-        for (auto it = fs::directory_iterator(m_root); it != fs::directory_iterator(); ++it)
-            ++n;
-        return n;
-    }
+    std::size_t tempCount() const { return count(tmp()); }
+    std::size_t entryCount() const { return count(m_root); }
 
 private:
+    static fs::path made()
+    {
+        char work[] = "/tmp/davaraz-testXXXXXX";
+        const fs::path root = mkdtemp(work);
+        fs::create_directory(root / "tmp");
+        return root;
+    }
+    static std::size_t count(const fs::path& dir)
+    {
+        return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir), fs::directory_iterator()));
+    }
     fs::path m_root;
-    std::string m_oldTmp;
-    bool m_hadOld = false;
+    ScopedEnv m_tmpEnv;
 };
 
 struct ToolResult {
@@ -114,24 +124,5 @@ inline std::string pdfInfo(const std::string& pdf, const std::string& field)
     const std::size_t from = text.find_first_not_of(' ', at + field.size() + 2);
     return text.substr(from, text.find('\n', from) - from);
 }
-
-// Sets or clears an environment variable for one scope.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const char* value) : m_name(name)
-    {
-        if (const char* old = std::getenv(name))
-            m_old = old, m_had = true;
-        value ? ::setenv(name, value, 1) : ::unsetenv(name);
-    }
-    ScopedEnv(const ScopedEnv&) = delete;
-    ScopedEnv& operator=(const ScopedEnv&) = delete;
-    ~ScopedEnv() { m_had ? ::setenv(m_name, m_old.c_str(), 1) : ::unsetenv(m_name); }
-
-private:
-    const char* m_name;
-    std::string m_old;
-    bool m_had = false;
-};
 
 } // namespace testutil

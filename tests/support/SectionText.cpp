@@ -93,26 +93,4 @@ std::string join(const Lines& lines)
     return s;
 }
 
-TempDir::TempDir()
-{
-    std::string templ = (fs::temp_directory_path() / "davaraztestXXXXXX").string();
-    if (!mkdtemp(&templ[0]))
-        throw std::runtime_error("mkdtemp failed");
-    m_path = templ;
-}
-
-TempDir::~TempDir()
-{
-    std::error_code ec;
-    fs::remove_all(m_path, ec);
-}
-
-int TempDir::count() const
-{
-    int n = 0;
-    for ([[maybe_unused]] const auto& e : fs::directory_iterator(m_path))
-        ++n;
-    return n;
-}
-
 } // namespace sectiontest

@@ -29,19 +29,4 @@ Lines flatten(const CPBlock& block);
 // Joins lines with "\n" (for failure messages and text comparisons).
 std::string join(const Lines& lines);
 
-// A fresh empty folder under the system temporary folder, removed with its content on destruction.
-class TempDir {
-public:
-    TempDir();
-    ~TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    const std::string& path() const { return m_path; }
-    // Number of entries directly inside.
-    int count() const;
-
-private:
-    std::string m_path;
-};
-
 } // namespace sectiontest

@@ -57,20 +57,17 @@ std::string moFile(const std::map<std::string, std::string>& translations)
     put32(out, 8, n);
     put32(out, 12, originals);
     put32(out, 16, translated);
-    std::uint32_t i = 0;
-    for (const auto& [id, text] : all) {
-        put32(out, originals + 8 * i, static_cast<std::uint32_t>(id.size()));
-        put32(out, originals + 8 * i + 4, static_cast<std::uint32_t>(out.size()));
-        out += id + '\0';
-        ++i;
-    }
-    i = 0;
-    for (const auto& entry : all) {
-        const std::string& text = entry.second;
-        put32(out, translated + 8 * i, static_cast<std::uint32_t>(text.size()));
-        put32(out, translated + 8 * i + 4, static_cast<std::uint32_t>(out.size()));
-        out += text + '\0';
-        ++i;
+    // Each table holds length and offset of its strings, which follow the tables in order.
+    for (const bool originalSide : {true, false}) {
+        const std::uint32_t table = originalSide ? originals : translated;
+        std::uint32_t i = 0;
+        for (const auto& [id, text] : all) {
+            const std::string& s = originalSide ? id : text;
+            put32(out, table + 8 * i, static_cast<std::uint32_t>(s.size()));
+            put32(out, table + 8 * i + 4, static_cast<std::uint32_t>(out.size()));
+            out += s + '\0';
+            ++i;
+        }
     }
     return out;
 }

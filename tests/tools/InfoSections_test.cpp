@@ -2,40 +2,12 @@
 // exit code when a required one does not read.
 #include "davaraz/pia/PIAFileOut.h"
 #include "platform/tvutils/FileName.h"
+#include "TestUtil.h"
 #include "support/SectionText.h"
 
-#include <cstdio>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
-#include <sys/wait.h>
 
-namespace {
-
-std::string replaced(std::string text, const std::string& from, const std::string& to)
-{
-    const auto at = text.find(from);
-    if (at != std::string::npos)
-        text.replace(at, from.size(), to);
-    return text;
-}
-
-// Runs the tool; the exit code, stdout and stderr together in out.
-int runInfo(const std::string& path, std::string& out)
-{
-    const std::string cmd = std::string(DAVARAZ_TOOL_PATH) + " info '" + path + "' 2>&1";
-    FILE* p = ::popen(cmd.c_str(), "r");
-    if (!p)
-        return -1;
-    char buf[512];
-    out.clear();
-    for (std::size_t got; (got = std::fread(buf, 1, sizeof buf, p)) > 0;)
-        out.append(buf, got);
-    const int status = ::pclose(p);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-} // namespace
+using testutil::replaced;
 
 TEST(InfoSections, NamesTheSectionAndKeyAtFault)
 {
@@ -70,17 +42,18 @@ TEST(InfoSections, NamesTheSectionAndKeyAtFault)
          {"section hidden/media/size: entry read in part, from key \"0/media_group\" on defaults"}},
         {"nohidden.pmp", replaced(pmp, "hidden{", "hide{"), 0, {"section udm: reads"}},
     };
-    sectiontest::TempDir dir;
+    const testutil::TempDir dir;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);
         const auto tree = sectiontest::parseText(c.text);
         ASSERT_TRUE(tree);
-        const std::string path = dir.path() + "/" + c.file;
+        const std::string path = dir.path(c.file).string();
         CPIAFileOut out;
         out.setKind(PIA_PC3);
         ASSERT_TRUE(out.write(tree->root(), ut::fromNativePath(path).c_str()));
-        std::string output;
-        EXPECT_EQ(runInfo(path, output), c.rc) << output;
+        const testutil::ToolResult r = testutil::runTool("info '" + path + "'", dir);
+        const std::string output = r.out + r.err;
+        EXPECT_EQ(r.exitCode, c.rc) << output;
         for (const auto& line : c.lines) {
             const std::string expected = replaced(line, "{}", path) + "\n";
             EXPECT_NE(output.find(expected), std::string::npos) << expected << output;
