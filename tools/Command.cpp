@@ -60,9 +60,10 @@ int reportWrite(const std::string& file, const pia::WriteResult& result)
         return fail(file, narrow(result.description()));
     if (result.utf8)
         std::fprintf(stderr,
-                     "davaraz: warning: %s: ANSI code page %u lacks some of its characters; the payload is written "
-                     "as UTF-8 (DAVARAZ_ANSI_CODEPAGE selects another code page)\n",
-                     file.c_str(), GetACP());
+                     "davaraz: warning: %s: ANSI code page %u %s; the payload is written as UTF-8 "
+                     "(DAVARAZ_ANSI_CODEPAGE selects another code page)\n",
+                     file.c_str(), GetACP(),
+                     result.misread ? "bytes of its text would read back as UTF-8" : "lacks some of its characters");
     return kOk;
 }
 

@@ -78,7 +78,10 @@ std::wstring WriteResult::description() const
 {
     switch (status) {
     case WriteStatus::ok:
-        return utf8 ? L"written as UTF-8: the ANSI code page lacks some of its characters" : L"written";
+        if (!utf8)
+            return L"written";
+        return misread ? L"written as UTF-8: in the ANSI code page its bytes would read back as other text"
+                       : L"written as UTF-8: the ANSI code page lacks some of its characters";
     case WriteStatus::noPath:
         return L"no file name";
     case WriteStatus::content:
@@ -104,6 +107,7 @@ WriteResult WriteResult::of(const CPIAFileOut& writer, bool written)
 {
     WriteResult r;
     r.utf8 = written && writer.wroteUtf8();
+    r.misread = r.utf8 && writer.ansiMisread();
     if (written)
         return r;
     if (writer.lineTooLong())

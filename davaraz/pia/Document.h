@@ -64,7 +64,8 @@ enum class WriteStatus {
 struct WriteResult {
     WriteStatus status = WriteStatus::ok;
     int error = 0;     // errno, for WriteStatus::target
-    bool utf8 = false; // written, as UTF-8: the ANSI code page lacks some of its characters
+    bool utf8 = false;    // written, as UTF-8: the ANSI code page lacks some of its characters,
+    bool misread = false; // or (when this is set) its bytes would have read back as UTF-8
 
     explicit operator bool() const { return status == WriteStatus::ok; }
     std::wstring description() const;

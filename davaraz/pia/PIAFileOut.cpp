@@ -44,6 +44,8 @@ bool CPIAFileOut::startStream()
     m_compressed.clear();
     m_uncompressedSize = 0;
     m_depth = 0;
+    m_highBytes = false;
+    m_utf8Pending = 0;
     return true;
 }
 
@@ -51,7 +53,7 @@ bool CPIAFileOut::write(const CPBlock* root, const wchar_t* path)
 {
     if (!root)
         return false;
-    m_lineTooLong = m_lossy = m_unrepresentable = m_utf8 = false;
+    m_lineTooLong = m_lossy = m_unrepresentable = m_utf8 = m_misread = false;
     m_targetError = 0;
     reset();
     if (!path || !*path) {
@@ -60,9 +62,16 @@ bool CPIAFileOut::write(const CPBlock* root, const wchar_t* path)
     }
     if (startStream())
         writeBlock(*root);
-    if (m_status == 0 && m_lossy && !m_strictEncoding) {
-        // The ANSI code page lacks a character: the payload goes as UTF-8, which readers
-        // recognise, rather than with question marks.
+    // Readers take a payload that is valid UTF-8 for UTF-8: ANSI bytes that happen to be (as
+    // "\xC3\x9C" for "\u00C3\u0153" in 1252 is) would read back as other text.
+    m_misread = m_status == 0 && !m_lossy && m_highBytes && m_utf8Pending == 0;
+    if (m_misread && m_strictEncoding) {
+        m_lossy = true;
+        m_status = pia::kFileError;
+    }
+    if (m_status == 0 && (m_lossy || m_misread) && !m_strictEncoding) {
+        // The ANSI code page lacks a character, or its bytes would be misread: the payload goes
+        // as UTF-8, which readers recognise, rather than with question marks.
         m_utf8 = true;
         m_lossy = false;
         if (startStream())
@@ -173,6 +182,14 @@ void CPIAFileOut::writeBytes(const std::wstring& text, bool lineEnd)
         m_status = pia::kFileError;
         return;
     }
+    if (!m_utf8) {
+        if (!ascii)
+            followAsUtf8(s);
+        else if (m_utf8Pending > 0)
+            m_utf8Pending = -1;
+        if (lineEnd && m_utf8Pending > 0)
+            m_utf8Pending = -1;
+    }
     // A reader takes 511 bytes at a time; a longer line would come back as two and break the
     // file, so it is refused rather than written. Binary pieces (no line end) are exempt.
     if (lineEnd && !m_binaryLine && s.size() > pia::kReadBytes) {
@@ -183,6 +200,27 @@ void CPIAFileOut::writeBytes(const std::wstring& text, bool lineEnd)
     emit(s.data(), s.size());
     if (lineEnd)
         emit("\n", 1);
+}
+
+void CPIAFileOut::followAsUtf8(const std::string& bytes)
+{
+    // Lead and continuation bytes only: a reader's stricter check refuses more, never less.
+    for (const char byte : bytes) {
+        const auto c = static_cast<unsigned char>(byte);
+        if (m_utf8Pending < 0)
+            return;
+        if (c < 0x80) {
+            m_utf8Pending = m_utf8Pending > 0 ? -1 : 0;
+            continue;
+        }
+        m_highBytes = true;
+        if (c < 0xC0)
+            m_utf8Pending = m_utf8Pending > 0 ? m_utf8Pending - 1 : -1;
+        else if (m_utf8Pending > 0 || c >= 0xF8)
+            m_utf8Pending = -1;
+        else
+            m_utf8Pending = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : 1;
+    }
 }
 
 void CPIAFileOut::writeItem(const std::wstring& indent, const CPItem& item, const wchar_t* mark,

@@ -28,11 +28,15 @@ public:
     int lastStatus() const { return m_status; }
     // The last write refused a line that a reader could not read back whole (over 511 bytes).
     bool lineTooLong() const { return m_lineTooLong; }
-    // The last (strict) write met characters the ANSI code page lacks.
+    // The last (strict) write met characters the ANSI code page lacks, or text whose ANSI bytes
+    // a reader would take for UTF-8.
     bool lossy() const { return m_lossy; }
     // The last write stored the payload as UTF-8 because the ANSI code page lacks some of its
-    // characters (writes that are not strict).
+    // characters, or because its ANSI bytes would read back as UTF-8 (writes that are not strict).
     bool wroteUtf8() const { return m_utf8; }
+    // Of the last write: every character was in the ANSI code page, but its bytes would have read
+    // back as UTF-8 (so it went as UTF-8, or failed when strict).
+    bool ansiMisread() const { return m_misread; }
     // The last write refused an item that would not read back: a key or text with a line end
     // or NUL, a key with '=', '{' or a space, or binary text with a backslash.
     bool unrepresentable() const { return m_unrepresentable; }
@@ -47,6 +51,8 @@ private:
                    const std::wstring& text = std::wstring());
     void writeLine(const std::wstring& line);
     void writeBytes(const std::wstring& text, bool lineEnd);
+    // Follows ANSI payload bytes as a reader deciding on UTF-8 would.
+    void followAsUtf8(const std::string& bytes);
     // Payload bytes into the compressor; flush ends the stream.
     void emit(const char* bytes, std::size_t n, bool flush = false);
     // Starts the payload (again, when it goes as UTF-8 after all).
@@ -69,7 +75,12 @@ private:
     bool m_lossy = false;
     bool m_unrepresentable = false;
     bool m_utf8 = false;
+    bool m_misread = false;
     bool m_strictEncoding = false;
     bool m_binaryLine = false;
+    // Of the ANSI payload so far: a byte above 0x7F, and the UTF-8 continuation bytes still due
+    // (-1 once the bytes cannot be UTF-8).
+    bool m_highBytes = false;
+    int m_utf8Pending = 0;
     int m_targetError = 0;
 };

@@ -151,6 +151,22 @@ TEST(PIAFileOut, WhatTheCodePageLacksIsWrittenAsUtf8)
     ASSERT_TRUE(out.write(&plain, dir.path("p.ctb").wstring().c_str()));
     EXPECT_FALSE(out.wroteUtf8()) << "what the code page holds stays in it";
     EXPECT_EQ(dir.tempCount(), 0u);
+
+    // Guards a table that read back changed: "\u00C3\u0153" is C3 9C in 1252, which a reader
+    // takes for the UTF-8 of "\u00DC"; such text goes as UTF-8, or fails a strict write.
+    CPBlock lookalike(L"");
+    lookalike.add(new CPStr(L"a", L"D\u00C3\u0153NN"));
+    ASSERT_TRUE(out.write(&lookalike, dir.path("l.ctb").wstring().c_str()));
+    EXPECT_TRUE(out.wroteUtf8());
+    CPIAParser back;
+    ASSERT_EQ(back.open(dir.path("l.ctb").wstring().c_str()), 0);
+    ASSERT_TRUE(back.parse());
+    back.file().close();
+    EXPECT_EQ(piatest::dumpTree(back.root()), piatest::dumpTree(&lookalike));
+    CPIAFileOut strict;
+    strict.setStrictEncoding(true);
+    EXPECT_FALSE(strict.write(&lookalike, dir.path("l.ctb").wstring().c_str()));
+    EXPECT_TRUE(strict.lossy());
 }
 
 TEST(PIAFileOut, RefusedWritesKeepTheOldFileAndLeaveNothing)

@@ -127,7 +127,7 @@ def record(tool, data_dir, rel):
             r = subprocess.run([tool, "pack", source, packed], env=environment(work),
                                capture_output=True)
             lines.append(f"=== packed as .{kind}: exit {r.returncode}")
-            lines.append(text(r.stderr.replace(source.encode(), rel.encode())))
+            lines.append(text(normalise(r.stderr.replace(source.encode(), rel.encode()), work)))
             if r.returncode == 0:
                 for command in COMMANDS[:-1]:
                     lines += run(tool, packed, "packed." + kind, command)
