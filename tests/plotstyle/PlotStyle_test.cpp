@@ -78,6 +78,7 @@ TEST(PlotStyle, UpdateColorPolicyBits)
     t.setDither(false);
     EXPECT_EQ(6, t.color_policy());
     EXPECT_TRUE(t.isGrayScale());
+    EXPECT_FALSE(t.isDither());
 }
 
 TEST(PlotStyle, Color2Rgb)

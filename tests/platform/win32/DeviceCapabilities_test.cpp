@@ -120,15 +120,6 @@ TEST_F(DeviceCapabilities, TraysResolutionsAndMarginsOfADescription)
         EXPECT_EQ(GetDeviceCaps(dc, PHYSICALOFFSETY), c.y) << c.paper << " " << c.orientation;
         DeleteDC(dc);
     }
-    std::vector<BYTE> merged(DocumentPropertiesW(nullptr, nullptr, trays, nullptr, nullptr, 0));
-    DEVMODEW asked{};
-    asked.dmSize = sizeof asked;
-    asked.dmFields = DM_DEFAULTSOURCE;
-    asked.dmDefaultSource = 2;
-    ASSERT_EQ(DocumentPropertiesW(nullptr, nullptr, trays, reinterpret_cast<DEVMODEW*>(merged.data()),
-                                  &asked, DM_OUT_BUFFER | DM_IN_BUFFER),
-              IDOK);
-    EXPECT_EQ(reinterpret_cast<DEVMODEW*>(merged.data())->dmDefaultSource, 260) << "an unknown tray is not taken";
 }
 
 TEST_F(DeviceCapabilities, UnknownPrinterAndUnsupportedCapability)
