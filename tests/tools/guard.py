@@ -3,7 +3,8 @@
 output and the files written with the outputs recorded in tests/data/recorded/.
 
 Usage: guard.py TOOL DATA_DIR RELATIVE_PATH
-With DAVARAZ_RECORD=1 the outputs are recorded instead: only on purpose, and in the commit that
+A file ending in .session is a script instead: its lines run one after another in one scratch
+folder (see run_session). With DAVARAZ_RECORD=1 the outputs are recorded instead: only on purpose, and in the commit that
 changes them. Each command runs in a fresh scratch folder on a copy of the file, with relative
 paths, LC_ALL=C and the embedded printers; the scratch path and dates are normalised.
 """
@@ -40,6 +41,8 @@ PACKED_KIND = [
 ]
 
 DATE_LINE = re.compile(rb"^(%%CreationDate:).*$", re.M)
+JOB_STAMP = re.compile(rb"\d{8}-\d{6}-\d+-")
+PDF_DATE = re.compile(rb"/(CreationDate|ModDate) \(D:[^)]*\)")
 
 
 def packed_kind(rel):
@@ -54,10 +57,33 @@ def text(data):
     return data.decode("utf-8", errors="backslashreplace")
 
 
-def normalise(data, scratch):
+def normalise(data, scratch, data_dir=None):
     for p in {scratch, os.path.realpath(scratch)}:
         data = data.replace(p.encode(), b"<scratch>")
+    if data_dir:
+        data = data.replace(os.path.abspath(data_dir).encode(), b"<data>")
+    data = PDF_DATE.sub(rb"/\1 (<date>)", data)
     return DATE_LINE.sub(rb"\1 <date>", data)
+
+
+def describe_briefly(name, data, scratch):
+    """A file a session wrote: small text as it is, a document as its header and a digest of its
+    payload (sessions read payloads back with dump where they matter), anything else a digest."""
+    if data.startswith(b"PIAFILEVERSION") and len(data) >= 60:
+        try:
+            payload = normalise(zlib.decompress(data[60:]), scratch)
+        except zlib.error:
+            return [f"--- file {name}", "header: " + repr(data[:48]), "payload does not inflate"]
+        count = payload.count(b"\n")
+        return [f"--- file {name}", "header: " + repr(data[:48]),
+                f"payload: {count} lines, sha256: " + hashlib.sha256(payload).hexdigest()]
+    data = normalise(data, scratch)
+    if len(data) <= 1024:
+        try:
+            return [f"--- file {name}:", data.decode("utf-8")]
+        except UnicodeDecodeError:
+            pass
+    return [f"--- file {name}: {len(data)} bytes normalised", "sha256: " + hashlib.sha256(data).hexdigest()]
 
 
 def describe_file(name, data, scratch):
@@ -113,7 +139,68 @@ def run(tool, source, name, command):
         return lines
 
 
+def snapshot(scratch):
+    files = {}
+    for root, dirs, names in os.walk(scratch):
+        dirs[:] = [d for d in dirs if os.path.join(root, d) != os.path.join(scratch, "tmp")]
+        for n in names:
+            path = os.path.join(root, n)
+            if os.path.isfile(path) and not os.path.islink(path):
+                name = os.path.relpath(path, scratch).encode("utf-8", "surrogateescape")
+                # A job's file is named by its time and process: those go.
+                name = JOB_STAMP.sub(b"<stamp>-", name)
+                files[text(name)] = open(path, "rb").read()
+    return files
+
+
+def run_session(tool, data_dir, source):
+    """Runs a session script. Each line is a shell command run in the scratch folder, `davaraz`
+    being the tool; `export NAME=VALUE` and `unset NAME` change the environment of the lines after
+    them ($DATA is the data folder). Blank lines and # comments are copied. Each command's record
+    is its exit code, output, the files it wrote or changed and any temporary file it left."""
+    with tempfile.TemporaryDirectory(prefix="davaraz-guard") as scratch:
+        os.mkdir(os.path.join(scratch, "tmp"))
+        os.mkdir(os.path.join(scratch, "bin"))
+        os.symlink(os.path.abspath(tool), os.path.join(scratch, "bin", "davaraz"))
+        env = environment(scratch)
+        env.update(PATH=os.path.join(scratch, "bin") + ":" + env["PATH"], DATA=os.path.abspath(data_dir))
+        files = snapshot(scratch)
+        lines = []
+        for line in open(source, encoding="utf-8").read().splitlines():
+            if not line.strip() or line.startswith("#"):
+                lines.append(line)
+                continue
+            words = line.split(None, 1)
+            if words[0] == "export":
+                name, _, value = words[1].partition("=")
+                env[name] = re.sub(r"\$(\w+)", lambda m: env.get(m.group(1), ""), value)
+                lines.append(line)
+                continue
+            if words[0] == "unset":
+                env.pop(words[1], None)
+                lines.append(line)
+                continue
+            r = subprocess.run(["/bin/sh", "-c", line], cwd=scratch, env=env, capture_output=True, timeout=120)
+            lines += ["$ " + line, f"exit: {r.returncode}"]
+            for name, out in (("stdout", r.stdout), ("stderr", r.stderr)):
+                if out:
+                    lines += ["--- " + name, text(normalise(out, scratch, data_dir))]
+            now = snapshot(scratch)
+            for name in sorted(now):
+                if files.get(name) != now[name]:
+                    lines += describe_briefly(name, now[name], scratch)
+            for name in sorted(set(files) - set(now)):
+                lines.append(f"--- removed {name}")
+            files = now
+            left = sorted(os.listdir(os.path.join(scratch, "tmp")))
+            if left:
+                lines.append("--- temporary files left: " + ", ".join(left))
+        return "\n".join(lines) + "\n"
+
+
 def record(tool, data_dir, rel):
+    if rel.endswith(".session"):
+        return run_session(tool, data_dir, os.path.join(data_dir, rel))
     source = os.path.join(data_dir, rel)
     base = os.path.basename(rel)
     lines = []
