@@ -1,8 +1,6 @@
 // The built-in PDF output as a plotter configuration: recognition when a file is read, which
 // keeps the spooler out of it, and the set-up of a new PDF configuration.
-#include "davaraz/print/PaperSizeInfo.h"
 #include "PlotCfg3Test.h"
-#include "davaraz/plotcfg/ExportPdfOptions.h"
 #include "support/WxCapture.h"
 
 namespace {
@@ -89,36 +87,8 @@ TEST_F(PlotCfg3Pdf, RecognisedByMetaNamesOrByTheCustomFlag)
     }
 }
 
-TEST_F(PlotCfg3Pdf, SetUpGivesFixedValuesAndDefaultOptions)
-{
-    const auto cfg = CPlotCfg3TestAccess::blank();
-    CPlotCfg3TestAccess::initForPdfExport(*cfg);
-    EXPECT_TRUE(cfg->io.plotToFile);
-    EXPECT_EQ(cfg->resColorMem.colorDepth, 24);
-    EXPECT_EQ(cfg->meta.configDescription, L"Built-in direct output to PDF");
-    EXPECT_EQ(cfg->resColorMem.resolution.physResolutionY, 2400.0);
-    ASSERT_TRUE(cfg->custom);
-    const std::map<std::wstring, bool> flags = {
-        {L"PdfExport", true}, {L"PdfEmbeddedTtf", true}, {L"PdfExportHyperlinks", true}, {L"PdfImageAntiAlias", true}};
-    EXPECT_EQ(cfg->custom->booleans, flags);
-    const std::map<std::wstring, std::wstring> numbers = {{L"PdfImageCompression", L"1"},
-                                                          {L"PdfImageDPI", L"300"},
-                                                          {L"PdfLayersSetting", L"1"},
-                                                          {L"PdfPdfA", L"0"}};
-    EXPECT_EQ(cfg->custom->numbers, numbers);
-    EXPECT_EQ(cfg->media.size.name, wut::cPdfPapers[0].mediaName) << "paper 0 is the first built-in PDF paper";
-
-    // Written and read back it is recognised by its flag, with the same options.
-    const std::string path = m_dir.path("pdf.pc3").string();
-    ASSERT_TRUE(cfg->write(ut::fromNativePath(path).c_str()));
-    vspool::resetCounts();
-    const auto back = read(path);
-    ASSERT_TRUE(back);
-    EXPECT_TRUE(back->isPdfExport());
-    EXPECT_EQ(vspool::counts().printerInfo, 0u);
-    EXPECT_EQ(wut::ExportPdfOptions(*back).resolutionDpi, 2400);
-}
-
+// A new PDF configuration's values and options are recorded by the pc3 session (`pc3 new 'print
+// as pdf'`, its dump and its show).
 TEST_F(PlotCfg3Pdf, SetUpKeepsAnExistingCustomSectionAndTranslatesTheDescription)
 {
     wxtest::ScopedCatalog catalogue("Built-in direct output to PDF", "Eingebaute PDF-Ausgabe");

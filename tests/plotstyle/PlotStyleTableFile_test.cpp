@@ -1,10 +1,9 @@
-// CPlotStyleTable files: what create makes, the file form it writes (checked by inflating the
-// file with zlib here), and what the reader accepts and refuses.
+// CPlotStyleTable files: the file form it writes (checked by inflating the file with zlib here),
+// and what the reader accepts and refuses.
 #include "PiaBytes.h"
 #include "TableText.h"
 #include "davaraz/plotstyle/PlotStyleTable.h"
 
-#include <algorithm>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -22,53 +21,21 @@ std::string payloadOf(const std::wstring& path)
     return text;
 }
 
-TEST(PlotStyleTableFile, CreateColorDependentAndNamed)
+// What `ctb new` and `stb new` make and write is recorded by the plotstyle session; here what
+// the tool does not show.
+TEST(PlotStyleTableFile, CreateAndWriteWhatTheToolDoesNotShow)
 {
     Table t(CPlotStyleTable::create(true, nullptr));
-    ASSERT_EQ(255u, t->size());
-    EXPECT_TRUE(t->useACI());
     EXPECT_TRUE(t->hasACI());
-    ASSERT_NE(nullptr, t->ACI());
     for (int i = 0; i < 255; ++i)
         ASSERT_EQ(t->style(i), t->ACI()->at(i)) << i;
-    EXPECT_STREQ(L"Color_1", t->style(0)->name());
-    EXPECT_STREQ(L"Color 1", t->style(0)->locName());
-
-    Table pen(CPlotStyleTable::create(true, L"Pen"));
-    EXPECT_STREQ(L"Pen 7", pen->style(6)->locName());
-
     Table named(CPlotStyleTable::create(false, L"ignored"));
-    ASSERT_EQ(1u, named->size());
-    EXPECT_STREQ(L"Normal", named->style(0)->name());
     EXPECT_EQ(nullptr, named->ACI());
-}
-
-TEST(PlotStyleTableFile, ColorDependentFileForm)
-{
+    // Any extension other than .ctb gets the STB header.
     TempDir dir;
-    Table t(CPlotStyleTable::create(true, nullptr));
-    ASSERT_TRUE(t->write(dir.path("a.ctb").wstring().c_str()));
-    EXPECT_EQ(0, readBytes(dir.path("a.ctb")).compare(0, 35, "PIAFILEVERSION_2.0,CTBVER1,compress"));
-    const std::string payload = payloadOf(dir.path("a.ctb").wstring());
-    // Top-level keys in order: settings, mapping, styles, and the line weights last.
-    EXPECT_EQ(0u, payload.find("description=\"\naci_table_available=TRUE\nscale_factor=1.000000\napply_factor=FALSE\n"
-                               "custom_lineweight_display_units=0\naci_table{\n 0=\"Color_1\n"));
-    EXPECT_NE(std::string::npos, payload.find("\n 254=\"Color_255\n}\nplot_style{\n 0{\n"));
-    // The first style block: default values, which the reader tests' table text has too.
-    const auto firstStyle = [](const std::string& t) {
-        const size_t at = t.find("plot_style{\n");
-        return t.substr(at, t.find("\n }\n", at) - at);
-    };
-    const std::string named = replaceLine(tableText(1, true, false), "name=", "  name=\"Color_1");
-    EXPECT_EQ(firstStyle(replaceLine(named, "localized_name=", "  localized_name=\"Color 1")), firstStyle(payload));
-    // 27 line weights at default precision, in index order.
-    const auto l = lines(payload);
-    const size_t clw = std::find(l.begin(), l.end(), "custom_lineweight_table{") - l.begin();
-    ASSERT_EQ(l.size(), clw + 29);
-    EXPECT_EQ(" 8=0.250000", l[clw + 9]);
-    EXPECT_EQ("}", l[clw + 28]);
-    // Colourless styles with policy 1 everywhere: no "mode_color" at all.
-    EXPECT_EQ(std::string::npos, payload.find("mode_color"));
+    ASSERT_TRUE(named->write(dir.path("n.txt").wstring().c_str()));
+    EXPECT_EQ(0, readBytes(dir.path("n.txt")).compare(19, 3, "STB"));
+    EXPECT_FALSE(named->write(nullptr));
 }
 
 // One coloured style gives every style a mode colour; every line follows the grammar, block
@@ -108,20 +75,6 @@ TEST(PlotStyleTableFile, ColouredTableFileForm)
     n->style(0)->setGrayScale(true);
     ASSERT_TRUE(n->write(dir.path("b.stb").wstring().c_str()));
     EXPECT_NE(std::string::npos, payloadOf(dir.path("b.stb").wstring()).find("  mode_color=-1\n"));
-}
-
-TEST(PlotStyleTableFile, NamedFileForm)
-{
-    TempDir dir;
-    Table t(CPlotStyleTable::create(false, nullptr));
-    ASSERT_TRUE(t->write(dir.path("n.stb").wstring().c_str()));
-    EXPECT_EQ(0, readBytes(dir.path("n.stb")).compare(0, 35, "PIAFILEVERSION_2.0,STBVER1,compress"));
-    const std::string payload = payloadOf(dir.path("n.stb").wstring());
-    EXPECT_EQ(std::string::npos, payload.find("aci_table{"));
-    // Any extension other than .ctb gets the STB header.
-    ASSERT_TRUE(t->write(dir.path("n.txt").wstring().c_str()));
-    EXPECT_EQ(0, readBytes(dir.path("n.txt")).compare(19, 3, "STB"));
-    EXPECT_FALSE(t->write(nullptr));
 }
 
 Table readText(const TempDir& dir, const std::string& text, std::wstring* why = nullptr)
