@@ -12,6 +12,7 @@ import difflib
 import hashlib
 import os
 import re
+import resource
 import shutil
 import subprocess
 import sys
@@ -41,6 +42,7 @@ PACKED_KIND = [
 ]
 
 DATE_LINE = re.compile(rb"^(%%CreationDate:).*$", re.M)
+MEMORY_BOUND_MIB = 200
 JOB_STAMP = re.compile(rb"\d{8}-\d{6}-\d+-")
 PDF_DATE = re.compile(rb"/(CreationDate|ModDate) \(D:[^)]*\)")
 
@@ -157,7 +159,8 @@ def run_session(tool, data_dir, source):
     """Runs a session script. Each line is a shell command run in the scratch folder, `davaraz`
     being the tool; `export NAME=VALUE` and `unset NAME` change the environment of the lines after
     them ($DATA is the data folder). Blank lines and # comments are copied. Each command's record
-    is its exit code, output, the files it wrote or changed and any temporary file it left."""
+    is its exit code, output, the files it wrote or changed and any temporary file it left; the
+    last line says whether every command kept within the memory bound."""
     with tempfile.TemporaryDirectory(prefix="davaraz-guard") as scratch:
         os.mkdir(os.path.join(scratch, "tmp"))
         os.mkdir(os.path.join(scratch, "bin"))
@@ -195,6 +198,10 @@ def run_session(tool, data_dir, source):
             left = sorted(os.listdir(os.path.join(scratch, "tmp")))
             if left:
                 lines.append("--- temporary files left: " + ", ".join(left))
+        # Every command of a session stays within a small memory bound, whatever its input.
+        peak = resource.getrusage(resource.RUSAGE_CHILDREN).ru_maxrss // 1024
+        lines.append(f"peak memory of a command: {'under' if peak < MEMORY_BOUND_MIB else 'OVER'} "
+                     f"{MEMORY_BOUND_MIB} MiB")
         return "\n".join(lines) + "\n"
 
 
