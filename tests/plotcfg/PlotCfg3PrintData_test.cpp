@@ -1,5 +1,6 @@
 // Plotter configurations against the virtual printers: created from a printer's defaults,
-// written and read back, turned into print data and refreshed when the printer changes.
+// written and read back, turned into print data and refreshed when the printer changes (a file
+// that follows the default printer: the pc3-devices session).
 #include "../print/WxTestApp.h"
 #include "PlotCfg3Test.h"
 #include "davaraz/plotcfg/HexText.h"
@@ -10,7 +11,6 @@
 #include "davaraz/print/Printers.h"
 #include "davaraz/print/WindowsPrintNativeData.h"
 #include "platform/win32/wstr.h"
-#include "support/WxCapture.h"
 
 #include <wx/dcprint.h>
 
@@ -293,84 +293,6 @@ TEST_F(PlotCfg3PrintData, ResolutionAndBoundsFromAPrinterDC)
     EXPECT_NEAR(media.size.mediaDescription.mediaBounds.urx, 210.0, 0.05);
     EXPECT_NEAR(media.size.mediaDescription.mediaBounds.ury, 297.0, 0.05);
     EXPECT_FALSE(media.setBounds(dc.get()));
-}
-
-TEST_F(PlotCfg3PrintData, FileFollowingTheDefaultPrinterIsRecreatedForIt)
-{
-    const std::string path = file("follow.pc3", pc3test::withValue(pc3test::laserText(), "default_system_cfg", "TRUE"));
-    bool changed = true;
-    Cfg cfg = read(path, changed);
-    ASSERT_TRUE(cfg);
-    EXPECT_FALSE(changed);
-    EXPECT_EQ(cfg->meta.winDeviceName, kOffice);
-    EXPECT_FALSE(cfg->meta.defaultSystemCfg.value_or(false));
-
-    ASSERT_TRUE(SetDefaultPrinterW(win32::WideArg(kPlotter)));
-    cfg = read(path, changed);
-    ASSERT_TRUE(cfg);
-    EXPECT_EQ(cfg->meta.winDeviceName, kPlotter);
-
-    vspool::setPrinters({}, L"");
-    wxtest::LogCapture log;
-    cfg = read(path, changed);
-    EXPECT_FALSE(cfg);
-    ASSERT_FALSE(log.records().empty());
-    EXPECT_EQ(log.records().back().level, wxLOG_Error);
-    EXPECT_EQ(log.records().back().text, L"Failed to create plot configuration for default printer .");
-}
-
-// Guards `changed` left over from re-resolving the device when the file is then replaced by a
-// configuration for the default printer.
-TEST_F(PlotCfg3PrintData, FollowingTheDefaultPrinterIsNoReResolution)
-{
-    vspool::Printer renamed = printer(L"Laser 5 Renamed");
-    renamed.driver = L"Laser Universal Driver";
-    vspool::setPrinters({printer(L"Office"), renamed}, L"Office");
-    bool changed = false;
-    ASSERT_TRUE(read(file("plain.pc3", pc3test::laserText()), changed));
-    EXPECT_TRUE(changed) << "the plain file is re-resolved to the renamed printer";
-    const Cfg cfg = read(file("follow.pc3", pc3test::withValue(pc3test::laserText(), "default_system_cfg", "TRUE")), changed);
-    ASSERT_TRUE(cfg);
-    EXPECT_FALSE(changed);
-    EXPECT_EQ(cfg->meta.winDeviceName, L"Office");
-}
-
-TEST_F(PlotCfg3PrintData, CreateForPdfOutputOrAMissingPrinter)
-{
-    const Cfg pdf = create(L"print as pdf");
-    ASSERT_TRUE(pdf);
-    EXPECT_TRUE(pdf->isPdfExport());
-    EXPECT_EQ(pdf->meta.localizedModelName, L"print as pdf");
-    bool changed = true;
-    const Cfg back = writeAndRead(*pdf, changed);
-    ASSERT_TRUE(back);
-    EXPECT_TRUE(back->isPdfExport());
-    EXPECT_FALSE(changed);
-
-    wxtest::LogCapture log;
-    EXPECT_FALSE(create(L"No Such Printer"));
-    ASSERT_EQ(log.records().size(), 1u);
-    EXPECT_EQ(log.records()[0].level, wxLOG_Warning);
-    EXPECT_EQ(log.records()[0].text, L"Failed to open No Such Printer.");
-}
-
-} // namespace
-
-namespace {
-
-// Guards a configuration written as success that could not be read: the printer's comment
-// held a line end.
-TEST_F(PlotCfg3PrintData, TextFromThePrinterIsStoredOnOneLine)
-{
-    vspool::Printer p = printer(L"Two Lines");
-    p.comment = L"Line one\r\nLine two\rthree\nfour";
-    vspool::setPrinters({p}, L"");
-    const Cfg made = create(L"Two Lines");
-    ASSERT_TRUE(made);
-    bool changed = false;
-    const Cfg back = writeAndRead(*made, changed);
-    ASSERT_TRUE(back);
-    EXPECT_EQ(back->meta.configDescription, L"Line one Line two three four");
 }
 
 } // namespace

@@ -1,5 +1,5 @@
-// The plotter configuration document: reading, writing, the attached PMP, copies, and finding
-// a renamed printer again by its driver (read failures: tests/pia/Document_test.cpp).
+// The plotter configuration document: reading, writing and the attached PMP (read failures:
+// tests/pia/Document_test.cpp; a renamed printer found again: the pc3-devices session).
 #include "PlotCfg3Test.h"
 
 #include <cstdio>
@@ -9,21 +9,12 @@ namespace {
 
 using pc3test::laserText;
 using pc3test::replaced;
-using pc3test::withValue;
 
 class PlotCfg3Doc : public pc3test::PlotCfg3Test {
 protected:
     // The laser configuration whose PMP is expected beside it (under the name it records).
     std::string laserFile(const std::string& text = laserText()) { return file("laser.pc3", text); }
     std::string pmpBeside() { return file("Laser 5.pmp", sectiontest::dataFile("plotcfg/laser.pmp.txt")); }
-    // A printer that uses the driver the laser configuration names.
-    static vspool::Printer laserPrinter(const std::wstring& name, const std::wstring& driver = L"Laser Universal Driver",
-                                        bool network = false)
-    {
-        vspool::Printer p = printer(name, network);
-        p.driver = driver;
-        return p;
-    }
 };
 
 TEST_F(PlotCfg3Doc, InvalidCustomSectionIsDroppedAndNotWrittenBack)
@@ -128,39 +119,6 @@ TEST_F(PlotCfg3Doc, PmpOperations)
     EXPECT_FALSE(cfg->attachPMP(L"/nowhere/else.pmp"));
     EXPECT_FALSE(cfg->pmp);
     EXPECT_TRUE(cfg->meta.userDefinedModelPathname.empty());
-}
-
-TEST_F(PlotCfg3Doc, RenamedPrinterIsFoundAgainByItsDriver)
-{
-    const std::string path = laserFile(withValue(laserText(), "win_driver_name", "\"laser universal DRIVER"));
-    struct Case {
-        const char* name;
-        std::vector<vspool::Printer> printers;
-        bool changed;
-        std::wstring device;
-    };
-    const Case cases[] = {
-        {"still there", {printer(L"Other"), laserPrinter(L"Laser 5 Office")}, false, L"Laser 5 Office"},
-        {"renamed", {printer(L"Other"), laserPrinter(L"Laser 5 Renamed"), laserPrinter(L"Laser 5 Second")}, true,
-         L"Laser 5 Renamed"},
-        {"renamed to a connection", {laserPrinter(L"Laser 5 Net", L"Laser Universal Driver", true), printer(L"Local")},
-         true, L"Laser 5 Net"},
-        {"name kept, driver changed", {laserPrinter(L"Laser 5 Office", L"New Driver"), laserPrinter(L"Spare")}, true,
-         L"Spare"},
-        {"no printer with the driver", {printer(L"Other"), laserPrinter(L"Laser 5 X", L"Laser Universal")}, false,
-         L"Laser 5 Office"},
-        {"no printers", {}, false, L"Laser 5 Office"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        vspool::setPrinters(c.printers, L"");
-        bool changed = !c.changed;
-        const auto cfg = read(path, changed);
-        ASSERT_TRUE(cfg);
-        EXPECT_EQ(changed, c.changed);
-        EXPECT_EQ(cfg->meta.winDeviceName, c.device);
-        EXPECT_EQ(cfg->meta.winDriverName, L"laser universal DRIVER");
-    }
 }
 
 } // namespace
