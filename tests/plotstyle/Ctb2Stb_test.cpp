@@ -1,4 +1,5 @@
-// ctb2stb: grouping of equal styles, naming, the ACI map, what is copied, and refusals.
+// ctb2stb: grouping of equal styles, naming, the ACI map, what is copied, and refusals (a fresh
+// table's conversion: the plotstyle session).
 #include "PiaBytes.h"
 #include "TableText.h"
 #include "davaraz/plotstyle/Ctb2Stb.h"
@@ -12,20 +13,6 @@ using namespace piatest;
 namespace {
 
 using Table = std::unique_ptr<CPlotStyleTable>;
-
-TEST(Ctb2Stb, FreshTableCollapsesIntoOneStyle)
-{
-    Table ctb(CPlotStyleTable::create(true, nullptr));
-    Table stb(ctb2stb(*ctb, nullptr));
-    ASSERT_TRUE(stb);
-    ASSERT_EQ(2u, stb->size());
-    EXPECT_STREQ(L"Normal", stb->style(0)->name());
-    EXPECT_STREQ(L"Style 1", stb->style(1)->locName());
-    EXPECT_TRUE(stb->style(1)->isEqual(*ctb->style(0), true));
-    EXPECT_FALSE(stb->useACI());
-    for (int i = 0; i < 255; ++i)
-        ASSERT_EQ(stb->style(1), stb->ACI()->at(i)) << i;
-}
 
 TEST(Ctb2Stb, EqualStylesGroupInOrderOfFirstAppearance)
 {
@@ -76,23 +63,14 @@ TEST(Ctb2Stb, CopiesTableSettingsAndUsesTheBaseName)
     EXPECT_STREQ(L"Color_1", ctb->style(0)->name()) << "the source is untouched";
 }
 
-TEST(Ctb2Stb, RefusedSources)
+// A named table and one of 256 styles are refused in the plotstyle session; a named table with
+// a mapping that is not in force is still no colour-dependent table.
+TEST(Ctb2Stb, NamedTableWithAMappingNotInForceIsRefused)
 {
     Table named(CPlotStyleTable::create(false, nullptr));
-    EXPECT_EQ(nullptr, ctb2stb(*named, nullptr));
-    // A named table with a mapping that is not in force is still no colour-dependent table.
     std::array<int, 255> zeros{};
     named->addACI(zeros.data());
     EXPECT_EQ(nullptr, ctb2stb(*named, nullptr));
-
-    // Over 255 styles: positions past 254 stand for no ACI colour, so the result could not
-    // plot like the source; the conversion is refused.
-    TempDir dir;
-    writeBytes(dir.path("big.ctb"), pack(tableText(256, true, true), "CTB"));
-    Table big(CPlotStyleTable::read(dir.path("big.ctb").wstring().c_str()));
-    ASSERT_TRUE(big);
-    ASSERT_TRUE(big->useACI());
-    EXPECT_EQ(nullptr, ctb2stb(*big, nullptr));
 }
 
 TEST(Ctb2Stb, ShortSourceLeavesRemainingColoursOnNormal)

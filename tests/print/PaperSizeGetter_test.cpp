@@ -1,5 +1,6 @@
-// PaperSizeGetter: the three driver lists, names that fill their whole field, failures that
-// empty the caller's lists, and settings given by the caller.
+// PaperSizeGetter: failures that empty the caller's lists, and settings given by the caller
+// (the lists of every embedded printer, names that fill their field included, are recorded by
+// the printers session's `papers`).
 #include "PaperFixture.h"
 #include "davaraz/print/PaperSizeGetter.h"
 #include "davaraz/print/GlobalLockGuard.h"
@@ -15,27 +16,6 @@ using Getter = PaperTest;
 using wut::PaperSizeGetter;
 
 const wchar_t* const kPlotter = L"Large Format Plotter";
-
-TEST_F(Getter, ListsAreThoseTheDriverReports)
-{
-    OdArray<unsigned short> numbers;
-    OdArray<OdString> names;
-    OdArray<POINT> sizes;
-    const PaperSizeGetter getter(kPlotter, L"USB002");
-    ASSERT_TRUE(getter.get(&numbers, &names, &sizes));
-    const std::vector<vspool::Paper> expected = papersOf(kPlotter);
-    ASSERT_EQ(numbers.size(), expected.size());
-    ASSERT_EQ(sizes.size(), expected.size());
-    bool fullField = false;
-    for (unsigned i = 0; i < expected.size(); ++i) {
-        EXPECT_EQ(numbers[i], expected[i].id);
-        EXPECT_EQ(names[i].str(), expected[i].name);
-        EXPECT_EQ(sizes[i].x, expected[i].width);
-        EXPECT_EQ(sizes[i].y, expected[i].height);
-        fullField = fullField || names[i].getLength() == kPaperNameChars;
-    }
-    EXPECT_TRUE(fullField) << "the plotter has a name of exactly 64 characters";
-}
 
 TEST_F(Getter, NoPapersEmptiesTheCallersListsAndIsAskedAgain)
 {

@@ -101,14 +101,13 @@ TEST_F(LibraryPrinters, HandleOpenCloseAndMove)
     EXPECT_EQ(win32::printerNameOfHandle(c), L"Draft Mono Printer");
 }
 
+// What getDevMode gives is recorded by the printers session's `devmode`; here, that it closes
+// what it opens.
 TEST_F(LibraryPrinters, DevModeOfAPrinter)
 {
     EXPECT_EQ(wut::getDevMode(nullptr), nullptr);
     DEVMODEW* dm = wut::getDevMode(L"large format plotter");
     ASSERT_NE(dm, nullptr);
-    EXPECT_EQ(win32::fromUtf16(dm->dmDeviceName), L"Large Format Plotter");
-    EXPECT_EQ(dm->dmDriverExtra, 320);
-    EXPECT_EQ(devModePrivate(dm)[0], 2); // private bytes present: the driver's version
     wut::freeDevMode(dm);
     EXPECT_EQ(win32::openPrinterHandles(), 0u);
 }
