@@ -60,10 +60,12 @@ int reportWrite(const std::string& file, const pia::WriteResult& result)
         return fail(file, narrow(result.description()));
     if (result.utf8)
         std::fprintf(stderr,
-                     "davaraz: warning: %s: ANSI code page %u %s; the payload is written as UTF-8 "
-                     "(DAVARAZ_ANSI_CODEPAGE selects another code page)\n",
-                     file.c_str(), GetACP(),
-                     result.misread ? "bytes of its text would read back as UTF-8" : "lacks some of its characters");
+                     result.misread ? "davaraz: warning: %s: in ANSI code page %u its bytes would read back as other "
+                                      "text; the payload is written as UTF-8 (DAVARAZ_ANSI_CODEPAGE selects another "
+                                      "code page)\n"
+                                    : "davaraz: warning: %s: ANSI code page %u lacks some of its characters; the "
+                                      "payload is written as UTF-8 (DAVARAZ_ANSI_CODEPAGE selects another code page)\n",
+                     file.c_str(), GetACP());
     return kOk;
 }
 

@@ -30,7 +30,9 @@ CPlotCfg3* CPlotCfg3::read(const wchar_t* path, bool& changed, pia::ReadResult* 
         if (!doc) {
             wut::logError(wut::translate(L"Failed to create plot configuration for default printer %ls.").wc_str(),
                           printer.c_str());
-            r.refuse(std::wstring(), L"no configuration can be made for the default printer " + printer.str());
+            r.refuse(std::wstring(), printer.isEmpty() ? std::wstring(L"no configuration can be made: there is no printer")
+                                                        : L"no configuration can be made for the default printer " +
+                                                              printer.str());
         }
     }
     if (result)
