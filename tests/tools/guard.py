@@ -107,7 +107,8 @@ def describe_file(name, data, scratch):
 
 
 def environment(scratch):
-    env = {k: v for k, v in os.environ.items() if re.match(r"(ASAN|UBSAN|LSAN)_OPTIONS$", k)}
+    # Sanitizer options, and where a coverage run wants the tool's counts, pass through.
+    env = {k: v for k, v in os.environ.items() if re.match(r"(ASAN|UBSAN|LSAN)_OPTIONS$|GCOV_PREFIX", k)}
     env.update(PATH=os.environ.get("PATH", "/usr/bin:/bin"), LC_ALL="C", HOME=scratch,
                TMPDIR=os.path.join(scratch, "tmp"))
     return env
