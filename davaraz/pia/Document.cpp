@@ -89,8 +89,8 @@ std::wstring WriteResult::description() const
     case WriteStatus::lineTooLong:
         return L"a line is longer than 511 bytes and could not be read back; nothing written";
     case WriteStatus::unrepresentable:
-        return L"a value holds a line end or NUL, or binary text a backslash, which the file cannot carry; "
-               L"nothing written";
+        return L"a key holds a blank, '=' or '{', or a value a line end or NUL, or binary text a backslash, "
+               L"which the file cannot carry; nothing written";
     case WriteStatus::lossy:
         return L"the ANSI code page lacks some of its characters; nothing written";
     case WriteStatus::target:

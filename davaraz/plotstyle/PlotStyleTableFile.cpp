@@ -98,8 +98,8 @@ bool CPlotStyleTable::init(CPIAParser& parser)
                 return refuse(L"block \"aci_table\" is malformed");
         } else {
             if (m_styles.size() != static_cast<std::size_t>(CAciTable::kSize))
-                return refuse(L"no block \"aci_table\" and " + std::to_wstring(m_styles.size()) +
-                              L" styles instead of 255");
+                return refuse(L"no block \"aci_table\", and " + std::to_wstring(m_styles.size()) +
+                              (m_styles.size() == 1 ? L" style" : L" styles") + L" instead of 255");
             for (int i = 0; i < CAciTable::kSize; ++i)
                 m_aci->set(i, m_styles[static_cast<std::size_t>(i)].get());
             m_writeAciTable = false;

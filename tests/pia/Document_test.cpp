@@ -1,5 +1,6 @@
 // Read failures of every document over the one road: what failed, the payload line and the key
-// path, with no document, no temporary file and the caller's flag untouched.
+// path, with no document, no temporary file and the caller's flag untouched (a configuration's
+// sections and keys at fault: the info session).
 #include "plotcfg/PlotCfg3Test.h"
 #include "davaraz/plotmodel/PlotModelParam.h"
 #include "davaraz/plotstyle/PlotStyleTable.h"
@@ -10,7 +11,6 @@ namespace {
 
 using pc3test::laserText;
 using pc3test::replaced;
-using pc3test::withValue;
 using pia::ReadStatus;
 
 enum class Doc { pc3, pmp, ctb };
@@ -34,25 +34,8 @@ Case pmpCase(const char* name, const char* from, const char* to, const std::wstr
 
 std::vector<Case> cases()
 {
-    const std::string laser = laserText();
     const std::string notPia = "not a PIA file at all, but long enough for a header........";
     return {
-        {"pc3 no meta", Doc::pc3, pc3(replaced(laser, "meta{", "other{")), ReadStatus::content, 0, L"meta"},
-        {"pc3 no media", Doc::pc3, pc3(replaced(laser, "media{", "other{")), ReadStatus::content, 0, L"media"},
-        {"pc3 no io", Doc::pc3, pc3(replaced(laser, "io{", "other{")), ReadStatus::content, 0, L"io"},
-        {"pc3 no res_color_mem", Doc::pc3, pc3(replaced(laser, "res_color_mem{", "other{")), ReadStatus::content, 0,
-         L"res_color_mem"},
-        {"pc3 meta key missing", Doc::pc3, pc3(replaced(laser, " driver_type=1\n", "")), ReadStatus::content, 0,
-         L"meta/driver_type"},
-        {"pc3 io key mistyped", Doc::pc3, pc3(withValue(laser, "plot_to_file", "\"no")), ReadStatus::content, 0,
-         L"io/plot_to_file"},
-        {"pc3 media key missing", Doc::pc3, pc3(replaced(laser, " number_of_copies=2\n", "")), ReadStatus::content, 0,
-         L"media/number_of_copies"},
-        {"pc3 nested key missing", Doc::pc3, pc3(replaced(laser, "  addr_resolution_y=600.0\n", "")),
-         ReadStatus::content, 0, L"res_color_mem/resolution/addr_resolution_y"},
-        {"pc3 meta as a value", Doc::pc3, pc3(replaced(laser, "meta{", "meta=\"x\nold{")), ReadStatus::content, 0,
-         L"meta"},
-        {"pc3 grammar", Doc::pc3, pc3(laser + "a b=1\n"), ReadStatus::grammar, 0, L""},
         {"pc3 empty file", Doc::pc3, "", ReadStatus::container, 0, L""},
         {"pc3 header only", Doc::pc3, "PIAFILEVERSION_2.0,PC3VER1,compress\r\n", ReadStatus::container, 0, L""},
         {"pc3 not PIA", Doc::pc3, notPia, ReadStatus::container, 0, L""},

@@ -1,8 +1,9 @@
-// CPIAFileOut: header bytes, checksum, line forms, binary pieces and failures that leave nothing
-// (the ANSI code page deciding the payload's bytes: the pia session).
+// CPIAFileOut: binary pieces, values it cannot carry and failures that leave nothing (each
+// kind's header and the line forms: the grammar session; the ANSI code page: the pia session).
 #include "davaraz/pia/PIAFileOut.h"
 #include "davaraz/pia/PIAParser.h"
 #include "PiaTestUtil.h"
+#include "support/SectionText.h"
 
 #include <gtest/gtest.h>
 
@@ -28,69 +29,6 @@ bool writeTree(const CPBlock& root, const std::filesystem::path& path, int kind 
     CPIAFileOut out;
     out.setKind(kind >= 0 ? kind : pia::kindForPath(path.wstring().c_str()));
     return out.write(&root, path.wstring().c_str());
-}
-
-TEST(PIAFileOut, HeaderOfEachKind)
-{
-    TempDir dir;
-    auto root = sampleTree();
-    struct {
-        const char* name;
-        int kind;
-        const char* version;
-    } cases[] = {{"t.ctb", PIA_CTB, "PIAFILEVERSION_2.0,CTBVER1,compress"},
-                 {"t.stb", PIA_STB, "PIAFILEVERSION_2.0,STBVER1,compress"},
-                 {"t.pc3", PIA_PC3, "PIAFILEVERSION_2.0,PC3VER1,compress"},
-                 {"t.pmp", PIA_PC3, "PIAFILEVERSION_2.0,PC3VER1,compress"}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(pia::kindForPath(dir.path(c.name).wstring().c_str()), c.kind);
-        ASSERT_TRUE(writeTree(*root, dir.path(c.name))) << c.name;
-        const std::string file = testutil::readBytes(dir.path(c.name));
-        EXPECT_EQ(file.substr(0, 35), c.version);
-        EXPECT_EQ(file.substr(35, 2), "\r\n");
-        EXPECT_EQ(file.substr(37, 11), "pmzlibcodec");
-        // A zlib stream (RFC 1950) at level 6: CMF 0x78, FLEVEL 2.
-        EXPECT_EQ(static_cast<unsigned char>(file[60]), 0x78);
-        EXPECT_EQ(static_cast<unsigned char>(file[61]) >> 6, 2);
-        bool ok = false;
-        const std::string text = piatest::payload(file, &ok);
-        ASSERT_TRUE(ok);
-        EXPECT_EQ(piatest::le32(file, 52), text.size());
-        EXPECT_EQ(piatest::le32(file, 56), file.size() - 60);
-        // Adler-32 started at 0 (not 1) over the two sizes and the stream.
-        const uLong sum = adler32(0L, reinterpret_cast<const Bytef*>(file.data() + 52), static_cast<uInt>(file.size() - 52));
-        EXPECT_EQ(piatest::le32(file, 48), sum);
-    }
-    EXPECT_EQ(pia::kindForPath(L"x.PC3"), PIA_PC3);
-    EXPECT_EQ(pia::kindForPath(L"x.txt"), -1);
-    EXPECT_EQ(dir.tempCount(), 0u);
-}
-
-TEST(PIAFileOut, LineFormsAndIndentationAndTheSameBytesAfterReading)
-{
-    TempDir dir;
-    ASSERT_TRUE(writeTree(*sampleTree(), dir.path("a.stb")));
-    EXPECT_EQ(piatest::payload(testutil::readBytes(dir.path("a.stb"))),
-              "A{\n N=0.5\n B{\n  S=\"text with \xE9\n }\n}\nflag=FALSE\n");
-    CPIAParser p;
-    ASSERT_EQ(p.open(dir.path("a.stb").wstring().c_str()), 0);
-    ASSERT_TRUE(p.parse());
-    ASSERT_TRUE(writeTree(*p.root(), dir.path("b.stb")));
-    EXPECT_EQ(testutil::readBytes(dir.path("a.stb")), testutil::readBytes(dir.path("b.stb")));
-}
-
-TEST(PIAFileOut, EmptyRootAndEmptyBinary)
-{
-    TempDir dir;
-    CPBlock root(L"");
-    ASSERT_TRUE(writeTree(root, dir.path("empty.pc3")));
-    const std::string file = testutil::readBytes(dir.path("empty.pc3"));
-    EXPECT_EQ(piatest::le32(file, 52), 0u);
-
-    root.add(new CPBin(L"nothing", L""));
-    root.add(new CPNum(L"n", 1));
-    ASSERT_TRUE(writeTree(root, dir.path("bin.pc3")));
-    EXPECT_EQ(piatest::payload(testutil::readBytes(dir.path("bin.pc3"))), "n=1\n");
 }
 
 TEST(PIAFileOut, LongBinaryItemIsOneLine)
@@ -125,7 +63,7 @@ TEST(PIAFileOut, WhatTheCodePageLacksIsWrittenAsUtf8)
     ASSERT_EQ(p.open(dir.path("u.ctb").wstring().c_str()), 0);
     ASSERT_TRUE(p.parse());
     p.file().close();
-    EXPECT_EQ(piatest::dumpTree(p.root()), piatest::dumpTree(&root));
+    EXPECT_EQ(sectiontest::treeText(*p.root()), sectiontest::treeText(root));
 
     CPBlock plain(L"");
     plain.add(new CPStr(L"a", L"Stra\u00DFe"));
@@ -143,7 +81,7 @@ TEST(PIAFileOut, WhatTheCodePageLacksIsWrittenAsUtf8)
     ASSERT_EQ(back.open(dir.path("l.ctb").wstring().c_str()), 0);
     ASSERT_TRUE(back.parse());
     back.file().close();
-    EXPECT_EQ(piatest::dumpTree(back.root()), piatest::dumpTree(&lookalike));
+    EXPECT_EQ(sectiontest::treeText(*back.root()), sectiontest::treeText(lookalike));
     CPIAFileOut strict;
     strict.setStrictEncoding(true);
     EXPECT_FALSE(strict.write(&lookalike, dir.path("l.ctb").wstring().c_str()));
@@ -227,7 +165,7 @@ TEST(PIAFileOut, EveryValueReadsBackOrIsRefused)
         ASSERT_EQ(parser.open(target.wstring().c_str()), 0);
         ASSERT_TRUE(parser.parse());
         parser.file().close();
-        EXPECT_EQ(piatest::dumpTree(parser.root()), piatest::dumpTree(&root));
+        EXPECT_EQ(sectiontest::treeText(*parser.root()), sectiontest::treeText(root));
     }
     EXPECT_EQ(dir.tempCount(), 0u);
 }

@@ -1,4 +1,5 @@
-// The item tree: number formatting and scanning, duplicate rules, and look-up in large blocks.
+// The item tree: number formatting and scanning, ownership, and look-up in large blocks (which
+// keys may repeat: the grammar session).
 #include "davaraz/pia/PItem.h"
 
 #include <clocale>
@@ -94,23 +95,6 @@ TEST(PItem, NumbersAgreeWithTheCLibrary)
         std::snprintf(ref, sizeof ref, "%.*f", precision < 0 ? 6 : precision, value);
         EXPECT_EQ(fixedText(value, precision), std::wstring(ref, ref + std::strlen(ref))) << ref;
     }
-}
-
-TEST(PItem, SameKeyAndKindIsRefusedOtherKindsCoexist)
-{
-    CPBlock b(L"");
-    ASSERT_TRUE(b.add(new CPNum(L"scale_factor", 1.0, -1)));
-    auto* dup = new CPNum(L"scale_factor", 2.0, -1);
-    EXPECT_FALSE(b.add(dup));
-    delete dup;
-    auto* str = new CPStr(L"scale_factor", L"x");
-    auto* blk = new CPBlock(L"scale_factor");
-    EXPECT_TRUE(b.add(blk));
-    EXPECT_TRUE(b.add(str));
-    EXPECT_EQ(b.count(), 3);
-    EXPECT_EQ(b.find(L"scale_factor", PI_STR), str);
-    EXPECT_EQ(b.find(L"scale_factor", PI_BLOCK), blk);
-    EXPECT_EQ(b.find(L"Scale_factor", PI_NUM), nullptr);
 }
 
 TEST(PItem, DeletingTheRootDeletesEveryItemOnce)

@@ -1,22 +1,14 @@
-// Helpers of the PIA tests: an independent reader of the container (zlib directly, not the
-// library), and a canonical text of a tree for comparisons.
+// Helpers of the PIA tests: an independent writer and reader of the container (zlib directly,
+// not the library); trees as text: support/SectionText.h.
 #pragma once
 #include "davaraz/pia/PItem.h"
 #include "TestUtil.h"
 
 #include <cstdint>
-#include <sstream>
 #include <string>
-#include <vector>
 #include <zlib.h>
 
 namespace piatest {
-
-inline std::uint32_t le32(const std::string& b, size_t at)
-{
-    return std::uint32_t(std::uint8_t(b[at])) | std::uint32_t(std::uint8_t(b[at + 1])) << 8 |
-           std::uint32_t(std::uint8_t(b[at + 2])) << 16 | std::uint32_t(std::uint8_t(b[at + 3])) << 24;
-}
 
 inline void putLe32(std::string& b, std::uint32_t v)
 {
@@ -43,15 +35,6 @@ inline std::string pack(const std::string& payload, const char* letters)
     return out + sizes + z;
 }
 
-inline std::vector<std::string> lines(const std::string& text)
-{
-    std::vector<std::string> out;
-    std::istringstream in(text);
-    for (std::string l; std::getline(in, l);)
-        out.push_back(l);
-    return out;
-}
-
 // The payload of a PIA file, inflated with zlib alone from byte 60 to the end; ok=false when it
 // does not inflate whole.
 inline std::string payload(const std::string& file, bool* ok = nullptr)
@@ -75,42 +58,6 @@ inline std::string payload(const std::string& file, bool* ok = nullptr)
     }
     if (ok)
         *ok = whole;
-    return out;
-}
-
-// One line per item: indentation by depth, kind letter, key, and value.
-inline void dumpTree(const CPBlock& b, std::wstring& out, int depth = 0)
-{
-    for (int i = 0; i < b.count(); ++i) {
-        const CPItem* it = b.item(i);
-        out += std::wstring(static_cast<size_t>(depth), L' ');
-        switch (it->kind()) {
-        case PI_BLOCK:
-            out += L"B " + it->name() + L"\n";
-            dumpTree(*static_cast<const CPBlock*>(it), out, depth + 1);
-            continue;
-        case PI_BOOL:
-            out += L"T " + it->name() + L"=" + (static_cast<const CPBool*>(it)->value() ? L"1" : L"0");
-            break;
-        case PI_NUM:
-            out += L"N " + it->name() + L"=" + static_cast<const CPNum*>(it)->text();
-            break;
-        case PI_STR:
-            out += L"S " + it->name() + L"=" + static_cast<const CPStr*>(it)->text();
-            break;
-        case PI_BIN:
-            out += L"X " + it->name() + L"=" + static_cast<const CPBin*>(it)->text();
-            break;
-        }
-        out += L"\n";
-    }
-}
-
-inline std::wstring dumpTree(const CPBlock* b)
-{
-    std::wstring out;
-    if (b)
-        dumpTree(*b, out);
     return out;
 }
 

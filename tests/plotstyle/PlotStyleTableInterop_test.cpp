@@ -1,6 +1,6 @@
-// Plot style tables across the file boundary: edited tables round trip byte for byte, files
-// made by an outside writer (tests/data/plotstyle/make_external.py) read intact, and the
-// default base name comes from the wxWidgets translations.
+// Plot style tables across the file boundary: edited tables round trip byte for byte, and the
+// default base name comes from the wxWidgets translations (files of an outside writer: the
+// plotstyle-read session).
 #include "support/WxCapture.h"
 #include "PiaBytes.h"
 #include "davaraz/plotstyle/PlotStyleTable.h"
@@ -58,67 +58,6 @@ TEST(PlotStyleTableInterop, EditedTablesRoundTrip)
     }
     Table back(CPlotStyleTable::read(dir.path("a.stb").wstring().c_str()));
     EXPECT_TRUE(back->useACI()); // a mapping read from a file is in force
-}
-
-TEST(PlotStyleTableInterop, ReadsAnOutsideColorDependentTable)
-{
-    pia::ReadResult why;
-    Table t(CPlotStyleTable::read(L"" DAVARAZ_TEST_DATA "/plotstyle/external.ctb", &why));
-    ASSERT_TRUE(t) << wxString(why.description()).utf8_str();
-    EXPECT_STREQ(L"Externe Tabelle", t->description());
-    EXPECT_EQ(2.5, t->scaleFactor());
-    EXPECT_TRUE(t->applyFactor());
-    EXPECT_EQ(1, t->customLineweightDisplayUnits());
-    for (int j = 0; j < 27; ++j)
-        EXPECT_NEAR(j * 0.1, t->customLineweights().at(j), 1e-9) << j;
-    ASSERT_EQ(255u, t->size());
-    EXPECT_TRUE(t->useACI());
-    for (int i = 0; i < 255; ++i) {
-        const CPlotStyle& s = *t->style(i);
-        const std::wstring n = std::to_wstring(i + 1);
-        EXPECT_EQ(L"Farbe_" + n, s.name());
-        EXPECT_EQ(L"Farbe " + n, s.locName());
-        EXPECT_EQ(L"Stift " + n + L" \u2013 gr\u00fcn", s.desc());
-        const int color = i % 3 == 0 ? -1 : static_cast<int>(0xC2000000u | ((unsigned(i) * 0x010203u) & 0xFFFFFFu));
-        EXPECT_EQ(color, s.color()) << i;
-        EXPECT_EQ(color, s.mode_color()) << i;
-        EXPECT_EQ(color == -1 ? 1 : 5, s.color_policy()) << i;
-        EXPECT_EQ(i % 16, s.pen());
-        EXPECT_EQ(i, s.virtualPen());
-        EXPECT_EQ(100 - i % 100, s.screen());
-        EXPECT_NEAR(0.5 + i / 100.0, s.linepattern_size(), 1e-9);
-        EXPECT_EQ(i % 2 == 0 ? i % 30 : 31, s.lineType());
-        EXPECT_EQ(i % 5 != 0, s.isAdaptiveLinetype());
-        EXPECT_EQ(i % 27, s.lineWeight());
-        EXPECT_EQ(73, s.fillStyle());
-        EXPECT_EQ(i % 4, s.endStyle());
-        EXPECT_EQ(i % 5, s.joinStyle());
-        EXPECT_EQ(&s, t->ACI()->at(i));
-    }
-}
-
-TEST(PlotStyleTableInterop, ReadsAnOutsideNamedTable)
-{
-    pia::ReadResult why;
-    Table t(CPlotStyleTable::read(L"" DAVARAZ_TEST_DATA "/plotstyle/external.stb", &why));
-    ASSERT_TRUE(t) << wxString(why.description()).utf8_str();
-    EXPECT_STREQ(L"Benannte Tabelle", t->description());
-    EXPECT_EQ(2.11, t->customLineweights().at(26));
-    const wchar_t* names[] = {L"Normal", L"D\u00fcnn_Rot", L"\u00c9pais", L"Grau_50%"};
-    const wchar_t* locNames[] = {L"Normal", L"D\u00fcnn Rot", L"\u00c9pais", L"Grau 50%"};
-    ASSERT_EQ(4u, t->size());
-    for (int k = 0; k < 4; ++k) {
-        const CPlotStyle& s = *t->style(k);
-        EXPECT_STREQ(names[k], s.name());
-        EXPECT_STREQ(locNames[k], s.locName());
-        EXPECT_EQ(100 - 10 * k, s.screen());
-        EXPECT_EQ(k, s.lineWeight());
-        EXPECT_EQ(k == 0 ? -1 : static_cast<int>(0xC3000000u | unsigned(k)), s.color());
-        EXPECT_EQ(s.color(), s.mode_color());
-    }
-    ASSERT_TRUE(t->useACI());
-    for (int i = 0; i < 255; ++i)
-        EXPECT_EQ(t->style(i % 3 + 1), t->ACI()->at(i)) << i;
 }
 
 TEST(PlotStyleTableInterop, DefaultBaseNameIsTranslated)

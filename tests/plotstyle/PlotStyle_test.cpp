@@ -2,7 +2,7 @@
 // binary forms.
 #include "davaraz/pia/PItem.h"
 #include "davaraz/plotstyle/PlotStyle.h"
-#include "pia/PiaTestUtil.h"
+#include "support/SectionText.h"
 #include "platform/tvutils/BinStream.h"
 
 #include <gtest/gtest.h>
@@ -170,11 +170,11 @@ std::unique_ptr<CPBlock> styleBlock(std::initializer_list<const wchar_t*> withou
 }
 
 // The tree dump of a parent holding only this block.
-std::wstring asChild(std::unique_ptr<CPBlock> block)
+std::string asChild(std::unique_ptr<CPBlock> block)
 {
     CPBlock parent(L"plot_style");
     parent.add(block.release());
-    return piatest::dumpTree(&parent);
+    return sectiontest::treeText(parent);
 }
 
 // What a block gives is written back in the same order and form, with and without the mode
@@ -188,14 +188,14 @@ TEST(PlotStyle, BlockFormReadsAndWritesBackEveryKey)
     EXPECT_EQ(1.25, s.linepattern_size());
     CPBlock parent(L"plot_style");
     ASSERT_TRUE(s.write(parent, 0, true));
-    EXPECT_EQ(piatest::dumpTree(&parent), asChild(styleBlock()));
+    EXPECT_EQ(sectiontest::treeText(parent), asChild(styleBlock()));
 
     StyleProbe noModeColor;
     ASSERT_TRUE(noModeColor.init(*styleBlock({}, false)));
     EXPECT_EQ(kAci(0xC30000FF), noModeColor.mode_color());
     CPBlock without(L"plot_style");
     ASSERT_TRUE(s.write(without, 0, false));
-    EXPECT_EQ(piatest::dumpTree(&without), asChild(styleBlock({}, false)));
+    EXPECT_EQ(sectiontest::treeText(without), asChild(styleBlock({}, false)));
 }
 
 // Each required key missing, or present with the wrong kind or an unreadable number.

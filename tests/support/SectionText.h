@@ -29,4 +29,7 @@ Lines flatten(const CPBlock& block);
 // Joins lines with "\n" (for failure messages and text comparisons).
 std::string join(const Lines& lines);
 
+// A tree as one text to compare whole.
+inline std::string treeText(const CPBlock& block) { return join(flatten(block)); }
+
 } // namespace sectiontest

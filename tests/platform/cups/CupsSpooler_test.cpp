@@ -294,20 +294,14 @@ TEST_F(CupsSpooler, TheDriversOwnOptionsAreCheckedAndSent)
     EXPECT_NE(env.find("IPP_OUTPUT_BIN=face-up"), std::string::npos) << env;
 }
 
-TEST_F(CupsSpooler, TheToolTakesCupsWhenItHasQueuesAndSaysWhyNot)
+// Where no server answers: the printers session.
+TEST_F(CupsSpooler, TheToolTakesCupsWhenItHasQueues)
 {
     testutil::TempDir dir;
-    {
-        testutil::ScopedEnv automatic("DAVARAZ_SPOOLER", nullptr);
-        const testutil::ToolResult r = testutil::runTool("printers", dir);
-        EXPECT_EQ(r.exitCode, 0) << r.err;
-        EXPECT_NE(r.out.find("Wide_Format"), std::string::npos) << r.out;
-    }
-    testutil::ScopedEnv cups("DAVARAZ_SPOOLER", "cups");
-    testutil::ScopedEnv nowhere("CUPS_SERVER", "/nonexistent/cups.sock");
+    testutil::ScopedEnv automatic("DAVARAZ_SPOOLER", nullptr);
     const testutil::ToolResult r = testutil::runTool("printers", dir);
-    EXPECT_EQ(r.exitCode, 2);
-    EXPECT_EQ(r.err, "davaraz: DAVARAZ_SPOOLER=cups: no CUPS server answers at /nonexistent/cups.sock\n");
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_NE(r.out.find("Wide_Format"), std::string::npos) << r.out;
 }
 
 } // namespace
