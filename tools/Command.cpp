@@ -58,14 +58,15 @@ int reportWrite(const std::string& file, const pia::WriteResult& result)
 {
     if (!result)
         return fail(file, narrow(result.description()));
-    if (result.utf8)
+    if (result.utf8) {
+        const std::string page = std::to_string(GetACP());
+        const std::string why = result.misread ? "in ANSI code page " + page + " its bytes would read back as other text"
+                                               : "ANSI code page " + page + " lacks some of its characters";
         std::fprintf(stderr,
-                     result.misread ? "davaraz: warning: %s: in ANSI code page %u its bytes would read back as other "
-                                      "text; the payload is written as UTF-8 (DAVARAZ_ANSI_CODEPAGE selects another "
-                                      "code page)\n"
-                                    : "davaraz: warning: %s: ANSI code page %u lacks some of its characters; the "
-                                      "payload is written as UTF-8 (DAVARAZ_ANSI_CODEPAGE selects another code page)\n",
-                     file.c_str(), GetACP());
+                     "davaraz: warning: %s: %s; the payload is written as UTF-8 (DAVARAZ_ANSI_CODEPAGE selects another "
+                     "code page)\n",
+                     file.c_str(), why.c_str());
+    }
     return kOk;
 }
 

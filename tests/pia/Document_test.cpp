@@ -1,6 +1,6 @@
 // Read failures of every document over the one road: what failed, the payload line and the key
 // path, with no document, no temporary file and the caller's flag untouched (a configuration's
-// sections and keys at fault: the info session).
+// sections and keys at fault: the info session; tables: the recordings and plotstyle sessions).
 #include "plotcfg/PlotCfg3Test.h"
 #include "davaraz/plotmodel/PlotModelParam.h"
 #include "davaraz/plotstyle/PlotStyleTable.h"
@@ -20,7 +20,6 @@ struct Case {
     Doc doc;
     std::string bytes; // the whole file; a payload is packed by the helpers below
     ReadStatus status;
-    int line;
     std::wstring key;
 };
 
@@ -29,24 +28,20 @@ std::string pc3(const std::string& text) { return piatest::pack(text, "PC3"); }
 Case pmpCase(const char* name, const char* from, const char* to, const std::wstring& key)
 {
     const std::string text = sectiontest::dataFile("plotcfg/laser.pmp.txt");
-    return {name, Doc::pmp, pc3(replaced(text, from, to)), ReadStatus::content, 0, key};
+    return {name, Doc::pmp, pc3(replaced(text, from, to)), ReadStatus::content, key};
 }
 
 std::vector<Case> cases()
 {
     const std::string notPia = "not a PIA file at all, but long enough for a header........";
     return {
-        {"pc3 empty file", Doc::pc3, "", ReadStatus::container, 0, L""},
-        {"pc3 header only", Doc::pc3, "PIAFILEVERSION_2.0,PC3VER1,compress\r\n", ReadStatus::container, 0, L""},
-        {"pc3 not PIA", Doc::pc3, notPia, ReadStatus::container, 0, L""},
+        {"pc3 empty file", Doc::pc3, "", ReadStatus::container, L""},
+        {"pc3 not PIA", Doc::pc3, notPia, ReadStatus::container, L""},
         pmpCase("pmp no meta", "meta{", "other{", L"meta"),
         pmpCase("pmp no mod", "mod{", "other{", L"mod"),
         pmpCase("pmp no udm", "udm{", "other{", L"udm"),
         pmpCase("pmp key mistyped", "_y=0.997500", "_y=\"0.9975", L"udm/calibration/_y"),
-        {"pmp not PIA", Doc::pmp, notPia, ReadStatus::container, 0, L""},
-        {"ctb grammar", Doc::ctb, piatest::pack("description=\"x\nb=1\na b=3\n", "CTB"), ReadStatus::grammar, 3,
-         L""},
-        {"ctb not PIA", Doc::ctb, notPia, ReadStatus::container, 0, L""},
+        {"pmp not PIA", Doc::pmp, notPia, ReadStatus::container, L""},
     };
 }
 
@@ -83,9 +78,6 @@ TEST_F(DocumentRead, FailuresSayWhatAndWhere)
         EXPECT_FALSE(read(c.doc, path, result));
         EXPECT_FALSE(result);
         EXPECT_EQ(result.status, c.status);
-        if (c.line) {
-            EXPECT_EQ(result.line, c.line);
-        }
         EXPECT_EQ(result.key, c.key);
         EXPECT_FALSE(result.description().empty());
     }

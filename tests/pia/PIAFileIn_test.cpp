@@ -1,5 +1,6 @@
-// Reading PIA files: changes under the reader, size and depth limits (files of other writers
-// and bad files: the recordings of tests/data/pia).
+// Reading PIA files: changes under the reader and size limits (files of other writers and bad
+// files: the recordings of tests/data/pia; the depth limit: the grammar session; reading without
+// a temporary folder: the hostile session).
 #include "davaraz/pia/PIAFileOut.h"
 #include "davaraz/pia/PIAParser.h"
 #include "PiaTestUtil.h"
@@ -10,18 +11,6 @@
 namespace {
 
 using testutil::TempDir;
-
-// A bad file's result is its message in the recordings of tests/data/pia; here, that opening
-// inflates in memory, never to disk.
-TEST(PIAFileIn, OpeningLeavesNothingOnDisk)
-{
-    TempDir dir;
-    CPIAParser p;
-    ASSERT_EQ(p.open(std::filesystem::path(testutil::dataPath("pia/bad_grammar.ctb")).wstring().c_str()), 0);
-    EXPECT_EQ(dir.tempCount(), 0u);
-    EXPECT_FALSE(p.parse());
-    EXPECT_EQ(p.errorLine(), 2);
-}
 
 // The stream is inflated twice (checked, then read); a file rewritten in between must not pass
 // for what was checked.
@@ -63,25 +52,6 @@ TEST(PIAFileIn, MillionChildrenParseInLinearTime)
     ASSERT_TRUE(big);
     EXPECT_EQ(big->count(), 1000000);
     EXPECT_EQ(big->find(L"k999999", PI_NUM), big->item(999999));
-}
-
-// Nesting up to the limit parses; one level more breaks the grammar at the line that opens it.
-TEST(PIAFileIn, NestingIsBoundedAtItsLine)
-{
-    TempDir dir;
-    for (const std::size_t depth : {CPIAParser::kMaxBlockDepth, CPIAParser::kMaxBlockDepth + 1}) {
-        std::string text;
-        for (std::size_t i = 0; i < depth; ++i)
-            text += "a{\n";
-        text += "x=1\n";
-        testutil::writeBytes(dir.path("deep.txt"), text);
-        CPIAParser p;
-        ASSERT_EQ(p.openText(dir.path("deep.txt").wstring().c_str()), 0);
-        const bool deeper = depth > CPIAParser::kMaxBlockDepth;
-        EXPECT_EQ(p.parse(), !deeper);
-        EXPECT_EQ(p.errorLine(), deeper ? static_cast<int>(depth) : 0);
-        EXPECT_EQ(p.root()->count(), deeper ? 0 : 1);
-    }
 }
 
 // A small file that inflates far beyond the payload limit is refused before it fills the disk.

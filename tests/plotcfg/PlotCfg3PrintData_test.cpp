@@ -1,14 +1,10 @@
-// Plotter configurations against the virtual printers: created from a printer's defaults,
-// written and read back, turned into print data and refreshed when the printer changes (a file
-// that follows the default printer: the pc3-devices session).
+// Plotter configurations against the virtual printers: turned into print data and refreshed
+// when the printer changes (each printer's configuration written, read back and turned into its
+// settings again: the pc3 session; a file that follows the default printer: pc3-devices).
 #include "../print/WxTestApp.h"
 #include "PlotCfg3Test.h"
 #include "davaraz/plotcfg/HexText.h"
-#include "davaraz/print/DevModeDump.h"
-#include "davaraz/print/GlobalLockGuard.h"
-#include "davaraz/print/DevModeRaii.h"
 #include "davaraz/print/PrintData.h"
-#include "davaraz/print/Printers.h"
 #include "davaraz/print/WindowsPrintNativeData.h"
 #include "platform/win32/wstr.h"
 
@@ -23,17 +19,6 @@ using Cfg = std::unique_ptr<CPlotCfg3>;
 
 const wchar_t kOffice[] = L"Office Colour MFP";
 const wchar_t kPlotter[] = L"Large Format Plotter";
-
-// What toPrintData hands to the application, as text to compare whole: printer, driver and
-// every member of the DEVMODE with its private bytes.
-std::wstring settingsOf(wut::PrintData& d)
-{
-    auto* native = wut::WindowsPrintNativeData::GetNativeData(d);
-    EXPECT_TRUE(native->TransferFrom(d));
-    OdString text;
-    wut::dumpDevMode(*wut::GlobalLockGuard<DEVMODEW>(native->GetDevMode()).get(), text);
-    return d.GetPrinterName().ToStdWstring() + L"|" + d.getDriverName().ToStdWstring() + L"\n" + text.str();
-}
 
 class PlotCfg3PrintData : public pc3test::PlotCfg3Test {
 protected:
@@ -50,12 +35,6 @@ protected:
     }
 
     static Cfg create(const wchar_t* printer) { return Cfg(CPlotCfg3::create(printer)); }
-    Cfg writeAndRead(const CPlotCfg3& cfg, bool& changed)
-    {
-        const std::string path = m_dir.path("cfg.pc3").string();
-        EXPECT_TRUE(cfg.write(ut::fromNativePath(path).c_str()));
-        return read(path, changed);
-    }
     static std::wstring customBin(const CPlotCfg3& cfg, const wchar_t* key)
     {
         std::wstring text;
@@ -63,42 +42,6 @@ protected:
         return text;
     }
 };
-
-TEST_F(PlotCfg3PrintData, EveryPrinterSurvivesCreateWriteReadAndToPrintData)
-{
-    OdArray<OdString> printers;
-    wut::getSystemPrinters(printers);
-    ASSERT_GE(printers.size(), 3u);
-    for (const OdString& name : printers) {
-        SCOPED_TRACE(name.str());
-        const Cfg created = create(name.c_str());
-        ASSERT_TRUE(created);
-        EXPECT_EQ(created->meta.winDeviceName, name.str());
-        EXPECT_EQ(created->meta.canonicalModelName, L"System");
-        EXPECT_FALSE(created->isPdfExport());
-        EXPECT_FALSE(created->media.emptyBounds());
-
-        bool changed = true;
-        const Cfg back = writeAndRead(*created, changed);
-        ASSERT_TRUE(back);
-        EXPECT_FALSE(changed);
-        EXPECT_EQ(back->duplex, 1); // print data values that no file keeps
-        EXPECT_EQ(back->dmFields, 0u);
-        back->duplex = created->duplex;
-        back->ditherType = created->ditherType;
-
-        wut::PrintData fromCreated, fromRead;
-        ASSERT_TRUE(created->toPrintData(fromCreated));
-        ASSERT_TRUE(back->toPrintData(fromRead));
-        EXPECT_EQ(settingsOf(fromCreated), settingsOf(fromRead));
-        // The driver's own defaults come back, private bytes included (which members are
-        // flagged may differ).
-        wut::PrintData defaults(name.c_str());
-        defaults.setDriverName(fromRead.getDriverName());
-        const auto unflagged = [](std::wstring s) { return s.erase(s.find(L"dmFields"), s.find(L"dmOrientation") - s.find(L"dmFields")); };
-        EXPECT_EQ(unflagged(settingsOf(fromRead)), unflagged(settingsOf(defaults)));
-    }
-}
 
 TEST_F(PlotCfg3PrintData, PrivateBytesTravelAsUppercaseHex)
 {
