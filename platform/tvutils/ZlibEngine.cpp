@@ -161,6 +161,19 @@ int ZlibEngine::decompress(const wchar_t* inPath, const wchar_t* outPath)
     return rc;
 }
 
+namespace {
+
+// zlib says only "incorrect header check"; what arrives instead of a zlib stream is named.
+int headerFault(const unsigned char* b)
+{
+    if (b[0] == 0x1F && b[1] == 0x8B)
+        return ZlibEngine::ZE_GZIP;
+    const bool zlib = (b[0] & 0x0F) == Z_DEFLATED && (b[0] >> 4) <= 7 && ((b[0] << 8) | b[1]) % 31 == 0;
+    return zlib ? ZlibEngine::ZE_OK : ZlibEngine::ZE_NOT_ZLIB;
+}
+
+} // namespace
+
 int ZlibEngine::inflateSome(unsigned char* out, std::size_t size, std::size_t& got)
 {
     next_out = out;
@@ -183,6 +196,8 @@ int ZlibEngine::inflateSome(unsigned char* out, std::size_t size, std::size_t& g
             next_in = m_input.data();
             avail_in = static_cast<uInt>(read);
         }
+        if (total_in == 0 && avail_in >= 2 && (rc = headerFault(next_in)) != ZE_OK)
+            break;
         rc = inflate(this, Z_NO_FLUSH);
         if (rc == Z_NEED_DICT)
             rc = Z_DATA_ERROR;
@@ -210,6 +225,10 @@ const char* ZlibEngine::errorText(int code)
         return "compressed data is truncated";
     case ZE_TOO_LARGE:
         return "decompressed data exceeds the payload limit";
+    case ZE_GZIP:
+        return "compressed data is a gzip stream, not zlib";
+    case ZE_NOT_ZLIB:
+        return "compressed data has no zlib header";
     case Z_DATA_ERROR:
         return "compressed data is corrupt";
     case Z_MEM_ERROR:

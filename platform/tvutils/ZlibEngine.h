@@ -18,6 +18,8 @@ public:
         ZE_WRITE = -104,       // short write to the output (disk full, size limit)
         ZE_TRUNCATED = -105,   // the compressed stream ends before its end marker
         ZE_TOO_LARGE = -106,   // the output would exceed the payload limit
+        ZE_GZIP = -107,        // a gzip stream where a zlib stream belongs
+        ZE_NOT_ZLIB = -108,    // no zlib header (raw deflate, or no compressed data at all)
     };
     static constexpr std::uint64_t kDefaultMaxOutput = std::uint64_t(1) << 30; // 1 GiB
 
