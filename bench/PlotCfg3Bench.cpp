@@ -37,7 +37,7 @@ bool writeConfiguration(const fs::path& dir, int papers, bool deviceThere)
     }
     CCustomNode custom;
     custom.setBin(std::wstring(2048, L'A'), L"RawPrivateDeviceData", true);
-    CPBlock root(nullptr);
+    CPBlock root(L"");
     section::putNode(root, L"meta", meta);
     section::putNode(root, L"media", media);
     section::putNode(root, L"io", CIoNode());

@@ -109,7 +109,7 @@ void CPIAFileOut::writeBlock(const CPBlock& block)
 {
     const std::wstring indentOuter(m_depth > 0 ? static_cast<size_t>(m_depth - 1) : 0, L' ');
     if (m_depth > 0)
-        writeLine(indentOuter + block.name() + L"{");
+        writeLine(m_line.assign(indentOuter).append(block.name()).append(1, L'{'));
     const std::wstring indent(static_cast<size_t>(m_depth), L' ');
     for (int i = 0; i < block.count() && m_status == 0; ++i) {
         const CPItem* child = block.item(i);
@@ -146,12 +146,12 @@ bool CPIAFileOut::representable(const CPItem& item)
     // A line end or NUL splits or ends the line; '=' and '{' end a key, and a key has no blanks.
     // One pass per text: this runs for every item written.
     const auto lineBreaker = [](wchar_t c) { return c == L'\n' || c == L'\r' || c == L'\0'; };
-    const std::wstring& key = item.name();
+    const std::wstring_view key = item.name();
     bool ok = std::none_of(key.begin(), key.end(), [&](wchar_t c) {
         return lineBreaker(c) || c == L'=' || c == L'{' || c == L' ' || c == L'\t';
     });
     if (item.kind() == PI_STR) {
-        const std::wstring& text = static_cast<const CPStr&>(item).text();
+        const std::wstring_view text = static_cast<const CPStr&>(item).text();
         ok = ok && std::none_of(text.begin(), text.end(), lineBreaker);
     } else if (item.kind() == PI_BIN) {
         static const std::wstring binaryBreakers(L"\n\r\0\\", 4);
@@ -224,7 +224,7 @@ void CPIAFileOut::followAsUtf8(const std::string& bytes)
 }
 
 void CPIAFileOut::writeItem(const std::wstring& indent, const CPItem& item, const wchar_t* mark,
-                            const std::wstring& text)
+                            std::wstring_view text)
 {
     // One line buffer for every item: the assignments reuse its storage.
     m_line.assign(indent).append(item.name()).append(1, L'=').append(mark).append(text);

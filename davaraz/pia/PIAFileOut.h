@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 class CPIAFileOut : public ZlibEngine {
 public:
@@ -48,7 +49,7 @@ private:
     void writeBlock(const CPBlock& block);
     void writeBinary(const CPBin& bin);
     void writeItem(const std::wstring& indent, const CPItem& item, const wchar_t* mark,
-                   const std::wstring& text = std::wstring());
+                   std::wstring_view text = std::wstring_view());
     void writeLine(const std::wstring& line);
     void writeBytes(const std::wstring& text, bool lineEnd);
     // Follows ANSI payload bytes as a reader deciding on UTF-8 would.

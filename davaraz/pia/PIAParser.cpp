@@ -8,7 +8,7 @@ constexpr std::size_t kReserveAfter = 1 << 20;
 
 // The key before a sign: leading spaces skipped, then up to the first space; only spaces may
 // follow it. A tab is not a space here and stays part of the key.
-bool parseKey(std::wstring_view line, std::size_t sign, std::wstring& key)
+bool parseKey(std::wstring_view line, std::size_t sign, std::wstring_view& key)
 {
     std::size_t b = 0;
     while (b < sign && line[b] == L' ')
@@ -21,7 +21,7 @@ bool parseKey(std::wstring_view line, std::size_t sign, std::wstring& key)
             return false;
     if (e == b)
         return false;
-    key.assign(line.substr(b, e - b));
+    key = line.substr(b, e - b);
     return true;
 }
 
@@ -72,9 +72,9 @@ CPIAParser::~CPIAParser()
 
 void CPIAParser::completeBlock()
 {
-    std::unique_ptr<CPBlock> done = std::move(m_open.back());
+    CPItemPtr done = std::move(m_open.back());
     m_open.pop_back();
-    CPBlock* parent = m_open.empty() ? m_root.get() : m_open.back().get();
+    CPBlock* parent = m_open.empty() ? m_root.get() : static_cast<CPBlock*>(m_open.back().get());
     // The name was checked against the parent's blocks when the block opened, and nothing else
     // can reach the parent while its child is open, so this add cannot be refused.
     parent->add(done.release());
@@ -85,25 +85,27 @@ bool CPIAParser::itemLine(std::wstring_view line, std::size_t eq)
 {
     if (eq + 1 >= line.size())
         return false;
-    std::wstring key;
+    std::wstring_view key;
     if (!parseKey(line, eq, key))
         return false;
     // The line is the reader's NUL-terminated buffer, so the rest is a C string too.
     const std::wstring_view rest = line.substr(eq + 1);
-    std::unique_ptr<CPItem> item;
+    CPItemPtr item;
     if (rest[0] == L'"') {
-        item = std::make_unique<CPStr>(std::move(key), std::wstring(rest.substr(1)));
+        item.reset(makePooled<CPStr>(m_arena, key, rest.substr(1)));
     } else if (rest[0] == L'\\') {
+        // The key is copied first: reading a value over several lines reuses the line buffer.
+        const std::pmr::wstring name(key, &m_arena);
         BinText value;
         if (!binaryValue(rest.substr(1), value))
             return false;
-        item = std::make_unique<CPBin>(key.c_str(), std::move(value));
+        item.reset(makePooled<CPBin>(m_arena, name, std::move(value)));
     } else if (maybeBool(rest[0]) && ut::compareNamesLowercase(rest.data(), L"true", 0) == 0) {
-        item = std::make_unique<CPBool>(key.c_str(), true);
+        item.reset(makePooled<CPBool>(m_arena, key, true));
     } else if (maybeBool(rest[0]) && ut::compareNamesLowercase(rest.data(), L"false", 0) == 0) {
-        item = std::make_unique<CPBool>(key.c_str(), false);
+        item.reset(makePooled<CPBool>(m_arena, key, false));
     } else {
-        item.reset(CPNum::fromText(std::move(key), std::wstring(rest)));
+        item.reset(makePooled<CPNum>(m_arena, key, rest, CPNum::AsText()));
     }
     if (!m_current->add(item.get()))
         return false; // same key and kind already present; the item dies here
@@ -113,22 +115,24 @@ bool CPIAParser::itemLine(std::wstring_view line, std::size_t eq)
 
 bool CPIAParser::openBlock(std::wstring_view line, std::size_t brace)
 {
-    std::wstring key;
+    std::wstring_view key;
     if (!parseKey(line, brace, key))
         return false;
-    if (m_current->find(key.c_str(), PI_BLOCK))
+    if (m_current->find(key, PI_BLOCK))
         return false; // blocks of the same name do not merge
     if (m_open.size() >= kMaxBlockDepth)
         return false;
-    m_open.push_back(std::make_unique<CPBlock>(key.c_str()));
-    m_current = m_open.back().get();
+    m_open.emplace_back(makePooled<CPBlock>(m_arena, key));
+    m_current = static_cast<CPBlock*>(m_open.back().get());
     return true;
 }
 
 bool CPIAParser::parse()
 {
     m_open.clear();
-    m_root = std::make_unique<CPBlock>(L"");
+    m_root.reset();
+    m_arena.release();
+    m_root = std::make_unique<CPBlock>(L"", &m_arena);
     m_current = m_root.get();
     m_errorLine = 0;
     for (;;) {

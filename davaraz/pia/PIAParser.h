@@ -1,10 +1,11 @@
 // Builds an item tree from the lines of a PIA file. The tree belongs to the parser and dies
-// with it; documents copy what they need in their init.
+// with it (its items live in the parser's arena); documents copy what they need in their init.
 #pragma once
 #include "davaraz/pia/PIAFileIn.h"
 #include "davaraz/pia/PItem.h"
 
 #include <memory>
+#include <memory_resource>
 #include <string>
 #include <string_view>
 
@@ -35,11 +36,13 @@ private:
     void completeBlock();
     bool binaryValue(std::wstring_view part, BinText& value);
 
+    // Declared first, so that it outlives every item made in it.
+    std::pmr::monotonic_buffer_resource m_arena;
     std::unique_ptr<CPBlock> m_root;
     CPBlock* m_current = nullptr;
     CPIAFileIn m_file;
     // Blocks being read, innermost last; each joins its parent when its "}" (or the end of the
     // text) arrives. Kept on the heap rather than the call stack so deep nesting cannot overflow.
-    std::vector<std::unique_ptr<CPBlock>> m_open;
+    std::vector<CPItemPtr> m_open;
     int m_errorLine = 0;
 };

@@ -39,9 +39,9 @@ bool scanfRefuses(const wchar_t* start, const wchar_t* end)
 }
 
 template <class Real>
-bool scanReal(const std::wstring& text, Real& out, Real (*convert)(const wchar_t*, wchar_t**, locale_t))
+bool scanReal(const wchar_t* text, Real& out, Real (*convert)(const wchar_t*, wchar_t**, locale_t))
 {
-    const wchar_t* start = text.c_str();
+    const wchar_t* start = text;
     wchar_t* end = nullptr;
     const Real v = convert(start, &end, cLocale());
     if (end == start || scanfRefuses(start, end))
@@ -52,7 +52,7 @@ bool scanReal(const std::wstring& text, Real& out, Real (*convert)(const wchar_t
 
 } // namespace
 
-bool scanDouble(const std::wstring& text, double& out)
+bool scanDouble(const wchar_t* text, double& out)
 {
     double v = 0;
     if (!scanReal<double>(text, v, wcstod_l) || !std::isfinite(v))
@@ -61,51 +61,82 @@ bool scanDouble(const std::wstring& text, double& out)
     return true;
 }
 
-bool scanFloat(const std::wstring& text, float& out) { return scanReal<float>(text, out, wcstof_l); }
+bool scanFloat(const wchar_t* text, float& out) { return scanReal<float>(text, out, wcstof_l); }
 
 std::wstring fixedText(double value, int precision)
 {
-    char buf[400]; // the longest double in fixed notation with 60 decimals fits
-    const auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed,
-                                 precision < 0 ? 6 : std::min(precision, 60));
-    return std::wstring(buf, r.ec == std::errc() ? r.ptr : buf);
+    const CPNum num(L"", value, precision);
+    return std::wstring(num.text());
 }
 
-bool scanInt(const std::wstring& text, int& out)
+bool scanInt(const wchar_t* text, int& out)
 {
     // The number at the start, as %d takes it, but one beyond an int reads as no number
     // instead of wrapping.
     wchar_t* end = nullptr;
     errno = 0;
-    const long v = std::wcstol(text.c_str(), &end, 10);
-    if (end == text.c_str() || errno == ERANGE || v < INT_MIN || v > INT_MAX)
+    const long v = std::wcstol(text, &end, 10);
+    if (end == text || errno == ERANGE || v < INT_MIN || v > INT_MAX)
         return false;
     out = static_cast<int>(v);
     return true;
 }
 
-CPNum::CPNum(std::wstring name, double value, int precision)
-    : CPItem(PI_NUM, std::move(name)), m_text(fixedText(value, precision))
+// Digits are ASCII: widened in place, then stored in one allocation.
+void CPNum::setDigits(const char* begin, const char* end)
 {
+    wchar_t wide[400];
+    const std::size_t n = static_cast<std::size_t>(end - begin);
+    std::copy(begin, end, wide);
+    m_text.assign(wide, n);
 }
 
-CPNum::CPNum(std::wstring name, int value) : CPItem(PI_NUM, std::move(name))
+CPNum::CPNum(std::wstring_view name, double value, int precision, std::pmr::memory_resource* mr)
+    : CPItem(PI_NUM, name, mr), m_text(resource(mr))
+{
+    char buf[400]; // the longest double in fixed notation with 60 decimals fits
+    const auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed,
+                                 precision < 0 ? 6 : std::min(precision, 60));
+    setDigits(buf, r.ec == std::errc() ? r.ptr : buf);
+}
+
+CPNum::CPNum(std::wstring_view name, int value, std::pmr::memory_resource* mr)
+    : CPItem(PI_NUM, name, mr), m_text(resource(mr))
 {
     char buf[16];
     const auto r = std::to_chars(buf, buf + sizeof buf, value); // to_wstring formats through swprintf
-    m_text.assign(buf, r.ptr);
+    setDigits(buf, r.ptr);
 }
 
-CPNum* CPNum::fromText(std::wstring name, std::wstring text)
+std::pmr::memory_resource* CPItem::heapResource()
 {
-    return new CPNum(std::move(name), std::move(text), true);
+    struct Heap final : std::pmr::memory_resource {
+        void* do_allocate(std::size_t bytes, std::size_t alignment) override
+        {
+            return alignment <= __STDCPP_DEFAULT_NEW_ALIGNMENT__ ? ::operator new(bytes)
+                                                                 : ::operator new(bytes, std::align_val_t(alignment));
+        }
+        void do_deallocate(void* p, std::size_t, std::size_t alignment) override
+        {
+            if (alignment <= __STDCPP_DEFAULT_NEW_ALIGNMENT__)
+                ::operator delete(p);
+            else
+                ::operator delete(p, std::align_val_t(alignment));
+        }
+        bool do_is_equal(const std::pmr::memory_resource& other) const noexcept override { return this == &other; }
+    };
+    static Heap heap;
+    return &heap;
 }
 
 struct CPBlock::Index {
     std::unordered_map<std::wstring_view, CPItem*> byKind[5];
 };
 
-CPBlock::CPBlock(const wchar_t* name) : CPItem(PI_BLOCK, name ? name : L"") {}
+CPBlock::CPBlock(std::wstring_view name, std::pmr::memory_resource* mr)
+    : CPItem(PI_BLOCK, name, mr), m_children(resource(mr))
+{
+}
 
 CPBlock::~CPBlock()
 {
@@ -114,7 +145,7 @@ CPBlock::~CPBlock()
     for (std::size_t i = 0; i < m_children.size(); ++i) {
         if (m_children[i]->kind() != PI_BLOCK)
             continue;
-        std::vector<std::unique_ptr<CPItem>>& grand = static_cast<CPBlock&>(*m_children[i]).m_children;
+        std::pmr::vector<CPItemPtr>& grand = static_cast<CPBlock&>(*m_children[i]).m_children;
         m_children.insert(m_children.end(), std::make_move_iterator(grand.begin()),
                           std::make_move_iterator(grand.end()));
         grand.clear();
@@ -128,11 +159,8 @@ void CPBlock::indexChild(CPItem* child) const
         m_index->byKind[k].emplace(std::wstring_view(child->name()), child);
 }
 
-CPItem* CPBlock::find(const wchar_t* key, int kind) const
+CPItem* CPBlock::find(std::wstring_view k, int kind) const
 {
-    if (!key)
-        return nullptr;
-    const std::wstring_view k(key);
     if (!m_index && m_children.size() > kIndexThreshold) {
         m_index = std::make_unique<Index>();
         for (const auto& child : m_children)
@@ -152,7 +180,7 @@ CPItem* CPBlock::find(const wchar_t* key, int kind) const
 
 bool CPBlock::add(CPItem* item)
 {
-    if (!item || find(item->name().c_str(), item->kind()))
+    if (!item || find(item->name(), item->kind()))
         return false;
     m_children.emplace_back(item);
     if (m_index)
@@ -160,14 +188,14 @@ bool CPBlock::add(CPItem* item)
     return true;
 }
 
-bool CPBlock::getDouble(double& out, const wchar_t* key) const
+bool CPBlock::getDouble(double& out, std::wstring_view key) const
 {
     const CPItem* it = find(key, PI_NUM);
-    return it && scanDouble(static_cast<const CPNum*>(it)->text(), out);
+    return it && scanDouble(static_cast<const CPNum*>(it)->text().c_str(), out);
 }
 
-bool CPBlock::getInt(int& out, const wchar_t* key) const
+bool CPBlock::getInt(int& out, std::wstring_view key) const
 {
     const CPItem* it = find(key, PI_NUM);
-    return it && scanInt(static_cast<const CPNum*>(it)->text(), out);
+    return it && scanInt(static_cast<const CPNum*>(it)->text().c_str(), out);
 }

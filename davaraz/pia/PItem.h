@@ -4,7 +4,10 @@
 #include "davaraz/pia/BinText.h"
 
 #include <memory>
+#include <memory_resource>
+#include <new>
 #include <string>
+#include <string_view>
 #include <vector>
 
 enum PIItemKind {
@@ -15,6 +18,9 @@ enum PIItemKind {
     PI_NUM = 4,
 };
 
+// Items come from the heap (made with new, freed by their block) or from an arena (a parser's
+// memory_resource, see makePooled): a block destroys pooled children without freeing them, and
+// their names and texts live in the same arena, so a parsed tree costs a few large allocations.
 class CPItem {
 public:
     virtual ~CPItem() = default;
@@ -22,19 +28,54 @@ public:
     CPItem& operator=(const CPItem&) = delete;
 
     int kind() const { return m_kind; }
-    const std::wstring& name() const { return m_name; }
+    const std::pmr::wstring& name() const { return m_name; }
+    bool pooled() const { return m_pooled; }
 
 protected:
-    CPItem(int kind, std::wstring name) : m_kind(kind), m_name(std::move(name)) {}
+    CPItem(int kind, std::wstring_view name, std::pmr::memory_resource* mr) : m_kind(kind), m_name(name, resource(mr))
+    {
+    }
+    // The arena given, else plain new and delete (the standard's default resource asks for
+    // aligned allocations, which cost twice as much).
+    static std::pmr::memory_resource* resource(std::pmr::memory_resource* mr) { return mr ? mr : heapResource(); }
+    static std::pmr::memory_resource* heapResource();
 
 private:
+    template <class T, class... Args>
+    friend T* makePooled(std::pmr::memory_resource& arena, Args&&... args);
+
     const int m_kind;
-    const std::wstring m_name;
+    bool m_pooled = false;
+    const std::pmr::wstring m_name;
 };
+
+// Frees a heap item, only destroys a pooled one: the arena's owner frees its memory.
+struct CPItemDelete {
+    void operator()(CPItem* item) const noexcept
+    {
+        if (item && item->pooled())
+            item->~CPItem();
+        else
+            delete item;
+    }
+};
+using CPItemPtr = std::unique_ptr<CPItem, CPItemDelete>;
+
+// An item of type T made in `arena`, its texts too; the arena must outlive it.
+template <class T, class... Args>
+T* makePooled(std::pmr::memory_resource& arena, Args&&... args)
+{
+    T* item = new (arena.allocate(sizeof(T), alignof(T))) T(std::forward<Args>(args)..., &arena);
+    item->m_pooled = true;
+    return item;
+}
 
 class CPBool : public CPItem {
 public:
-    CPBool(const wchar_t* name, bool value) : CPItem(PI_BOOL, name ? name : L""), m_value(value) {}
+    CPBool(std::wstring_view name, bool value, std::pmr::memory_resource* mr = nullptr)
+        : CPItem(PI_BOOL, name, mr), m_value(value)
+    {
+    }
     bool value() const { return m_value; }
 
 private:
@@ -44,30 +85,45 @@ private:
 class CPNum : public CPItem {
 public:
     // Fixed-point text with `precision` decimals (a negative precision means 6), "C" locale.
-    CPNum(std::wstring name, double value, int precision);
-    CPNum(std::wstring name, int value);
+    CPNum(std::wstring_view name, double value, int precision, std::pmr::memory_resource* mr = nullptr);
+    CPNum(std::wstring_view name, int value, std::pmr::memory_resource* mr = nullptr);
     // The text exactly as found in a file (used by the parser).
-    static CPNum* fromText(std::wstring name, std::wstring text);
-    const std::wstring& text() const { return m_text; }
+    struct AsText {};
+    CPNum(std::wstring_view name, std::wstring_view text, AsText, std::pmr::memory_resource* mr = nullptr)
+        : CPItem(PI_NUM, name, mr), m_text(text, resource(mr))
+    {
+    }
+    static CPNum* fromText(std::wstring_view name, std::wstring_view text) { return new CPNum(name, text, AsText()); }
+    const std::pmr::wstring& text() const { return m_text; }
 
 private:
-    CPNum(std::wstring name, std::wstring text, bool) : CPItem(PI_NUM, std::move(name)), m_text(std::move(text)) {}
-    std::wstring m_text;
+    void setDigits(const char* begin, const char* end);
+    std::pmr::wstring m_text;
 };
 
 class CPStr : public CPItem {
 public:
-    CPStr(std::wstring name, std::wstring text) : CPItem(PI_STR, std::move(name)), m_text(std::move(text)) {}
-    const std::wstring& text() const { return m_text; }
+    CPStr(std::wstring_view name, std::wstring_view text, std::pmr::memory_resource* mr = nullptr)
+        : CPItem(PI_STR, name, mr), m_text(text, resource(mr))
+    {
+    }
+    const std::pmr::wstring& text() const { return m_text; }
 
 private:
-    std::wstring m_text;
+    std::pmr::wstring m_text;
 };
 
+// The value's text stays on the heap even for a pooled item: it may be many megabytes.
 class CPBin : public CPItem {
 public:
-    CPBin(const wchar_t* name, const std::wstring& text) : CPItem(PI_BIN, name ? name : L""), m_text(text) {}
-    CPBin(const wchar_t* name, BinText&& text) : CPItem(PI_BIN, name ? name : L""), m_text(std::move(text)) {}
+    CPBin(std::wstring_view name, std::wstring_view text, std::pmr::memory_resource* mr = nullptr)
+        : CPItem(PI_BIN, name, mr), m_text(text)
+    {
+    }
+    CPBin(std::wstring_view name, BinText&& text, std::pmr::memory_resource* mr = nullptr)
+        : CPItem(PI_BIN, name, mr), m_text(std::move(text))
+    {
+    }
     std::wstring text() const { return m_text.str(); }
     // The text as held, for reading it without a wide copy of the whole.
     const BinText& data() const { return m_text; }
@@ -78,18 +134,18 @@ private:
 
 class CPBlock : public CPItem {
 public:
-    explicit CPBlock(const wchar_t* name);
+    explicit CPBlock(std::wstring_view name, std::pmr::memory_resource* mr = nullptr);
     ~CPBlock() override;
 
     // Takes ownership and returns true, unless a child with the same key and kind exists:
     // then false, and the item stays the caller's.
     bool add(CPItem* item);
     // First child (in insertion order) with exactly this key and kind, or null.
-    CPItem* find(const wchar_t* key, int kind) const;
+    CPItem* find(std::wstring_view key, int kind) const;
     // The PI_NUM child's text scanned with "%lf" / "%d"; false (out untouched) when absent
     // or when nothing converts.
-    bool getDouble(double& out, const wchar_t* key) const;
-    bool getInt(int& out, const wchar_t* key) const;
+    bool getDouble(double& out, std::wstring_view key) const;
+    bool getInt(int& out, std::wstring_view key) const;
 
     int count() const { return static_cast<int>(m_children.size()); }
     CPItem* item(int i) const { return m_children[static_cast<size_t>(i)].get(); }
@@ -98,7 +154,7 @@ private:
     struct Index;
     void indexChild(CPItem* child) const;
 
-    std::vector<std::unique_ptr<CPItem>> m_children;
+    std::pmr::vector<CPItemPtr> m_children;
     // Built once a block grows large, so that hostile files with huge blocks parse in linear
     // time. At most one child per (key, kind) exists, so a map gives the same answer as a scan.
     mutable std::unique_ptr<Index> m_index;
@@ -106,9 +162,9 @@ private:
 
 // "%lf" and "%d" scans of a number text in the "C" locale, whatever the process locale is; a
 // number that is not finite or does not fit the type is no number.
-bool scanDouble(const std::wstring& text, double& out);
-bool scanInt(const std::wstring& text, int& out);
+bool scanDouble(const wchar_t* text, double& out);
+bool scanInt(const wchar_t* text, int& out);
 // "%f": single precision, infinities and overflow included.
-bool scanFloat(const std::wstring& text, float& out);
+bool scanFloat(const wchar_t* text, float& out);
 // printf's "%.*f" in the "C" locale (a negative precision means 6).
 std::wstring fixedText(double value, int precision);

@@ -95,7 +95,7 @@ bool readEntries(const CPBlock& block, std::vector<Entry>& entries, std::wstring
         Entry entry;
         std::wstring inner;
         if (!entry.init(static_cast<const CPBlock&>(*child), fault ? &inner : nullptr) && fault && fault->empty())
-            *fault = child->name() + L"/" + inner;
+            *fault = std::wstring(child->name()).append(L"/").append(inner);
         entries.push_back(std::move(entry));
     }
     return true;

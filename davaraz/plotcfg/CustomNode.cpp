@@ -41,7 +41,7 @@ const typename Map::mapped_type* lookUp(const Map& map, const wchar_t* key)
 bool CCustomNode::get(int& value, const wchar_t* key) const
 {
     const std::wstring* text = lookUp(numbers, key);
-    return text && scanInt(*text, value);
+    return text && scanInt(text->c_str(), value);
 }
 
 bool CCustomNode::get(long& value, const wchar_t* key) const
@@ -57,7 +57,7 @@ bool CCustomNode::get(double& value, const wchar_t* key) const
 {
     const std::wstring* text = lookUp(numbers, key);
     float v = 0;
-    if (!text || !scanFloat(*text, v))
+    if (!text || !scanFloat(text->c_str(), v))
         return false;
     value = v;
     return true;
@@ -116,7 +116,7 @@ bool CCustomNode::setBin(const std::wstring& value, const wchar_t* key, bool cre
 
 bool CCustomNode::init(const CPBlock& block, std::wstring* fault)
 {
-    const auto fail = [fault](const std::wstring& where) {
+    const auto fail = [fault](std::wstring_view where) {
         if (fault)
             *fault = where;
         return false;
@@ -130,11 +130,11 @@ bool CCustomNode::init(const CPBlock& block, std::wstring* fault)
             return fail(entry.name());
         const CPItem* nameItem = entry.item(0);
         const CPItem* valueItem = entry.item(1);
-        if (nameItem->kind() != PI_STR || !odEqualNoCase(nameItem->name(), L"name"))
+        if (nameItem->kind() != PI_STR || !odEqualNoCase(nameItem->name().c_str(), L"name"))
             return fail(entry.name() + L"/" + nameItem->name());
         if (valueItem->kind() == PI_BLOCK)
             return fail(entry.name() + L"/" + valueItem->name());
-        const std::wstring& key = static_cast<const CPStr*>(nameItem)->text();
+        const std::wstring key(static_cast<const CPStr*>(nameItem)->text());
         switch (valueItem->kind()) {
         case PI_BIN:
             binaries[key] = static_cast<const CPBin*>(valueItem)->text();

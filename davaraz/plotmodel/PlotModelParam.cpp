@@ -111,7 +111,7 @@ bool PlotModelParam::writeToBlock(CPBlock& root)
 
 bool PlotModelParam::write(const wchar_t* path, pia::WriteResult* result)
 {
-    CPBlock root(nullptr);
+    CPBlock root(L"");
     if (path && !writeToBlock(root)) {
         if (result)
             *result = {pia::WriteStatus::content};

@@ -10,9 +10,9 @@
 namespace {
 
 // The runtime's _wtoi: leading blanks, a sign and digits; 0 when nothing converts.
-int wtoi(const std::wstring& text)
+int wtoi(const wchar_t* text)
 {
-    const long v = std::wcstol(text.c_str(), nullptr, 10);
+    const long v = std::wcstol(text, nullptr, 10);
     return v > INT_MAX ? INT_MAX : v < INT_MIN ? INT_MIN : static_cast<int>(v);
 }
 
@@ -80,7 +80,7 @@ bool CPlotStyleTable::init(CPIAParser& parser)
         const std::wstring where = L"block " + quoted((L"plot_style/" + child->name()).c_str());
         if (child->kind() != PI_BLOCK)
             return refuse(where + L" is not a style block");
-        const int p = wtoi(child->name());
+        const int p = wtoi(child->name().c_str());
         if (p < 0 || p >= styles.count() || m_styles[static_cast<std::size_t>(p)])
             return refuse(where + L": the style numbers are not 0 to " + std::to_wstring(styles.count() - 1) +
                           L", each once");
@@ -125,7 +125,7 @@ bool CPlotStyleTable::initAci(const CPBlock& block)
         const auto where = [child] { return L"item " + quoted((L"aci_table/" + child->name()).c_str()); };
         if (child->kind() != PI_STR)
             return refuse(where() + L" is not a string");
-        const int i = wtoi(child->name());
+        const int i = wtoi(child->name().c_str());
         if (i < 0 || i >= CAciTable::kSize || m_aci->at(i))
             return refuse(where() + L": the entry numbers are not 0 to 254, each once");
         const auto style = byName.find(foldedName(static_cast<const CPStr*>(child)->text().c_str()));
@@ -147,11 +147,11 @@ bool CPlotStyleTable::initCLW(const CPBlock& block)
         const std::wstring where = L"item " + quoted((L"custom_lineweight_table/" + child->name()).c_str());
         if (child->kind() != PI_NUM)
             return refuse(where + L" is not a number");
-        const int i = wtoi(child->name());
+        const int i = wtoi(child->name().c_str());
         double weight = 0;
         if (i < 0 || i >= CCustomLineweightTable::kSize)
             return refuse(where + L": the entry numbers are not 0 to 26");
-        if (!scanDouble(static_cast<const CPNum*>(child)->text(), weight))
+        if (!scanDouble(static_cast<const CPNum*>(child)->text().c_str(), weight))
             return refuse(where + L" is not a number");
         m_clw.set(i, weight);
     }

@@ -23,6 +23,24 @@ TEST(Parser, FailureKeepsWhatWasCompleteAndDropsOpenBlocks)
     EXPECT_EQ(sectiontest::treeText(*p.root()), "ok=1\n");
 }
 
+// Parsed items live in the parser's arena; items a caller adds to the tree are the tree's to
+// free, wherever they were added.
+TEST(Parser, ItemsAddedToAParsedTreeDieWithIt)
+{
+    int deleted = 0;
+    {
+        CPIAParser p;
+        ASSERT_TRUE(parse("a{\n b{\n  x=\\0A\\\n }\n}\n", p));
+        auto* a = static_cast<CPBlock*>(p.root()->find(L"a", PI_BLOCK));
+        auto* b = static_cast<CPBlock*>(a->find(L"b", PI_BLOCK));
+        ASSERT_TRUE(b && b->pooled() && !p.root()->pooled());
+        ASSERT_TRUE(p.root()->add(new piatest::Counted(L"h", &deleted)) && a->add(new piatest::Counted(L"h", &deleted)) &&
+                    b->add(new piatest::Counted(L"h", &deleted)));
+        EXPECT_FALSE(b->item(1)->pooled());
+    }
+    EXPECT_EQ(deleted, 3);
+}
+
 // A string line longer than one read arrives in two pieces; the tail has no "=" and fails.
 TEST(Parser, OverlongStringLineFails)
 {
@@ -36,7 +54,7 @@ TEST(Parser, LineOfFiveHundredElevenBytesReads)
     const std::string value(511 - 3, 'y');
     CPIAParser p;
     ASSERT_TRUE(parse("s=\"" + value + "\r\nn=1\n", p));
-    EXPECT_EQ(static_cast<const CPStr*>(p.root()->find(L"s", PI_STR))->text(), std::wstring(value.begin(), value.end()));
+    EXPECT_EQ(std::wstring(static_cast<const CPStr*>(p.root()->find(L"s", PI_STR))->text()), std::wstring(value.begin(), value.end()));
 }
 
 // A UTF-8 character cut by the 511-byte read must not turn into replacement characters; a

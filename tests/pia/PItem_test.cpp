@@ -1,6 +1,7 @@
 // The item tree: number formatting and scanning, ownership, and look-up in large blocks (which
 // keys may repeat: the grammar session).
 #include "davaraz/pia/PItem.h"
+#include "PiaTestUtil.h"
 
 #include <clocale>
 #include <cmath>
@@ -13,12 +14,6 @@
 namespace {
 
 // Counts destructions so that ownership mistakes show as wrong counts.
-struct Counted : CPStr {
-    explicit Counted(const std::wstring& name, int* counter) : CPStr(name, L""), n(counter) {}
-    ~Counted() override { ++*n; }
-    int* n;
-};
-
 TEST(PItem, NumberTextIsFormattedInTheCLocale)
 {
     struct {
@@ -104,12 +99,12 @@ TEST(PItem, DeletingTheRootDeletesEveryItemOnce)
         CPBlock root(L"");
         auto* inner = new CPBlock(L"a");
         auto* deeper = new CPBlock(L"b");
-        deeper->add(new Counted(L"x", &deleted));
+        deeper->add(new piatest::Counted(L"x", &deleted));
         inner->add(deeper);
-        inner->add(new Counted(L"y", &deleted));
+        inner->add(new piatest::Counted(L"y", &deleted));
         root.add(inner);
-        root.add(new Counted(L"z", &deleted));
-        auto* refused = new Counted(L"z", &deleted);
+        root.add(new piatest::Counted(L"z", &deleted));
+        auto* refused = new piatest::Counted(L"z", &deleted);
         EXPECT_FALSE(root.add(refused));
         delete refused;
         EXPECT_EQ(deleted, 1);

@@ -1,5 +1,5 @@
 // Helpers of the PIA tests: an independent writer and reader of the container (zlib directly,
-// not the library); trees as text: support/SectionText.h.
+// not the library), an item that counts its deaths; trees as text: support/SectionText.h.
 #pragma once
 #include "davaraz/pia/PItem.h"
 #include "TestUtil.h"
@@ -9,6 +9,13 @@
 #include <zlib.h>
 
 namespace piatest {
+
+// A string item that counts its own deaths: who frees what, and once.
+struct Counted : CPStr {
+    Counted(std::wstring_view name, int* counter) : CPStr(name, L""), n(counter) {}
+    ~Counted() override { ++*n; }
+    int* n;
+};
 
 inline void putLe32(std::string& b, std::uint32_t v)
 {

@@ -55,7 +55,7 @@ TEST(MediaNode, OptionalPartsReadDropAndWriteBack)
         if (list) {
             ASSERT_EQ(list->count(), c.papers);
             for (int i = 0; i < list->count(); ++i)
-                EXPECT_EQ(list->item(i)->name(), std::to_wstring(i));
+                EXPECT_EQ(std::wstring(list->item(i)->name()), std::to_wstring(i));
         }
         if (c.papers == 2) {
             EXPECT_EQ((*media.customPapers)[0].globalName, L"g");

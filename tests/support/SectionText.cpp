@@ -54,7 +54,7 @@ void flattenInto(const CPBlock& block, const std::string& prefix, Lines& out)
 {
     for (int i = 0; i < block.count(); ++i) {
         const CPItem* item = block.item(i);
-        const std::string key = prefix + ut::toNativePath(OdString(item->name()));
+        const std::string key = prefix + ut::toNativePath(OdString(item->name().c_str()));
         switch (item->kind()) {
         case PI_BLOCK:
             out.push_back(key + "{");
@@ -64,10 +64,10 @@ void flattenInto(const CPBlock& block, const std::string& prefix, Lines& out)
             out.push_back(key + (static_cast<const CPBool*>(item)->value() ? "=TRUE" : "=FALSE"));
             break;
         case PI_STR:
-            out.push_back(key + "=\"" + ut::toNativePath(OdString(static_cast<const CPStr*>(item)->text())));
+            out.push_back(key + "=\"" + ut::toNativePath(OdString(static_cast<const CPStr*>(item)->text().c_str())));
             break;
         case PI_NUM:
-            out.push_back(key + "=" + ut::toNativePath(OdString(static_cast<const CPNum*>(item)->text())));
+            out.push_back(key + "=" + ut::toNativePath(OdString(static_cast<const CPNum*>(item)->text().c_str())));
             break;
         case PI_BIN:
             out.push_back(key + "=\\" + ut::toNativePath(OdString(static_cast<const CPBin*>(item)->text())) + "\\");
