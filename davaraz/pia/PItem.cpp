@@ -173,7 +173,7 @@ CPItem* CPBlock::find(std::wstring_view k, int kind) const
         return it == m_index->byKind[kind].end() ? nullptr : it->second;
     }
     for (const auto& child : m_children)
-        if (child->name().size() == k.size() && child->name() == k && child->kind() == kind)
+        if (child->kind() == kind && child->name().size() == k.size() && child->name() == k)
             return child.get();
     return nullptr;
 }
@@ -182,6 +182,8 @@ bool CPBlock::add(CPItem* item)
 {
     if (!item || find(item->name(), item->kind()))
         return false;
+    if (m_children.empty())
+        m_children.reserve(8); // most blocks hold a few keys: no regrowing one by one
     m_children.emplace_back(item);
     if (m_index)
         indexChild(item);

@@ -49,19 +49,22 @@ private:
     const std::pmr::wstring m_name;
 };
 
-// Frees a heap item, only destroys a pooled one: the arena's owner frees its memory.
+// Frees a heap item. A pooled one's memory is its arena's: a block or a binary value (which
+// own memory outside it) is destroyed, a string, number or flag (whose texts are in the arena
+// too) is left as it is.
 struct CPItemDelete {
     void operator()(CPItem* item) const noexcept
     {
-        if (item && item->pooled())
-            item->~CPItem();
-        else
+        if (!item || !item->pooled())
             delete item;
+        else if (item->kind() == PI_BLOCK || item->kind() == PI_BIN)
+            item->~CPItem();
     }
 };
 using CPItemPtr = std::unique_ptr<CPItem, CPItemDelete>;
 
-// An item of type T made in `arena`, its texts too; the arena must outlive it.
+// An item of type T (one of the types above) made in `arena`, its texts too; the arena must
+// outlive it.
 template <class T, class... Args>
 T* makePooled(std::pmr::memory_resource& arena, Args&&... args)
 {
