@@ -50,6 +50,16 @@ bool scanReal(const wchar_t* text, Real& out, Real (*convert)(const wchar_t*, wc
     return true;
 }
 
+constexpr std::size_t kFixedChars = 400; // the longest double in fixed notation with 60 decimals fits
+
+// printf's "%.*f" in the "C" locale into buf; returns the end of the digits.
+char* fixedDigits(char (&buf)[kFixedChars], double value, int precision)
+{
+    const auto r = std::to_chars(buf, buf + kFixedChars, value, std::chars_format::fixed,
+                                 precision < 0 ? 6 : std::min(precision, 60));
+    return r.ec == std::errc() ? r.ptr : buf;
+}
+
 } // namespace
 
 bool scanDouble(const wchar_t* text, double& out)
@@ -65,8 +75,8 @@ bool scanFloat(const wchar_t* text, float& out) { return scanReal<float>(text, o
 
 std::wstring fixedText(double value, int precision)
 {
-    const CPNum num(L"", value, precision);
-    return std::wstring(num.text());
+    char buf[kFixedChars];
+    return std::wstring(buf, fixedDigits(buf, value, precision));
 }
 
 bool scanInt(const wchar_t* text, int& out)
@@ -82,22 +92,18 @@ bool scanInt(const wchar_t* text, int& out)
     return true;
 }
 
-// Digits are ASCII: widened in place, then stored in one allocation.
+// Digits are ASCII: widened straight into the text, one allocation.
 void CPNum::setDigits(const char* begin, const char* end)
 {
-    wchar_t wide[400];
-    const std::size_t n = static_cast<std::size_t>(end - begin);
-    std::copy(begin, end, wide);
-    m_text.assign(wide, n);
+    m_text.resize(static_cast<std::size_t>(end - begin));
+    std::copy(begin, end, m_text.begin());
 }
 
 CPNum::CPNum(std::wstring_view name, double value, int precision, std::pmr::memory_resource* mr)
     : CPItem(PI_NUM, name, mr), m_text(resource(mr))
 {
-    char buf[400]; // the longest double in fixed notation with 60 decimals fits
-    const auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed,
-                                 precision < 0 ? 6 : std::min(precision, 60));
-    setDigits(buf, r.ec == std::errc() ? r.ptr : buf);
+    char buf[kFixedChars];
+    setDigits(buf, fixedDigits(buf, value, precision));
 }
 
 CPNum::CPNum(std::wstring_view name, int value, std::pmr::memory_resource* mr)
