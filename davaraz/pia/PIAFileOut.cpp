@@ -87,8 +87,12 @@ void CPIAFileOut::emit(const char* bytes, std::size_t n, bool flush)
 {
     m_uncompressedSize += n;
     m_pending.append(bytes, n);
-    if (m_pending.size() < kChunk && !flush)
-        return;
+    if (m_pending.size() >= kChunk || flush)
+        deflatePending(flush);
+}
+
+void CPIAFileOut::deflatePending(bool flush)
+{
     next_in = reinterpret_cast<Bytef*>(&m_pending[0]);
     avail_in = static_cast<uInt>(m_pending.size());
     int rc = Z_OK;
@@ -105,12 +109,51 @@ void CPIAFileOut::emit(const char* bytes, std::size_t n, bool flush)
         m_status = rc == Z_OK ? pia::kFileError : rc;
 }
 
+bool CPIAFileOut::appendAscii(int indent, std::wstring_view key, std::string_view sep, std::wstring_view text)
+{
+    const std::size_t n = static_cast<std::size_t>(indent) + key.size() + sep.size() + text.size();
+    if (m_status != 0 || !m_streaming || n > pia::kReadBytes)
+        return false; // the general path reports it
+    const std::size_t at = m_pending.size();
+    m_pending.resize(at + n + 1);
+    char* out = std::fill_n(&m_pending[at], indent, ' ');
+    wchar_t seen = 0; // every character ORed: any bit above 0x7F means not ASCII
+    for (const wchar_t c : key) {
+        seen |= c;
+        *out++ = static_cast<char>(c);
+    }
+    out = std::copy(sep.begin(), sep.end(), out);
+    for (const wchar_t c : text) {
+        seen |= c;
+        *out++ = static_cast<char>(c);
+    }
+    *out = '\n';
+    if ((static_cast<std::uint32_t>(seen) & ~std::uint32_t(0x7F)) != 0) {
+        m_pending.resize(at);
+        return false;
+    }
+    if (m_utf8Pending > 0)
+        m_utf8Pending = -1; // ASCII where a UTF-8 sequence wanted its continuation
+    m_uncompressedSize += n + 1;
+    if (m_pending.size() >= kChunk)
+        deflatePending(false);
+    return true;
+}
+
+void CPIAFileOut::writeLine(int indent, std::wstring_view key, std::string_view sep, std::wstring_view text)
+{
+    // Nearly every line is ASCII: its bytes go straight into the payload.
+    if (appendAscii(indent, key, sep, text))
+        return;
+    m_line.assign(static_cast<std::size_t>(indent), L' ').append(key).append(sep.begin(), sep.end()).append(text);
+    writeBytes(m_line, true);
+}
+
 void CPIAFileOut::writeBlock(const CPBlock& block)
 {
-    const std::wstring indentOuter(m_depth > 0 ? static_cast<size_t>(m_depth - 1) : 0, L' ');
+    const int outer = m_depth > 0 ? m_depth - 1 : 0;
     if (m_depth > 0)
-        writeLine(m_line.assign(indentOuter).append(block.name()).append(1, L'{'));
-    const std::wstring indent(static_cast<size_t>(m_depth), L' ');
+        writeLine(outer, block.name(), "{");
     for (int i = 0; i < block.count() && m_status == 0; ++i) {
         const CPItem* child = block.item(i);
         if (!representable(*child))
@@ -125,20 +168,20 @@ void CPIAFileOut::writeBlock(const CPBlock& block)
             --m_depth;
             break;
         case PI_BOOL:
-            writeItem(indent, *child, static_cast<const CPBool*>(child)->value() ? L"TRUE" : L"FALSE");
+            writeLine(m_depth, child->name(), static_cast<const CPBool*>(child)->value() ? "=TRUE" : "=FALSE");
             break;
         case PI_STR:
-            writeItem(indent, *child, L"\"", static_cast<const CPStr*>(child)->text());
+            writeLine(m_depth, child->name(), "=\"", static_cast<const CPStr*>(child)->text());
             break;
         case PI_NUM:
-            writeItem(indent, *child, L"", static_cast<const CPNum*>(child)->text());
+            writeLine(m_depth, child->name(), "=", static_cast<const CPNum*>(child)->text());
             break;
         default:
             break;
         }
     }
     if (m_depth > 0)
-        writeLine(indentOuter + L"}");
+        writeLine(outer, std::wstring_view(), "}");
 }
 
 bool CPIAFileOut::representable(const CPItem& item)
@@ -221,19 +264,6 @@ void CPIAFileOut::followAsUtf8(const std::string& bytes)
         else
             m_utf8Pending = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : 1;
     }
-}
-
-void CPIAFileOut::writeItem(const std::wstring& indent, const CPItem& item, const wchar_t* mark,
-                            std::wstring_view text)
-{
-    // One line buffer for every item: the assignments reuse its storage.
-    m_line.assign(indent).append(item.name()).append(1, L'=').append(mark).append(text);
-    writeLine(m_line);
-}
-
-void CPIAFileOut::writeLine(const std::wstring& line)
-{
-    writeBytes(line, true);
 }
 
 void CPIAFileOut::writeBinary(const CPBin& bin)

@@ -48,14 +48,17 @@ private:
     void reset();
     void writeBlock(const CPBlock& block);
     void writeBinary(const CPBin& bin);
-    void writeItem(const std::wstring& indent, const CPItem& item, const wchar_t* mark,
-                   std::wstring_view text = std::wstring_view());
-    void writeLine(const std::wstring& line);
+    // One line: indent blanks, the key, the separator ("=", "=\"", "{", ...) and the text.
+    void writeLine(int indent, std::wstring_view key, std::string_view sep, std::wstring_view text = {});
+    // The same straight into the payload when it is ASCII and fits a reader's line; false
+    // (nothing written) otherwise.
+    bool appendAscii(int indent, std::wstring_view key, std::string_view sep, std::wstring_view text);
     void writeBytes(const std::wstring& text, bool lineEnd);
     // Follows ANSI payload bytes as a reader deciding on UTF-8 would.
     void followAsUtf8(const std::string& bytes);
     // Payload bytes into the compressor; flush ends the stream.
     void emit(const char* bytes, std::size_t n, bool flush = false);
+    void deflatePending(bool flush);
     // Starts the payload (again, when it goes as UTF-8 after all).
     bool startStream();
     // False (the write fails) for an item the reader would cut or refuse.

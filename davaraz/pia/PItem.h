@@ -30,6 +30,8 @@ public:
     int kind() const { return m_kind; }
     const std::pmr::wstring& name() const { return m_name; }
     bool pooled() const { return m_pooled; }
+    // Where the item's texts live: an arena, or the heap resource.
+    std::pmr::memory_resource* memory() const { return m_name.get_allocator().resource(); }
 
 protected:
     CPItem(int kind, std::wstring_view name, std::pmr::memory_resource* mr) : m_kind(kind), m_name(name, resource(mr))
@@ -153,6 +155,25 @@ public:
     int count() const { return static_cast<int>(m_children.size()); }
     CPItem* item(int i) const { return m_children[static_cast<size_t>(i)].get(); }
 
+    // A new T (one of the item types) in this block's memory, its arena or the heap, not yet
+    // added: for a child that is filled first and added only once complete.
+    template <class T, class... Args>
+    std::unique_ptr<T, CPItemDelete> make(Args&&... args) const
+    {
+        std::pmr::memory_resource* mr = memory();
+        if (mr == heapResource())
+            return std::unique_ptr<T, CPItemDelete>(new T(std::forward<Args>(args)...));
+        return std::unique_ptr<T, CPItemDelete>(makePooled<T>(*mr, std::forward<Args>(args)...));
+    }
+    // The same, appended: the new child, or null (nothing added) when one with the same key and
+    // kind exists.
+    template <class T, class... Args>
+    T* put(Args&&... args)
+    {
+        auto item = make<T>(std::forward<Args>(args)...);
+        return add(item.get()) ? item.release() : nullptr;
+    }
+
 private:
     struct Index;
     void indexChild(CPItem* child) const;
@@ -161,6 +182,20 @@ private:
     // Built once a block grows large, so that hostile files with huge blocks parse in linear
     // time. At most one child per (key, kind) exists, so a map gives the same answer as a scan.
     mutable std::unique_ptr<Index> m_index;
+};
+
+// A root block whose tree lives in an arena of its own: children made with put or make are
+// carved from it and freed all at once. For the trees documents build to write.
+class CPRoot {
+public:
+    CPRoot() = default;
+    CPRoot(const CPRoot&) = delete;
+    CPRoot& operator=(const CPRoot&) = delete;
+    CPBlock& block() { return m_block; }
+
+private:
+    std::pmr::monotonic_buffer_resource m_arena{32 * 1024};
+    CPBlock m_block{std::wstring_view(), &m_arena};
 };
 
 // "%lf" and "%d" scans of a number text in the "C" locale, whatever the process locale is; a

@@ -75,19 +75,12 @@ void Reader::optFlag(const wchar_t* key, std::optional<bool>& out) const
         out = static_cast<const CPBool*>(item)->value();
 }
 
-void put(CPBlock& block, CPItem* item)
-{
-    std::unique_ptr<CPItem> owned(item);
-    if (block.add(owned.get()))
-        owned.release();
-}
-
-void putStr(CPBlock& block, const wchar_t* key, const std::wstring& text) { put(block, new CPStr(key, text)); }
-void putInt(CPBlock& block, const wchar_t* key, int value) { put(block, new CPNum(key, value)); }
+void putStr(CPBlock& block, const wchar_t* key, const std::wstring& text) { block.put<CPStr>(key, text); }
+void putInt(CPBlock& block, const wchar_t* key, int value) { block.put<CPNum>(key, value); }
 void putReal(CPBlock& block, const wchar_t* key, double value, int decimals)
 {
-    put(block, new CPNum(key, value, decimals));
+    block.put<CPNum>(key, value, decimals);
 }
-void putFlag(CPBlock& block, const wchar_t* key, bool value) { put(block, new CPBool(key, value)); }
+void putFlag(CPBlock& block, const wchar_t* key, bool value) { block.put<CPBool>(key, value); }
 
 } // namespace section

@@ -63,8 +63,7 @@ private:
     std::wstring* m_fault;
 };
 
-// Appends items; an item refused by CPBlock::add (same key and kind already there) is dropped.
-void put(CPBlock& block, CPItem* item);
+// Appends items in the block's memory; one with the key and kind of an existing child is dropped.
 void putStr(CPBlock& block, const wchar_t* key, const std::wstring& text);
 void putInt(CPBlock& block, const wchar_t* key, int value);
 void putReal(CPBlock& block, const wchar_t* key, double value, int decimals = 6);
@@ -75,10 +74,11 @@ void putFlag(CPBlock& block, const wchar_t* key, bool value);
 template <class Node>
 bool putNode(CPBlock& block, const wchar_t* key, const Node& node)
 {
-    auto child = std::make_unique<CPBlock>(key);
+    auto child = block.make<CPBlock>(key);
     if (!node.write(*child))
         return false;
-    put(block, child.release());
+    if (block.add(child.get()))
+        child.release();
     return true;
 }
 
@@ -105,12 +105,8 @@ template <class Entry>
 bool writeEntries(CPBlock& block, const std::vector<Entry>& entries)
 {
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        auto child = std::make_unique<CPBlock>(std::to_wstring(i).c_str());
-        CPBlock* raw = child.get();
-        if (!block.add(raw))
-            return false;
-        child.release();
-        if (!entries[i].write(*raw))
+        CPBlock* raw = block.put<CPBlock>(std::to_wstring(i));
+        if (!raw || !entries[i].write(*raw))
             return false;
     }
     return true;

@@ -159,23 +159,23 @@ bool CCustomNode::write(CPBlock& block) const
 {
     int counter = 0;
     // Each entry block is appended first, then filled.
-    const auto entry = [&block, &counter](const std::wstring& key, CPItem* value) {
-        std::unique_ptr<CPItem> owned(value);
-        auto child = std::make_unique<CPBlock>(std::to_wstring(counter++).c_str());
-        CPBlock* raw = child.get();
-        if (!block.add(raw))
-            return;
-        child.release();
-        section::putStr(*raw, L"name", key);
-        section::put(*raw, owned.release());
+    const auto entry = [&block, &counter](const std::wstring& key) {
+        CPBlock* child = block.put<CPBlock>(std::to_wstring(counter++));
+        if (child)
+            section::putStr(*child, L"name", key);
+        return child;
     };
     for (const auto& [key, text] : numbers)
-        entry(key, CPNum::fromText(L"value", text));
+        if (CPBlock* child = entry(key))
+            child->put<CPNum>(L"value", text, CPNum::AsText());
     for (const auto& [key, text] : binaries)
-        entry(key, new CPBin(L"value", text));
+        if (CPBlock* child = entry(key))
+            child->put<CPBin>(L"value", text);
     for (const auto& [key, text] : strings)
-        entry(key, new CPStr(L"value", text));
+        if (CPBlock* child = entry(key))
+            child->put<CPStr>(L"value", text);
     for (const auto& [key, value] : booleans)
-        entry(key, new CPBool(L"value", value));
+        if (CPBlock* child = entry(key))
+            child->put<CPBool>(L"value", value);
     return true;
 }

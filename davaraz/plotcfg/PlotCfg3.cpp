@@ -72,7 +72,8 @@ bool CPlotCfg3::init(CPIAParser& parser, bool& changed, pia::ReadResult* result)
 
 bool CPlotCfg3::write(const wchar_t* path, pia::WriteResult* result) const
 {
-    CPBlock root(L"");
+    CPRoot tree;
+    CPBlock& root = tree.block();
     if (path && !writeToBlock(root)) {
         if (result)
             *result = {pia::WriteStatus::content};

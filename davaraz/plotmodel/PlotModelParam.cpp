@@ -111,7 +111,8 @@ bool PlotModelParam::writeToBlock(CPBlock& root)
 
 bool PlotModelParam::write(const wchar_t* path, pia::WriteResult* result)
 {
-    CPBlock root(L"");
+    CPRoot tree;
+    CPBlock& root = tree.block();
     if (path && !writeToBlock(root)) {
         if (result)
             *result = {pia::WriteStatus::content};

@@ -34,27 +34,26 @@ bool CPlotStyle::isEqual(const CPlotStyle& o, bool compareDescription) const
 
 bool CPlotStyle::write(CPBlock& parent, int index, bool writeModeColor) const
 {
-    auto block = std::make_unique<CPBlock>(std::to_wstring(index).c_str());
-    block->add(new CPStr(L"name", m_name));
-    block->add(new CPStr(L"localized_name", m_locName));
-    block->add(new CPStr(L"description", m_desc));
-    block->add(new CPNum(L"color", m_color));
+    CPBlock* block = parent.put<CPBlock>(std::to_wstring(index));
+    if (!block)
+        return true; // a duplicate index: the first style under it stays
+    block->put<CPStr>(L"name", m_name);
+    block->put<CPStr>(L"localized_name", m_locName);
+    block->put<CPStr>(L"description", m_desc);
+    block->put<CPNum>(L"color", m_color);
     if (writeModeColor)
-        block->add(new CPNum(L"mode_color", m_modeColor));
-    block->add(new CPNum(L"color_policy", m_colorPolicy));
-    block->add(new CPNum(L"physical_pen_number", m_physicalPen));
-    block->add(new CPNum(L"virtual_pen_number", m_virtualPen));
-    block->add(new CPNum(L"screen", m_screen));
-    block->add(new CPNum(L"linepattern_size", m_linePatternSize, -1));
-    block->add(new CPNum(L"linetype", m_lineType));
-    block->add(new CPBool(L"adaptive_linetype", m_adaptiveLinetype));
-    block->add(new CPNum(L"lineweight", m_lineWeight));
-    block->add(new CPNum(L"fill_style", m_fillStyle));
-    block->add(new CPNum(L"end_style", m_endStyle));
-    block->add(new CPNum(L"join_style", m_joinStyle));
-    // A duplicate index leaves the block with the caller, so the unique_ptr frees it.
-    if (parent.add(block.get()))
-        block.release();
+        block->put<CPNum>(L"mode_color", m_modeColor);
+    block->put<CPNum>(L"color_policy", m_colorPolicy);
+    block->put<CPNum>(L"physical_pen_number", m_physicalPen);
+    block->put<CPNum>(L"virtual_pen_number", m_virtualPen);
+    block->put<CPNum>(L"screen", m_screen);
+    block->put<CPNum>(L"linepattern_size", m_linePatternSize, -1);
+    block->put<CPNum>(L"linetype", m_lineType);
+    block->put<CPBool>(L"adaptive_linetype", m_adaptiveLinetype);
+    block->put<CPNum>(L"lineweight", m_lineWeight);
+    block->put<CPNum>(L"fill_style", m_fillStyle);
+    block->put<CPNum>(L"end_style", m_endStyle);
+    block->put<CPNum>(L"join_style", m_joinStyle);
     return true;
 }
 

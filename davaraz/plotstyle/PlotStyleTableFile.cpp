@@ -16,15 +16,6 @@ int wtoi(const wchar_t* text)
     return v > INT_MAX ? INT_MAX : v < INT_MIN ? INT_MIN : static_cast<int>(v);
 }
 
-// A block refuses a duplicate key; the item then stays here and is freed.
-bool addItem(CPBlock& block, std::unique_ptr<CPItem> item)
-{
-    if (!block.add(item.get()))
-        return false;
-    item.release();
-    return true;
-}
-
 std::wstring quoted(const wchar_t* key) { return std::wstring(L"\"") + key + L"\""; }
 
 } // namespace
@@ -160,7 +151,8 @@ bool CPlotStyleTable::initCLW(const CPBlock& block)
 
 bool CPlotStyleTable::write(const wchar_t* path, pia::WriteResult* result)
 {
-    CPBlock root(L"");
+    CPRoot tree;
+    CPBlock& root = tree.block();
     if (path && !writeToBlock(root)) {
         if (result)
             *result = {pia::WriteStatus::content};
@@ -172,17 +164,16 @@ bool CPlotStyleTable::write(const wchar_t* path, pia::WriteResult* result)
 
 bool CPlotStyleTable::writeToBlock(CPBlock& root)
 {
-    addItem(root, std::make_unique<CPStr>(L"description", m_description));
-    addItem(root, std::make_unique<CPBool>(L"aci_table_available", m_aciAvailable));
-    addItem(root, std::make_unique<CPNum>(L"scale_factor", m_scaleFactor, -1));
-    addItem(root, std::make_unique<CPBool>(L"apply_factor", m_applyFactor));
-    addItem(root, std::make_unique<CPNum>(L"custom_lineweight_display_units", m_clwDisplayUnits));
+    root.put<CPStr>(L"description", m_description);
+    root.put<CPBool>(L"aci_table_available", m_aciAvailable);
+    root.put<CPNum>(L"scale_factor", m_scaleFactor, -1);
+    root.put<CPBool>(L"apply_factor", m_applyFactor);
+    root.put<CPNum>(L"custom_lineweight_display_units", m_clwDisplayUnits);
 
     if (m_writeAciTable && m_aciAvailable && m_aci) {
-        auto aci = std::make_unique<CPBlock>(L"aci_table");
-        for (int i = 0; i < CAciTable::kSize; ++i)
+        CPBlock* aci = root.put<CPBlock>(L"aci_table");
+        for (int i = 0; aci && i < CAciTable::kSize; ++i)
             writeAciEntry(*aci, i);
-        addItem(root, std::move(aci));
     }
 
     // "mode_color" only matters once some style carries a colour or a colour policy of its own.
@@ -190,26 +181,24 @@ bool CPlotStyleTable::writeToBlock(CPBlock& root)
     for (const auto& s : m_styles)
         if (s && (s->color_policy() != CPlotStyle::kPolicyDither || s->color() != CPlotStyle::kNoColor))
             writeModeColor = true;
-    auto styles = std::make_unique<CPBlock>(L"plot_style");
-    for (std::size_t i = 0; i < m_styles.size(); ++i)
-        if (m_styles[i])
-            m_styles[i]->write(*styles, static_cast<int>(i), writeModeColor);
-    addItem(root, std::move(styles));
+    if (CPBlock* styles = root.put<CPBlock>(L"plot_style"))
+        for (std::size_t i = 0; i < m_styles.size(); ++i)
+            if (m_styles[i])
+                m_styles[i]->write(*styles, static_cast<int>(i), writeModeColor);
 
-    auto clw = std::make_unique<CPBlock>(L"custom_lineweight_table");
-    for (int i = 0; i < CCustomLineweightTable::kSize; ++i)
-        writeCLW(*clw, i);
-    addItem(root, std::move(clw));
+    if (CPBlock* clw = root.put<CPBlock>(L"custom_lineweight_table"))
+        for (int i = 0; i < CCustomLineweightTable::kSize; ++i)
+            writeCLW(*clw, i);
     return true;
 }
 
 bool CPlotStyleTable::writeAciEntry(CPBlock& aciBlock, int i)
 {
     const CPlotStyle* style = m_aci ? m_aci->at(i) : nullptr;
-    return addItem(aciBlock, std::make_unique<CPStr>(std::to_wstring(i), style ? style->name() : L""));
+    return aciBlock.put<CPStr>(std::to_wstring(i), style ? style->name() : L"") != nullptr;
 }
 
 bool CPlotStyleTable::writeCLW(CPBlock& clwBlock, int i)
 {
-    return addItem(clwBlock, std::make_unique<CPNum>(std::to_wstring(i), m_clw.at(i), -1));
+    return clwBlock.put<CPNum>(std::to_wstring(i), m_clw.at(i), -1) != nullptr;
 }

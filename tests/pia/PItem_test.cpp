@@ -112,6 +112,25 @@ TEST(PItem, DeletingTheRootDeletesEveryItemOnce)
     EXPECT_EQ(deleted, 4);
 }
 
+// Children made through a block live where the block does: an arena tree's in its arena.
+TEST(PItem, PutMakesChildrenInTheBlocksMemory)
+{
+    CPRoot tree;
+    CPBlock heap(L"");
+    for (CPBlock* root : {&tree.block(), &heap}) {
+        const bool arena = root == &tree.block();
+        CPBlock* b = root->put<CPBlock>(L"b");
+        ASSERT_TRUE(b);
+        CPNum* n = b->put<CPNum>(L"n", 0.5, 2);
+        ASSERT_TRUE(n);
+        EXPECT_EQ(n->text(), L"0.50");
+        EXPECT_EQ(n->pooled(), arena);
+        EXPECT_EQ(b->put<CPNum>(L"n", 1), nullptr);
+        EXPECT_EQ(b->count(), 1);
+        EXPECT_EQ(b->make<CPStr>(L"s", L"never added")->pooled(), arena);
+    }
+}
+
 // Large blocks switch to an index; results must be those of a first-to-last scan.
 TEST(PItem, LargeBlocksFindTheSameItemsAsSmallOnes)
 {
