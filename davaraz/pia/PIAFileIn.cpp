@@ -16,6 +16,8 @@
 
 namespace {
 constexpr std::size_t kBufferSize = 64 * 1024;
+// Texts up to this size are inflated once; larger ones twice, so memory stays bounded.
+constexpr std::size_t kKeepLimit = 256 * 1024;
 
 // True when every byte is below 0x80, eight at a time.
 bool plainAscii(const char* s, std::size_t n)
@@ -88,7 +90,7 @@ int pia::kindForPath(const wchar_t* path)
     return -1;
 }
 
-CPIAFileIn::CPIAFileIn() : m_buffer(kBufferSize + 4) { m_line[0] = L'\0'; }
+CPIAFileIn::CPIAFileIn() : m_buffer(kBufferSize + 4), m_chunk(m_buffer.data()) { m_line[0] = L'\0'; }
 
 CPIAFileIn::~CPIAFileIn() { close(); }
 
@@ -102,6 +104,9 @@ void CPIAFileIn::close()
     m_inflating = m_done = false;
     m_fault = 0;
     m_textSize = m_loaded = 0;
+    m_kept.clear();
+    m_keptWhole = false;
+    m_chunk = m_buffer.data();
     m_pos = m_end = 0;
     m_pushback.clear();
     m_newlines = 0;
@@ -194,6 +199,8 @@ int CPIAFileIn::scan()
 {
     m_utf8 = true;
     m_textSize = 0;
+    m_kept.clear();
+    bool keep = true;
     std::size_t carry = 0;
     for (int rc = Z_OK; rc == Z_OK;) {
         std::size_t got = 0;
@@ -203,6 +210,11 @@ int CPIAFileIn::scan()
         m_textSize += got;
         if (m_textSize > maxOutput())
             return ZE_TOO_LARGE;
+        keep = keep && m_textSize <= kKeepLimit;
+        if (keep)
+            m_kept.append(m_buffer.data() + carry, got);
+        else
+            std::string().swap(m_kept);
         if (m_sourceSize > 0 && m_inflating)
             progress(static_cast<int>(100 * (m_sourceSize - m_remaining) / m_sourceSize));
         if (!m_utf8)
@@ -216,12 +228,18 @@ int CPIAFileIn::scan()
     if (carry != 0)
         m_utf8 = false; // a sequence cut off by the end of the text is not UTF-8
     m_checksum = adler;
+    m_keptWhole = keep;
     return ZE_OK;
 }
 
 // Back to the start of the text for the second pass.
 int CPIAFileIn::rewind()
 {
+    m_done = false;
+    m_loaded = 0;
+    m_pos = m_end = 0;
+    if (m_keptWhole)
+        return ZE_OK;
     const long start = m_inflating ? static_cast<long>(pia::kHeaderSize) : 0;
     if (std::fseek(m_source, start, SEEK_SET) != 0)
         return pia::kFileError;
@@ -231,9 +249,6 @@ int CPIAFileIn::rewind()
         if (inflateReset(this) != Z_OK)
             return Z_STREAM_ERROR;
     }
-    m_done = false;
-    m_loaded = 0;
-    m_pos = m_end = 0;
     return ZE_OK;
 }
 
@@ -244,6 +259,13 @@ std::size_t CPIAFileIn::fill()
     m_pos = m_end = 0;
     if (!m_source || m_done)
         return 0;
+    if (m_keptWhole) {
+        m_done = true;
+        m_chunk = m_kept.data();
+        m_loaded = m_end = m_kept.size();
+        return m_end;
+    }
+    m_chunk = m_buffer.data();
     std::size_t got = 0;
     const int rc = pull(m_buffer.data(), kBufferSize, got);
     if (rc != Z_OK) {
@@ -269,7 +291,7 @@ int CPIAFileIn::nextByte()
     }
     if (m_pos == m_end && fill() == 0)
         return EOF;
-    return static_cast<unsigned char>(m_buffer[m_pos++]);
+    return static_cast<unsigned char>(m_chunk[m_pos++]);
 }
 
 void CPIAFileIn::unread(const char* bytes, std::size_t n)
@@ -291,7 +313,7 @@ std::size_t CPIAFileIn::readRaw(char* buffer, std::size_t size)
         buffer[n++] = static_cast<char>(nextByte());
     while (n < size && (m_pos < m_end || fill() > 0)) {
         const std::size_t k = std::min(size - n, m_end - m_pos);
-        std::memcpy(buffer + n, m_buffer.data() + m_pos, k);
+        std::memcpy(buffer + n, m_chunk + m_pos, k);
         m_pos += k;
         n += k;
     }
@@ -308,7 +330,7 @@ bool CPIAFileIn::nextLineBytes()
     while (m_bytes.size() < pia::kReadBytes) {
         // Plain bytes are copied in bulk up to the next CR or LF.
         if (m_pushback.empty() && m_pos < m_end) {
-            const char* p = m_buffer.data() + m_pos;
+            const char* p = m_chunk + m_pos;
             const std::size_t n = std::min(pia::kReadBytes - m_bytes.size(), m_end - m_pos);
             const void* lf = std::memchr(p, '\n', n);
             const std::size_t beforeLf = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - p) : n;

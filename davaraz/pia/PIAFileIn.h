@@ -66,6 +66,10 @@ private:
     wchar_t m_line[pia::kLineChars];
 
     std::vector<char> m_buffer;
+    // A small text, whole, as the first pass inflated it: the second pass reads it from here.
+    std::string m_kept;
+    bool m_keptWhole = false;
+    const char* m_chunk = nullptr; // the bytes m_pos and m_end index: m_buffer's or m_kept's
     std::size_t m_pos = 0;
     std::size_t m_end = 0;
     std::string m_pushback;

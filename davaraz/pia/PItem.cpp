@@ -81,8 +81,18 @@ std::wstring fixedText(double value, int precision)
 
 bool scanInt(const wchar_t* text, int& out)
 {
-    // The number at the start, as %d takes it, but one beyond an int reads as no number
-    // instead of wrapping.
+    // The usual text, up to nine digits after an optional minus, needs no library call.
+    const wchar_t* p = text + (*text == L'-');
+    int plain = 0;
+    int digits = 0;
+    for (; digits < 9 && *p >= L'0' && *p <= L'9'; ++p, ++digits)
+        plain = plain * 10 + (*p - L'0');
+    if (digits > 0 && !(*p >= L'0' && *p <= L'9')) {
+        out = *text == L'-' ? -plain : plain;
+        return true;
+    }
+    // Otherwise the number at the start, as %d takes it, but one beyond an int reads as no
+    // number instead of wrapping.
     wchar_t* end = nullptr;
     errno = 0;
     const long v = std::wcstol(text, &end, 10);
@@ -178,9 +188,12 @@ CPItem* CPBlock::find(std::wstring_view k, int kind) const
         auto it = m_index->byKind[kind].find(k);
         return it == m_index->byKind[kind].end() ? nullptr : it->second;
     }
-    for (const auto& child : m_children)
-        if (child->kind() == kind && child->name().size() == k.size() && child->name() == k)
+    // Kind, length and first character settle most mismatches before a comparison call.
+    for (const auto& child : m_children) {
+        const std::pmr::wstring& name = child->name();
+        if (child->kind() == kind && name.size() == k.size() && (k.empty() || name[0] == k[0]) && name == k)
             return child.get();
+    }
     return nullptr;
 }
 

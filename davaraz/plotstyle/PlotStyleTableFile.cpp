@@ -12,6 +12,9 @@ namespace {
 // The runtime's _wtoi: leading blanks, a sign and digits; 0 when nothing converts.
 int wtoi(const wchar_t* text)
 {
+    int plain = 0;
+    if (scanInt(text, plain))
+        return plain;
     const long v = std::wcstol(text, nullptr, 10);
     return v > INT_MAX ? INT_MAX : v < INT_MIN ? INT_MIN : static_cast<int>(v);
 }
