@@ -157,11 +157,10 @@ CONF
     wait_for 10 sh -c 'lpstat -r | grep -q "is running"'
 
     # lpadmin -m everywhere exits 0 before cupsd has made the queue's PPD from the device (and
-    # leaves a raw queue if the device does not answer): wait for the PPD.
+    # leaves a raw queue if the device does not answer): wait for the PPD. One queue at a time:
+    # Debian's cupsd once aborted with heap corruption making PPDs for queues added back to back.
     while read -r name port; do
         lpadmin -p "$name" -E -v "ipp://localhost:$port/ipp/print" -m everywhere -D "$name (test printer)" -L "port $port"
-    done <"$dir/printers.txt"
-    while read -r name port; do
         wait_for 10 test -s "$dir/etc/ppd/$name.ppd"
     done <"$dir/printers.txt"
     lpadmin -d Office_Colour
