@@ -377,10 +377,45 @@ bool CPIAFileIn::nextLineBytes()
 
 const wchar_t* CPIAFileIn::readLine()
 {
-    if (!nextLineBytes())
+    if (!wholeAsciiLine() && !nextLineBytes())
         return nullptr;
-    widenLine();
+    if (!m_lineReady)
+        widenLine();
+    m_lineReady = false;
     return m_line;
+}
+
+// The usual line: whole in the current chunk, ended by LF or CR LF, no other CR, plain ASCII,
+// short enough for one read. It is widened straight from the chunk, as nextLineBytes and
+// widenLine would give it; false (nothing consumed) sends any other line the long way.
+bool CPIAFileIn::wholeAsciiLine()
+{
+    if (!m_pushback.empty() || m_pos >= m_end)
+        return false;
+    const char* p = m_chunk + m_pos;
+    const std::size_t avail = std::min(m_end - m_pos, pia::kReadBytes + 1);
+    const void* lf = std::memchr(p, '\n', avail);
+    if (!lf)
+        return false;
+    const std::size_t end = static_cast<std::size_t>(static_cast<const char*>(lf) - p);
+    const std::size_t len = end > 0 && p[end - 1] == '\r' ? end - 1 : end;
+    if (len + 1 > pia::kReadBytes || std::memchr(p, '\r', len))
+        return false;
+    unsigned char seen = 0;
+    std::size_t n = 0;
+    for (; n < len && p[n] != '\0'; ++n) { // a NUL ends the line's text
+        seen |= static_cast<unsigned char>(p[n]);
+        m_line[n] = static_cast<wchar_t>(static_cast<unsigned char>(p[n]));
+    }
+    if (seen & 0x80)
+        return false;
+    m_line[n] = L'\0';
+    m_lineSize = n;
+    m_pos += end + 1;
+    m_lineNumber = static_cast<int>(++m_newlines);
+    m_ascii = true;
+    m_lineReady = true;
+    return true;
 }
 
 bool CPIAFileIn::readLine(std::string_view& ascii, const wchar_t*& wide)
@@ -419,7 +454,8 @@ void CPIAFileIn::widenLine()
             ut::safe_tcsncpy(m_line, fallback.c_str(), pia::kLineChars);
         }
     }
-    const std::size_t chars = m_ascii ? len : std::wcslen(m_line);
+    std::size_t chars = m_ascii ? len : std::wcslen(m_line);
     if (chars && m_line[chars - 1] == L'\n')
-        m_line[chars - 1] = L'\0';
+        m_line[--chars] = L'\0';
+    m_lineSize = chars;
 }

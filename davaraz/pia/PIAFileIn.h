@@ -23,6 +23,8 @@ public:
     int openText(const wchar_t* path);
     // The next line without its line feed, valid until the next call; null at the end.
     const wchar_t* readLine();
+    // Characters of the line readLine handed out last.
+    std::size_t lineSize() const { return m_lineSize; }
     // The same line, handed out as its bytes when they are plain ASCII (the same characters in
     // every encoding), else as readLine's wide text; false at the end.
     bool readLine(std::string_view& ascii, const wchar_t*& wide);
@@ -52,6 +54,7 @@ private:
     std::size_t fill();
     int nextByte();
     bool nextLineBytes();
+    bool wholeAsciiLine();
     void widenLine();
     void unread(const char* bytes, std::size_t n);
 
@@ -64,6 +67,8 @@ private:
     std::uint64_t m_loaded = 0; // payload bytes read into the buffer since the start
     unsigned long m_checksum = 0; // the payload's Adler-32 as first inflated
     wchar_t m_line[pia::kLineChars];
+    std::size_t m_lineSize = 0;
+    bool m_lineReady = false; // m_line already holds the line just read
 
     std::vector<char> m_buffer;
     // A small text, whole, as the first pass inflated it: the second pass reads it from here.

@@ -139,32 +139,31 @@ bool CPIAParser::parse()
         const wchar_t* raw = m_file.readLine();
         if (!raw)
             break;
-        const std::wstring_view line(raw);
+        const std::wstring_view line(raw, m_file.lineSize());
         if (line.empty())
             continue;
-        const std::size_t eq = line.find(L'=');
-        const std::size_t brace = line.find(L'{');
+        // What comes first, an "=" or a "}", decides most lines in one pass.
+        std::size_t stop = 0;
+        while (stop < line.size() && line[stop] != L'=' && line[stop] != L'}')
+            ++stop;
         bool ok;
-        if (!m_open.empty()) {
-            const std::size_t close = line.find(L'}');
-            if (close != std::wstring_view::npos && eq == std::wstring_view::npos) {
-                completeBlock();
-                continue;
-            }
-            if (close != std::wstring_view::npos && close < eq)
-                ok = false;
-            else if (eq != std::wstring_view::npos)
-                ok = itemLine(line, eq);
-            else if (brace != std::wstring_view::npos)
-                ok = openBlock(line, brace);
-            else
-                ok = false;
-        } else if (eq != std::wstring_view::npos) {
-            ok = itemLine(line, eq);
-        } else if (brace != std::wstring_view::npos) {
-            ok = openBlock(line, brace);
+        if (stop < line.size() && line[stop] == L'=') {
+            ok = itemLine(line, stop);
         } else {
-            ok = false;
+            const std::size_t eq = stop < line.size() ? line.find(L'=', stop) : std::wstring_view::npos;
+            if (stop < line.size() && !m_open.empty()) {
+                // A "}" closes the block, unless an "=" follows it on the line.
+                if (eq == std::wstring_view::npos) {
+                    completeBlock();
+                    continue;
+                }
+                ok = false;
+            } else if (eq != std::wstring_view::npos) {
+                ok = itemLine(line, eq);
+            } else {
+                const std::size_t brace = line.find(L'{');
+                ok = brace != std::wstring_view::npos && openBlock(line, brace);
+            }
         }
         if (!ok) {
             m_errorLine = m_file.lineNumber();

@@ -50,6 +50,38 @@ bool scanReal(const wchar_t* text, Real& out, Real (*convert)(const wchar_t*, wc
     return true;
 }
 
+// The usual number text: a minus maybe, digits, maybe a point and digits, then no exponent
+// or hexadecimal mark. from_chars reads it as wcstod does (both round correctly) without
+// the locale machinery. False: the text needs the long way.
+bool plainDecimal(const wchar_t* text, double& out)
+{
+    char buf[64];
+    std::size_t n = 0;
+    const wchar_t* p = text;
+    if (*p == L'-')
+        buf[n++] = static_cast<char>(*p++);
+    const std::size_t first = n;
+    const auto digits = [&] {
+        for (; n < sizeof buf && *p >= L'0' && *p <= L'9'; ++p)
+            buf[n++] = static_cast<char>(*p);
+    };
+    digits();
+    if (n == first)
+        return false;
+    if (*p == L'.') {
+        ++p;
+        const std::size_t point = n;
+        buf[n++] = '.';
+        digits();
+        if (n == point + 1)
+            --n; // "5." is 5
+    }
+    if (n == sizeof buf || (*p >= L'0' && *p <= L'9') || *p == L'e' || *p == L'E' || *p == L'x' || *p == L'X')
+        return false;
+    const auto r = std::from_chars(buf, buf + n, out, std::chars_format::fixed);
+    return r.ec == std::errc() && r.ptr == buf + n;
+}
+
 constexpr std::size_t kFixedChars = 400; // the longest double in fixed notation with 60 decimals fits
 
 // printf's "%.*f" in the "C" locale into buf; returns the end of the digits.
@@ -60,12 +92,35 @@ char* fixedDigits(char (&buf)[kFixedChars], double value, int precision)
     return r.ec == std::errc() ? r.ptr : buf;
 }
 
+// Number digits widened on the stack, so that an item's text is made in one allocation.
+struct WideDigits {
+    wchar_t text[kFixedChars];
+    std::size_t size;
+    WideDigits(const char* begin, const char* end) : size(static_cast<std::size_t>(end - begin))
+    {
+        std::copy(begin, end, text);
+    }
+    operator std::wstring_view() const { return std::wstring_view(text, size); }
+};
+
+WideDigits digitsOf(double value, int precision)
+{
+    char buf[kFixedChars];
+    return WideDigits(buf, fixedDigits(buf, value, precision));
+}
+
+WideDigits digitsOf(int value)
+{
+    char buf[16];
+    return WideDigits(buf, std::to_chars(buf, buf + sizeof buf, value).ptr); // to_wstring goes through swprintf
+}
+
 } // namespace
 
 bool scanDouble(const wchar_t* text, double& out)
 {
     double v = 0;
-    if (!scanReal<double>(text, v, wcstod_l) || !std::isfinite(v))
+    if (!plainDecimal(text, v) && (!scanReal<double>(text, v, wcstod_l) || !std::isfinite(v)))
         return false; // nan, inf, and numbers beyond a double (1e400) read as no number
     out = v;
     return true;
@@ -102,26 +157,20 @@ bool scanInt(const wchar_t* text, int& out)
     return true;
 }
 
-// Digits are ASCII: widened straight into the text, one allocation.
-void CPNum::setDigits(const char* begin, const char* end)
-{
-    m_text.resize(static_cast<std::size_t>(end - begin));
-    std::copy(begin, end, m_text.begin());
-}
-
 CPNum::CPNum(std::wstring_view name, double value, int precision, std::pmr::memory_resource* mr)
-    : CPItem(PI_NUM, name, mr), m_text(resource(mr))
+    : CPNum(name, digitsOf(value, precision), AsText(), mr)
 {
-    char buf[kFixedChars];
-    setDigits(buf, fixedDigits(buf, value, precision));
 }
 
 CPNum::CPNum(std::wstring_view name, int value, std::pmr::memory_resource* mr)
-    : CPItem(PI_NUM, name, mr), m_text(resource(mr))
+    : CPNum(name, digitsOf(value), AsText(), mr)
+{
+}
+
+std::wstring indexKey(int i)
 {
     char buf[16];
-    const auto r = std::to_chars(buf, buf + sizeof buf, value); // to_wstring formats through swprintf
-    setDigits(buf, r.ptr);
+    return std::wstring(buf, std::to_chars(buf, buf + sizeof buf, i).ptr);
 }
 
 std::pmr::memory_resource* CPItem::heapResource()

@@ -102,7 +102,6 @@ public:
     const std::pmr::wstring& text() const { return m_text; }
 
 private:
-    void setDigits(const char* begin, const char* end);
     std::pmr::wstring m_text;
 };
 
@@ -206,3 +205,5 @@ bool scanInt(const wchar_t* text, int& out);
 bool scanFloat(const wchar_t* text, float& out);
 // printf's "%.*f" in the "C" locale (a negative precision means 6).
 std::wstring fixedText(double value, int precision);
+// The key of a numbered entry ("0", "1", ...); to_wstring would format through swprintf.
+std::wstring indexKey(int i);

@@ -105,7 +105,7 @@ template <class Entry>
 bool writeEntries(CPBlock& block, const std::vector<Entry>& entries)
 {
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        CPBlock* raw = block.put<CPBlock>(std::to_wstring(i));
+        CPBlock* raw = block.put<CPBlock>(indexKey(i));
         if (!raw || !entries[i].write(*raw))
             return false;
     }

@@ -160,7 +160,7 @@ bool CCustomNode::write(CPBlock& block) const
     int counter = 0;
     // Each entry block is appended first, then filled.
     const auto entry = [&block, &counter](const std::wstring& key) {
-        CPBlock* child = block.put<CPBlock>(std::to_wstring(counter++));
+        CPBlock* child = block.put<CPBlock>(indexKey(counter++));
         if (child)
             section::putStr(*child, L"name", key);
         return child;

@@ -34,7 +34,7 @@ bool CPlotStyle::isEqual(const CPlotStyle& o, bool compareDescription) const
 
 bool CPlotStyle::write(CPBlock& parent, int index, bool writeModeColor) const
 {
-    CPBlock* block = parent.put<CPBlock>(std::to_wstring(index));
+    CPBlock* block = parent.put<CPBlock>(indexKey(index));
     if (!block)
         return true; // a duplicate index: the first style under it stays
     block->put<CPStr>(L"name", m_name);

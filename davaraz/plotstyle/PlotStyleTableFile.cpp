@@ -198,10 +198,10 @@ bool CPlotStyleTable::writeToBlock(CPBlock& root)
 bool CPlotStyleTable::writeAciEntry(CPBlock& aciBlock, int i)
 {
     const CPlotStyle* style = m_aci ? m_aci->at(i) : nullptr;
-    return aciBlock.put<CPStr>(std::to_wstring(i), style ? style->name() : L"") != nullptr;
+    return aciBlock.put<CPStr>(indexKey(i), style ? style->name() : L"") != nullptr;
 }
 
 bool CPlotStyleTable::writeCLW(CPBlock& clwBlock, int i)
 {
-    return clwBlock.put<CPNum>(std::to_wstring(i), m_clw.at(i), -1) != nullptr;
+    return clwBlock.put<CPNum>(indexKey(i), m_clw.at(i), -1) != nullptr;
 }

@@ -41,6 +41,17 @@ TEST(Parser, ItemsAddedToAParsedTreeDieWithIt)
     EXPECT_EQ(deleted, 3);
 }
 
+// A NUL ends a line's text, the rest of that line is dropped, in LF and CR LF files alike.
+TEST(Parser, NulEndsTheLinesText)
+{
+    for (const char* end : {"\n", "\r\n"}) {
+        CPIAParser p;
+        ASSERT_TRUE(parse(std::string("z=0") + end + std::string("a=1\0junk", 9) + end + "b=2" + end, p)) << end;
+        EXPECT_EQ(static_cast<const CPNum*>(p.root()->find(L"a", PI_NUM))->text(), L"1");
+        EXPECT_EQ(p.root()->count(), 3);
+    }
+}
+
 // A string line longer than one read arrives in two pieces; the tail has no "=" and fails.
 TEST(Parser, OverlongStringLineFails)
 {

@@ -68,7 +68,11 @@ TEST(PItem, NumbersAgreeWithTheCLibrary)
 {
     const wchar_t* const texts[] = {L"2.5",  L"-0x1.8p1", L"0x",     L"-0x",    L" 0xz",   L"0x.",    L"0xp1",
                                     L"00x",  L"1e",       L"1e+",    L"+.5",    L".",      L"-",      L"1,5",
-                                    L"1e-400", L"3.4e39", L"1e400",  L"infinity", L"nan(1)", L"\t 12abc"};
+                                    L"1e-400", L"3.4e39", L"1e400",  L"infinity", L"nan(1)", L"\t 12abc",
+                                    L"5.",   L"-0",       L"1.2.3",  L"-.5",    L"12x",    L"0x1A",   L"1E5",
+                                    L"0.1",  L"9007199254740993",    L"123456789.987654321e-3",
+                                    L"12345678901234567890123456789012345678901234567890123456789.25",
+                                    L"1234567890123456789012345678901234567890123456789012345678901234567890"};
     for (const wchar_t* text : texts) {
         SCOPED_TRACE(std::wstring(L"'") + text + L"'");
         double d = 0, dRef = 0;
