@@ -68,7 +68,7 @@ bool plainDecimal(const wchar_t* text, double& out)
     digits();
     if (n == first)
         return false;
-    if (*p == L'.') {
+    if (*p == L'.' && n < sizeof buf) {
         ++p;
         const std::size_t point = n;
         buf[n++] = '.';
