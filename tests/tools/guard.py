@@ -5,8 +5,9 @@ output and the files written with the outputs recorded in tests/data/recorded/.
 Usage: guard.py TOOL DATA_DIR RELATIVE_PATH
 A file ending in .session is a script instead: its lines run one after another in one scratch
 folder (see run_session). With DAVARAZ_RECORD=1 the outputs are recorded instead: only on
-purpose, and in the commit that changes them. Each command runs in a fresh scratch folder on a copy of the file, with relative
-paths, LC_ALL=C and the embedded printers; the scratch path and dates are normalised.
+purpose, and in the commit that changes them. Each command runs in a fresh scratch folder on a
+copy of the file, with relative paths, LC_ALL=C and the embedded printers; the scratch path and
+dates are normalised.
 """
 import difflib
 import hashlib
