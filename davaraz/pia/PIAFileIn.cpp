@@ -90,7 +90,7 @@ int pia::kindForPath(const wchar_t* path)
     return -1;
 }
 
-CPIAFileIn::CPIAFileIn() : m_buffer(kBufferSize + 4), m_chunk(m_buffer.data()) { m_line[0] = L'\0'; }
+CPIAFileIn::CPIAFileIn() : m_buffer(new char[kBufferSize + 4]), m_chunk(m_buffer.get()) { m_line[0] = L'\0'; }
 
 CPIAFileIn::~CPIAFileIn() { close(); }
 
@@ -106,7 +106,7 @@ void CPIAFileIn::close()
     m_textSize = m_loaded = 0;
     m_kept.clear();
     m_keptWhole = false;
-    m_chunk = m_buffer.data();
+    m_chunk = m_buffer.get();
     m_pos = m_end = 0;
     m_pushback.clear();
     m_newlines = 0;
@@ -204,7 +204,7 @@ int CPIAFileIn::scan()
     std::size_t carry = 0;
     for (int rc = Z_OK; rc == Z_OK;) {
         std::size_t got = 0;
-        rc = pull(m_buffer.data() + carry, kBufferSize, got);
+        rc = pull(m_buffer.get() + carry, kBufferSize, got);
         if (rc != Z_OK && rc != Z_STREAM_END)
             return rc;
         m_textSize += got;
@@ -212,7 +212,7 @@ int CPIAFileIn::scan()
             return ZE_TOO_LARGE;
         keep = keep && m_textSize <= kKeepLimit;
         if (keep)
-            m_kept.append(m_buffer.data() + carry, got);
+            m_kept.append(m_buffer.get() + carry, got);
         else
             std::string().swap(m_kept);
         if (m_sourceSize > 0 && m_inflating)
@@ -220,9 +220,9 @@ int CPIAFileIn::scan()
         if (!m_utf8)
             continue;
         const std::size_t have = carry + got;
-        const std::size_t tail = incompleteUtf8Tail(m_buffer.data(), have);
-        m_utf8 = convertsAsUtf8(m_buffer.data(), have - tail);
-        std::memmove(m_buffer.data(), m_buffer.data() + have - tail, tail);
+        const std::size_t tail = incompleteUtf8Tail(m_buffer.get(), have);
+        m_utf8 = convertsAsUtf8(m_buffer.get(), have - tail);
+        std::memmove(m_buffer.get(), m_buffer.get() + have - tail, tail);
         carry = tail;
     }
     if (carry != 0)
@@ -265,9 +265,9 @@ std::size_t CPIAFileIn::fill()
         m_loaded = m_end = m_kept.size();
         return m_end;
     }
-    m_chunk = m_buffer.data();
+    m_chunk = m_buffer.get();
     std::size_t got = 0;
-    const int rc = pull(m_buffer.data(), kBufferSize, got);
+    const int rc = pull(m_buffer.get(), kBufferSize, got);
     if (rc != Z_OK) {
         m_done = true;
         if (rc != Z_STREAM_END)
@@ -401,8 +401,18 @@ bool CPIAFileIn::wholeAsciiLine()
     const std::size_t len = end > 0 && p[end - 1] == '\r' ? end - 1 : end;
     if (len + 1 > pia::kReadBytes || std::memchr(p, '\r', len))
         return false;
-    unsigned char seen = 0;
+    // Eight bytes at a time while they hold neither a NUL nor a byte beyond ASCII.
     std::size_t n = 0;
+    for (; n + 8 <= len; n += 8) {
+        std::uint64_t w;
+        std::memcpy(&w, p + n, 8);
+        constexpr std::uint64_t kHigh = 0x8080808080808080ull;
+        if ((w & kHigh) || ((w - 0x0101010101010101ull) & kHigh)) // without high bits, a borrow marks a NUL
+            break;
+        for (std::size_t k = 0; k < 8; ++k)
+            m_line[n + k] = static_cast<wchar_t>(static_cast<unsigned char>(p[n + k]));
+    }
+    unsigned char seen = 0;
     for (; n < len && p[n] != '\0'; ++n) { // a NUL ends the line's text
         seen |= static_cast<unsigned char>(p[n]);
         m_line[n] = static_cast<wchar_t>(static_cast<unsigned char>(p[n]));

@@ -7,9 +7,9 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
 
 class CPIAFileIn : public ZlibEngine {
 public:
@@ -70,7 +70,7 @@ private:
     std::size_t m_lineSize = 0;
     bool m_lineReady = false; // m_line already holds the line just read
 
-    std::vector<char> m_buffer;
+    std::unique_ptr<char[]> m_buffer; // not zero-filled: only what was read is looked at
     // A small text, whole, as the first pass inflated it: the second pass reads it from here.
     std::string m_kept;
     bool m_keptWhole = false;

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <charconv>
 #include <climits>
+#include <cstdint>
 #include <cmath>
 #include <iterator>
 #include <cwchar>
@@ -16,6 +17,9 @@
 namespace {
 
 constexpr size_t kIndexThreshold = 32;
+
+// The powers of ten a double holds exactly, as far as the fast number paths use them.
+constexpr double kPow10[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
 
 // The "C" locale as an object: conversions take it as an argument instead of switching the
 // thread's locale for each number.
@@ -78,17 +82,70 @@ bool plainDecimal(const wchar_t* text, double& out)
     }
     if (n == sizeof buf || (*p >= L'0' && *p <= L'9') || *p == L'e' || *p == L'E' || *p == L'x' || *p == L'X')
         return false;
+    // Up to 15 digits: an exact integer over an exact power of ten, which one IEEE division
+    // rounds correctly, as wcstod does.
+    if (n - first <= 16) {
+        std::uint64_t whole = 0;
+        int decimals = -1;
+        for (std::size_t i = first; i < n; ++i) {
+            if (buf[i] == '.')
+                decimals = 0;
+            else {
+                whole = whole * 10 + static_cast<unsigned>(buf[i] - '0');
+                decimals += decimals >= 0;
+            }
+        }
+        if (whole < 1000000000000000ull) { // 10^15: fewer than 16 digits
+            const double v = static_cast<double>(whole) / kPow10[decimals < 0 ? 0 : decimals];
+            out = first ? -v : v;
+            return true;
+        }
+    }
     const auto r = std::from_chars(buf, buf + n, out, std::chars_format::fixed);
     return r.ec == std::errc() && r.ptr == buf + n;
 }
 
 constexpr std::size_t kFixedChars = 400; // the longest double in fixed notation with 60 decimals fits
 
+// The usual fixed number (up to 15 decimals, below 2^40 once scaled) through integers. printf
+// rounds the exact binary value x * 10^p to an integer; the scaled double s is within 2^-14 of
+// it, so s rounds the same way unless its fraction lies that close to a half: then null, and
+// the long way decides.
+char* smallFixed(char* buf, double value, int precision)
+{
+    if (precision > 15)
+        return nullptr;
+    const double s = std::fabs(value) * kPow10[precision];
+    if (!(s < 1099511627776.0)) // 2^40; NaN too
+        return nullptr;
+    const double whole = std::floor(s);
+    const double frac = s - whole; // exact
+    if (std::fabs(frac - 0.5) < 1.0 / 4096)
+        return nullptr;
+    std::uint64_t n = static_cast<std::uint64_t>(whole) + (frac > 0.5);
+    char digits[32];
+    char* const end = digits + sizeof digits;
+    char* d = end;
+    for (int i = 0; i < precision; ++i, n /= 10)
+        *--d = static_cast<char>('0' + n % 10);
+    if (precision > 0)
+        *--d = '.';
+    do
+        *--d = static_cast<char>('0' + n % 10);
+    while ((n /= 10) > 0);
+    char* p = buf;
+    if (std::signbit(value))
+        *p++ = '-'; // "-0.000000" as printf writes it
+    return std::copy(d, end, p);
+}
+
 // printf's "%.*f" in the "C" locale into buf; returns the end of the digits.
 char* fixedDigits(char (&buf)[kFixedChars], double value, int precision)
 {
-    const auto r = std::to_chars(buf, buf + kFixedChars, value, std::chars_format::fixed,
-                                 precision < 0 ? 6 : std::min(precision, 60));
+    precision = precision < 0 ? 6 : std::min(precision, 60);
+    if (char* end = smallFixed(buf, value, precision))
+        return end;
+    const auto r = std::to_chars(buf, buf + kFixedChars, value, std::chars_format::fixed, precision);
     return r.ec == std::errc() ? r.ptr : buf;
 }
 
@@ -136,14 +193,17 @@ std::wstring fixedText(double value, int precision)
 
 bool scanInt(const wchar_t* text, int& out)
 {
-    // The usual text, up to nine digits after an optional minus, needs no library call.
+    // The usual text, up to 18 digits after an optional minus, needs no library call.
     const wchar_t* p = text + (*text == L'-');
-    int plain = 0;
+    long long plain = 0;
     int digits = 0;
-    for (; digits < 9 && *p >= L'0' && *p <= L'9'; ++p, ++digits)
+    for (; digits < 18 && *p >= L'0' && *p <= L'9'; ++p, ++digits)
         plain = plain * 10 + (*p - L'0');
     if (digits > 0 && !(*p >= L'0' && *p <= L'9')) {
-        out = *text == L'-' ? -plain : plain;
+        plain = *text == L'-' ? -plain : plain;
+        if (plain < INT_MIN || plain > INT_MAX)
+            return false; // beyond an int: no number, as below
+        out = static_cast<int>(plain);
         return true;
     }
     // Otherwise the number at the start, as %d takes it, but one beyond an int reads as no
@@ -237,11 +297,20 @@ CPItem* CPBlock::find(std::wstring_view k, int kind) const
         auto it = m_index->byKind[kind].find(k);
         return it == m_index->byKind[kind].end() ? nullptr : it->second;
     }
-    // Kind, length and first character settle most mismatches before a comparison call.
-    for (const auto& child : m_children) {
+    if (!(m_keyBits & keyBit(kind, k)))
+        return nullptr;
+    // At most one child has this key and kind, so the scan may start where the last one
+    // ended and wrap. Kind, length and first character settle most mismatches before a
+    // comparison call.
+    const std::size_t n = m_children.size();
+    const std::size_t hint = m_hint.load(std::memory_order_relaxed);
+    for (std::size_t step = 0, i = hint < n ? hint : 0; step < n; ++step, i = i + 1 == n ? 0 : i + 1) {
+        CPItem* child = m_children[i].get();
         const std::pmr::wstring& name = child->name();
-        if (child->kind() == kind && name.size() == k.size() && (k.empty() || name[0] == k[0]) && name == k)
-            return child.get();
+        if (child->kind() == kind && name.size() == k.size() && (k.empty() || name[0] == k[0]) && name == k) {
+            m_hint.store(static_cast<std::uint32_t>(i + 1), std::memory_order_relaxed);
+            return child;
+        }
     }
     return nullptr;
 }
@@ -253,6 +322,7 @@ bool CPBlock::add(CPItem* item)
     if (m_children.empty())
         m_children.reserve(8); // most blocks hold a few keys: no regrowing one by one
     m_children.emplace_back(item);
+    m_keyBits |= keyBit(item->kind(), item->name());
     if (m_index)
         indexChild(item);
     return true;

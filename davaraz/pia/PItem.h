@@ -3,6 +3,8 @@
 #pragma once
 #include "davaraz/pia/BinText.h"
 
+#include <atomic>
+#include <cstdint>
 #include <memory>
 #include <memory_resource>
 #include <new>
@@ -177,7 +179,19 @@ private:
     struct Index;
     void indexChild(CPItem* child) const;
 
+    static std::uint64_t keyBit(int kind, std::wstring_view key)
+    {
+        const std::size_t mix = static_cast<unsigned>(kind) * 7u + key.size() * 13u + (key.empty() ? 0u : key[0]);
+        return std::uint64_t(1) << (mix & 63u);
+    }
+
     std::pmr::vector<CPItemPtr> m_children;
+    // A bit per (kind, length, first character) present: most look-ups of a key that is not
+    // there, and so most adds, end here without a scan.
+    std::uint64_t m_keyBits = 0;
+    // Where the last look-up found its child: readers ask for keys in the order they were
+    // written, so the next one is usually just after it.
+    mutable std::atomic<std::uint32_t> m_hint{0};
     // Built once a block grows large, so that hostile files with huge blocks parse in linear
     // time. At most one child per (key, kind) exists, so a map gives the same answer as a scan.
     mutable std::unique_ptr<Index> m_index;

@@ -82,9 +82,9 @@ CPlotStyle* CPlotStyleTable::find(const wchar_t* name) const
 
 std::wstring CPlotStyleTable::foldedName(const wchar_t* name)
 {
-    std::wstring folded;
-    for (; name && *name; ++name)
-        folded += odToLower(*name);
+    std::wstring folded(name ? name : L"");
+    for (wchar_t& c : folded)
+        c = odToLower(c);
     return folded;
 }
 

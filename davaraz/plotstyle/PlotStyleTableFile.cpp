@@ -21,6 +21,12 @@ int wtoi(const wchar_t* text)
 
 std::wstring quoted(const wchar_t* key) { return std::wstring(L"\"") + key + L"\""; }
 
+// How a refusal names an entry of a block, e.g. block "plot_style/3"; built only on refusal.
+std::wstring entry(const wchar_t* what, const wchar_t* block, const CPItem& child)
+{
+    return std::wstring(what) + L" " + quoted((std::wstring(block) + L"/" + child.name()).c_str());
+}
+
 } // namespace
 
 bool CPlotStyleTable::refuse(const std::wstring& why)
@@ -71,17 +77,16 @@ bool CPlotStyleTable::init(CPIAParser& parser)
     // Children may come in any order; their keys place them and must be 0 .. n - 1 once each.
     for (int c = 0; c < styles.count(); ++c) {
         const CPItem* child = styles.item(c);
-        const std::wstring where = L"block " + quoted((L"plot_style/" + child->name()).c_str());
         if (child->kind() != PI_BLOCK)
-            return refuse(where + L" is not a style block");
+            return refuse(entry(L"block", L"plot_style", *child) + L" is not a style block");
         const int p = wtoi(child->name().c_str());
         if (p < 0 || p >= styles.count() || m_styles[static_cast<std::size_t>(p)])
-            return refuse(where + L": the style numbers are not 0 to " + std::to_wstring(styles.count() - 1) +
+            return refuse(entry(L"block", L"plot_style", *child) + L": the style numbers are not 0 to " + std::to_wstring(styles.count() - 1) +
                           L", each once");
         m_styles[static_cast<std::size_t>(p)] = std::make_unique<CPlotStyle>();
         std::wstring key;
         if (!m_styles[static_cast<std::size_t>(p)]->init(*static_cast<const CPBlock*>(child), &key))
-            return refuse(where + L": missing or malformed required key " + quoted(key.c_str()));
+            return refuse(entry(L"block", L"plot_style", *child) + L": missing or malformed required key " + quoted(key.c_str()));
     }
 
     m_aciAvailable = aciAvailable;
@@ -116,15 +121,14 @@ bool CPlotStyleTable::initAci(const CPBlock& block)
     const std::unordered_map<std::wstring, CPlotStyle*> byName = stylesByName();
     for (int c = 0; c < block.count(); ++c) {
         const CPItem* child = block.item(c);
-        const auto where = [child] { return L"item " + quoted((L"aci_table/" + child->name()).c_str()); };
         if (child->kind() != PI_STR)
-            return refuse(where() + L" is not a string");
+            return refuse(entry(L"item", L"aci_table", *child) + L" is not a string");
         const int i = wtoi(child->name().c_str());
         if (i < 0 || i >= CAciTable::kSize || m_aci->at(i))
-            return refuse(where() + L": the entry numbers are not 0 to 254, each once");
+            return refuse(entry(L"item", L"aci_table", *child) + L": the entry numbers are not 0 to 254, each once");
         const auto style = byName.find(foldedName(static_cast<const CPStr*>(child)->text().c_str()));
         if (style == byName.end())
-            return refuse(where() + L" names a style the table does not have");
+            return refuse(entry(L"item", L"aci_table", *child) + L" names a style the table does not have");
         m_aci->set(i, style->second);
     }
     m_useAci = true;
@@ -138,15 +142,14 @@ bool CPlotStyleTable::initCLW(const CPBlock& block)
                       L" entries instead of 27");
     for (int c = 0; c < block.count(); ++c) {
         const CPItem* child = block.item(c);
-        const std::wstring where = L"item " + quoted((L"custom_lineweight_table/" + child->name()).c_str());
         if (child->kind() != PI_NUM)
-            return refuse(where + L" is not a number");
+            return refuse(entry(L"item", L"custom_lineweight_table", *child) + L" is not a number");
         const int i = wtoi(child->name().c_str());
         double weight = 0;
         if (i < 0 || i >= CCustomLineweightTable::kSize)
-            return refuse(where + L": the entry numbers are not 0 to 26");
+            return refuse(entry(L"item", L"custom_lineweight_table", *child) + L": the entry numbers are not 0 to 26");
         if (!scanDouble(static_cast<const CPNum*>(child)->text().c_str(), weight))
-            return refuse(where + L" is not a number");
+            return refuse(entry(L"item", L"custom_lineweight_table", *child) + L" is not a number");
         m_clw.set(i, weight);
     }
     return true;

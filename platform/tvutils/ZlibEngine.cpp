@@ -185,15 +185,16 @@ int ZlibEngine::inflateSome(unsigned char* out, std::size_t size, std::size_t& g
                 rc = ZE_TRUNCATED;
                 break;
             }
-            m_input.resize(kChunk);
+            if (!m_input)
+                m_input.reset(new unsigned char[kChunk]); // not zero-filled: fread fills what is used
             const size_t want = static_cast<size_t>(std::min<std::int64_t>(m_remaining, kChunk));
-            const size_t read = std::fread(m_input.data(), 1, want, m_source);
+            const size_t read = std::fread(m_input.get(), 1, want, m_source);
             if (read == 0) {
                 rc = ZE_READ;
                 break;
             }
             m_remaining -= static_cast<std::int64_t>(read);
-            next_in = m_input.data();
+            next_in = m_input.get();
             avail_in = static_cast<uInt>(read);
         }
         if (total_in == 0 && avail_in >= 2 && (rc = headerFault(next_in)) != ZE_OK)

@@ -3,8 +3,8 @@
 #pragma once
 #include <cstdint>
 #include <cstdio>
+#include <memory>
 #include <string>
-#include <vector>
 #include <zlib.h>
 
 class ZlibEngine : public z_stream {
@@ -63,7 +63,7 @@ private:
     int openFiles(const wchar_t* inPath, const wchar_t* outPath, std::int64_t& total);
     void closeFiles();
     std::FILE* m_target = nullptr;
-    std::vector<unsigned char> m_input; // compressed bytes read from m_source, not yet inflated
+    std::unique_ptr<unsigned char[]> m_input; // compressed bytes read from m_source, not yet inflated
     std::uint64_t m_maxOutput = kDefaultMaxOutput;
     std::string m_inputProblem;
 };

@@ -3,12 +3,14 @@
 #include "davaraz/pia/PItem.h"
 #include "PiaTestUtil.h"
 
+#include <climits>
 #include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <cwchar>
 #include <utility>
+#include <vector>
 #include <gtest/gtest.h>
 
 namespace {
@@ -53,6 +55,15 @@ TEST(PItem, ScanningFollowsTheScanFormats)
         EXPECT_EQ(i, c.asInt) << "a failed scan leaves the target alone";
         EXPECT_EQ(d, c.asDouble);
     }
+    // At and beyond the ends of an int: beyond them is no number, not a wrapped one.
+    const std::pair<const wchar_t*, int> ints[] = {
+        {L"-2147483648", INT_MIN},  {L"2147483647", INT_MAX},       {L"2147483648", 42}, {L"-2147483649", 42},
+        {L"123456789012345678", 42}, {L"12345678901234567890", 42}, {L"-0012", -12}};
+    for (const auto& [text, want] : ints) {
+        int v = 42;
+        EXPECT_EQ(scanInt(text, v), want != 42) << text;
+        EXPECT_EQ(v, want) << text;
+    }
     // Another kind under the key, or no such key.
     CPBlock b(L"");
     b.add(new CPStr(L"str", L"5"));
@@ -89,11 +100,16 @@ TEST(PItem, NumbersAgreeWithTheCLibrary)
             EXPECT_TRUE(f == fRef || (std::isnan(f) && std::isnan(fRef))) << f;
         }
     }
-    const std::pair<double, int> values[] = {{0.125, 2}, {2.5, 0}, {1e300, 1}, {-0.0, -1}, {1.0 / 3, 8}, {0.1, 20}};
+    std::vector<std::pair<double, int>> values = {{0.125, 2}, {2.5, 0}, {1e300, 1}, {-0.0, -1}, {1.0 / 3, 8},
+                                                  {0.1, 20},  {2.675, 2}, {-1e-9, 6},  {1099511.627776, 6},
+                                                  {0.5, 0},   {1.5, 0},   {9.9999999, 6}};
+    for (int i = -3000; i <= 3000; i += 7) // paper sizes: millimetres from inches and pixels
+        for (int precision : {0, 1, 3, 6, 8, 15})
+            values.emplace_back(i * 25.4 / 600, precision);
     for (const auto& [value, precision] : values) {
         char ref[512];
         std::snprintf(ref, sizeof ref, "%.*f", precision < 0 ? 6 : precision, value);
-        EXPECT_EQ(fixedText(value, precision), std::wstring(ref, ref + std::strlen(ref))) << ref;
+        ASSERT_EQ(fixedText(value, precision), std::wstring(ref, ref + std::strlen(ref))) << ref;
     }
 }
 
