@@ -13,6 +13,9 @@
 #include <cstdint>
 #include <cstring>
 #include <sys/stat.h>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace {
 constexpr std::size_t kBufferSize = 64 * 1024;
@@ -403,6 +406,19 @@ bool CPIAFileIn::wholeAsciiLine()
         return false;
     // Eight bytes at a time while they hold neither a NUL nor a byte beyond ASCII.
     std::size_t n = 0;
+#if defined(__SSE2__)
+    static_assert(sizeof(wchar_t) == 4, "bytes widen to 32-bit characters");
+    const __m128i zero = _mm_setzero_si128();
+    for (; n + 8 <= len; n += 8) {
+        const __m128i v = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(p + n));
+        if ((_mm_movemask_epi8(v) | _mm_movemask_epi8(_mm_cmpeq_epi8(v, zero))) & 0xFF)
+            break;
+        const __m128i wide = _mm_unpacklo_epi8(v, zero);
+        auto* out = reinterpret_cast<__m128i*>(m_line + n);
+        _mm_storeu_si128(out, _mm_unpacklo_epi16(wide, zero));
+        _mm_storeu_si128(out + 1, _mm_unpackhi_epi16(wide, zero));
+    }
+#else
     for (; n + 8 <= len; n += 8) {
         std::uint64_t w;
         std::memcpy(&w, p + n, 8);
@@ -412,6 +428,7 @@ bool CPIAFileIn::wholeAsciiLine()
         for (std::size_t k = 0; k < 8; ++k)
             m_line[n + k] = static_cast<wchar_t>(static_cast<unsigned char>(p[n + k]));
     }
+#endif
     unsigned char seen = 0;
     for (; n < len && p[n] != '\0'; ++n) { // a NUL ends the line's text
         seen |= static_cast<unsigned char>(p[n]);
