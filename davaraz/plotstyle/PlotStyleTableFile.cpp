@@ -24,7 +24,7 @@ std::wstring quoted(const wchar_t* key) { return std::wstring(L"\"") + key + L"\
 // How a refusal names an entry of a block, e.g. block "plot_style/3"; built only on refusal.
 std::wstring entry(const wchar_t* what, const wchar_t* block, const CPItem& child)
 {
-    return std::wstring(what) + L" " + quoted((std::wstring(block) + L"/" + child.name()).c_str());
+    return std::wstring(what) + L" " + quoted((std::wstring(block) + L"/" + child.name().c_str()).c_str());
 }
 
 } // namespace
@@ -81,12 +81,13 @@ bool CPlotStyleTable::init(CPIAParser& parser)
             return refuse(entry(L"block", L"plot_style", *child) + L" is not a style block");
         const int p = wtoi(child->name().c_str());
         if (p < 0 || p >= styles.count() || m_styles[static_cast<std::size_t>(p)])
-            return refuse(entry(L"block", L"plot_style", *child) + L": the style numbers are not 0 to " + std::to_wstring(styles.count() - 1) +
-                          L", each once");
+            return refuse(entry(L"block", L"plot_style", *child) + L": the style numbers are not 0 to " +
+                          std::to_wstring(styles.count() - 1) + L", each once");
         m_styles[static_cast<std::size_t>(p)] = std::make_unique<CPlotStyle>();
         std::wstring key;
         if (!m_styles[static_cast<std::size_t>(p)]->init(*static_cast<const CPBlock*>(child), &key))
-            return refuse(entry(L"block", L"plot_style", *child) + L": missing or malformed required key " + quoted(key.c_str()));
+            return refuse(entry(L"block", L"plot_style", *child) + L": missing or malformed required key " +
+                          quoted(key.c_str()));
     }
 
     m_aciAvailable = aciAvailable;
