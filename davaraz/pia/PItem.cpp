@@ -55,52 +55,38 @@ bool scanReal(const wchar_t* text, Real& out, Real (*convert)(const wchar_t*, wc
 }
 
 // The usual number text: a minus maybe, digits, maybe a point and digits, then no exponent
-// or hexadecimal mark. from_chars reads it as wcstod does (both round correctly) without
-// the locale machinery. False: the text needs the long way.
+// or hexadecimal mark. Read as wcstod reads it (correctly rounded) without the locale
+// machinery. False: the text needs the long way.
 bool plainDecimal(const wchar_t* text, double& out)
 {
+    const auto digit = [](wchar_t c) { return c >= L'0' && c <= L'9'; };
+    const wchar_t* p = text + (*text == L'-');
+    const wchar_t* const start = p;
+    std::uint64_t whole = 0; // the first 19 digits, point left out
+    int count = 0;
+    int decimals = 0;
+    for (; digit(*p); ++p)
+        whole = ++count <= 19 ? whole * 10 + static_cast<unsigned>(*p - L'0') : whole;
+    if (p == start)
+        return false;
+    if (*p == L'.')
+        for (++p; digit(*p); ++p, ++decimals)
+            whole = ++count <= 19 ? whole * 10 + static_cast<unsigned>(*p - L'0') : whole;
+    if (*p == L'e' || *p == L'E' || *p == L'x' || *p == L'X')
+        return false;
+    // Below 10^15 over at most 15 decimals: an exact integer over an exact power of ten, which
+    // one IEEE division rounds correctly.
+    if (count <= 19 && whole < 1000000000000000ull && decimals <= 15) {
+        const double v = static_cast<double>(whole) / kPow10[decimals];
+        out = *text == L'-' ? -v : v;
+        return true;
+    }
     char buf[64];
-    std::size_t n = 0;
-    const wchar_t* p = text;
-    if (*p == L'-')
-        buf[n++] = static_cast<char>(*p++);
-    const std::size_t first = n;
-    const auto digits = [&] {
-        for (; n < sizeof buf && *p >= L'0' && *p <= L'9'; ++p)
-            buf[n++] = static_cast<char>(*p);
-    };
-    digits();
-    if (n == first)
+    std::size_t n = static_cast<std::size_t>(p - text);
+    if (n >= sizeof buf)
         return false;
-    if (*p == L'.' && n < sizeof buf) {
-        ++p;
-        const std::size_t point = n;
-        buf[n++] = '.';
-        digits();
-        if (n == point + 1)
-            --n; // "5." is 5
-    }
-    if (n == sizeof buf || (*p >= L'0' && *p <= L'9') || *p == L'e' || *p == L'E' || *p == L'x' || *p == L'X')
-        return false;
-    // Up to 15 digits: an exact integer over an exact power of ten, which one IEEE division
-    // rounds correctly, as wcstod does.
-    if (n - first <= 16) {
-        std::uint64_t whole = 0;
-        int decimals = -1;
-        for (std::size_t i = first; i < n; ++i) {
-            if (buf[i] == '.')
-                decimals = 0;
-            else {
-                whole = whole * 10 + static_cast<unsigned>(buf[i] - '0');
-                decimals += decimals >= 0;
-            }
-        }
-        if (whole < 1000000000000000ull) { // 10^15: fewer than 16 digits
-            const double v = static_cast<double>(whole) / kPow10[decimals < 0 ? 0 : decimals];
-            out = first ? -v : v;
-            return true;
-        }
-    }
+    std::copy(text, p, buf);
+    n -= buf[n - 1] == '.'; // "5." is 5
     const auto r = std::from_chars(buf, buf + n, out, std::chars_format::fixed);
     return r.ec == std::errc() && r.ptr == buf + n;
 }
@@ -122,21 +108,20 @@ char* smallFixed(char* buf, double value, int precision)
     const double frac = s - whole; // exact
     if (std::fabs(frac - 0.5) < 1.0 / 4096)
         return nullptr;
-    std::uint64_t n = static_cast<std::uint64_t>(whole) + (frac > 0.5);
-    char digits[32];
-    char* const end = digits + sizeof digits;
-    char* d = end;
-    for (int i = 0; i < precision; ++i, n /= 10)
-        *--d = static_cast<char>('0' + n % 10);
-    if (precision > 0)
-        *--d = '.';
-    do
-        *--d = static_cast<char>('0' + n % 10);
-    while ((n /= 10) > 0);
+    const std::uint64_t n = static_cast<std::uint64_t>(whole) + (frac > 0.5);
+    const auto scale = static_cast<std::uint64_t>(kPow10[precision]);
     char* p = buf;
     if (std::signbit(value))
         *p++ = '-'; // "-0.000000" as printf writes it
-    return std::copy(d, end, p);
+    p = std::to_chars(p, p + 24, n / scale).ptr;
+    if (precision > 0) {
+        *p++ = '.';
+        char decimals[24];
+        char* const e = std::to_chars(decimals, decimals + sizeof decimals, n % scale).ptr;
+        p = std::fill_n(p, precision - (e - decimals), '0');
+        p = std::copy(decimals, e, p);
+    }
+    return p;
 }
 
 // printf's "%.*f" in the "C" locale into buf; returns the end of the digits.
