@@ -250,14 +250,19 @@ CPBlock::CPBlock(std::wstring_view name, std::pmr::memory_resource* mr)
 
 CPBlock::~CPBlock()
 {
-    // Sub-blocks hand their children up to this block before they die, so a deeply nested
-    // tree is freed without deep recursion and without a queue of its own.
+    // Sub-blocks hand up to this block the children that need destroying (blocks, binary
+    // values, heap items; a pooled string, number or flag has nothing to free) before they
+    // die, so a deeply nested tree is freed without deep recursion and without a queue.
     for (std::size_t i = 0; i < m_children.size(); ++i) {
         if (m_children[i]->kind() != PI_BLOCK)
             continue;
         std::pmr::vector<CPItemPtr>& grand = static_cast<CPBlock&>(*m_children[i]).m_children;
-        m_children.insert(m_children.end(), std::make_move_iterator(grand.begin()),
-                          std::make_move_iterator(grand.end()));
+        for (CPItemPtr& g : grand) {
+            if (g->pooled() && g->kind() != PI_BLOCK && g->kind() != PI_BIN)
+                g.release(); // its memory is the arena's
+            else
+                m_children.push_back(std::move(g));
+        }
         grand.clear();
     }
 }
