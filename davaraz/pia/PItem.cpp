@@ -104,11 +104,11 @@ char* smallFixed(char* buf, double value, int precision)
     const double s = std::fabs(value) * kPow10[precision];
     if (!(s < 1099511627776.0)) // 2^40; NaN too
         return nullptr;
-    const double whole = std::floor(s);
-    const double frac = s - whole; // exact
+    const auto truncated = static_cast<std::uint64_t>(s); // floor, s being positive
+    const double frac = s - static_cast<double>(truncated); // exact
     if (std::fabs(frac - 0.5) < 1.0 / 4096)
         return nullptr;
-    const std::uint64_t n = static_cast<std::uint64_t>(whole) + (frac > 0.5);
+    const std::uint64_t n = truncated + (frac > 0.5);
     const auto scale = static_cast<std::uint64_t>(kPow10[precision]);
     char* p = buf;
     if (std::signbit(value))
