@@ -267,7 +267,7 @@ CPBlock::~CPBlock()
     }
 }
 
-void CPBlock::indexChild(CPItem* child) const
+void CPBlock::indexChild(CPItem* child)
 {
     const int k = child->kind();
     if (k >= 0 && k < 5)
@@ -276,11 +276,6 @@ void CPBlock::indexChild(CPItem* child) const
 
 CPItem* CPBlock::find(std::wstring_view k, int kind) const
 {
-    if (!m_index && m_children.size() > kIndexThreshold) {
-        m_index = std::make_unique<Index>();
-        for (const auto& child : m_children)
-            indexChild(child.get());
-    }
     if (m_index) {
         if (kind < 0 || kind >= 5)
             return nullptr;
@@ -313,8 +308,14 @@ bool CPBlock::add(CPItem* item)
         m_children.reserve(8); // most blocks hold a few keys: no regrowing one by one
     m_children.emplace_back(item);
     m_keyBits |= keyBit(item->kind(), item->name());
-    if (m_index)
+    if (m_index) {
         indexChild(item);
+    } else if (m_children.size() > kIndexThreshold) {
+        // Built here, not on a look-up: readers of one tree on several threads only read.
+        m_index = std::make_unique<Index>();
+        for (const auto& child : m_children)
+            indexChild(child.get());
+    }
     return true;
 }
 

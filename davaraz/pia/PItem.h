@@ -177,7 +177,7 @@ public:
 
 private:
     struct Index;
-    void indexChild(CPItem* child) const;
+    void indexChild(CPItem* child);
 
     static std::uint64_t keyBit(int kind, std::wstring_view key)
     {
@@ -190,11 +190,12 @@ private:
     // there, and so most adds, end here without a scan.
     std::uint64_t m_keyBits = 0;
     // Where the last look-up found its child: readers ask for keys in the order they were
-    // written, so the next one is usually just after it.
+    // written, so the next one is usually just after it. Atomic, as look-ups may run on several
+    // threads at once.
     mutable std::atomic<std::uint32_t> m_hint{0};
     // Built once a block grows large, so that hostile files with huge blocks parse in linear
     // time. At most one child per (key, kind) exists, so a map gives the same answer as a scan.
-    mutable std::unique_ptr<Index> m_index;
+    std::unique_ptr<Index> m_index;
 };
 
 // A root block whose tree lives in an arena of its own: children made with put or make are
