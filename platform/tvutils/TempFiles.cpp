@@ -14,7 +14,7 @@ enum SlotState { kFree, kFilling, kLive };
 
 struct Slot {
     std::atomic<int> state{kFree};
-    char path[PATH_MAX];
+    char path[PATH_MAX] = {}; // zero like the state: constant-initialized, no page touched at start-up
 };
 
 // More than any command keeps at once (a read's text and a write's temporaries); a file
