@@ -404,7 +404,8 @@ bool CPIAFileIn::wholeAsciiLine()
     const std::size_t len = end > 0 && p[end - 1] == '\r' ? end - 1 : end;
     if (len + 1 > pia::kReadBytes || std::memchr(p, '\r', len))
         return false;
-    // Eight bytes at a time while they hold neither a NUL nor a byte beyond ASCII.
+    // Eight bytes at a time while they hold neither a NUL nor a byte beyond ASCII (where SSE2
+    // is; the loop below takes the rest, and everything elsewhere).
     std::size_t n = 0;
 #if defined(__SSE2__)
     static_assert(sizeof(wchar_t) == 4, "bytes widen to 32-bit characters");
@@ -417,16 +418,6 @@ bool CPIAFileIn::wholeAsciiLine()
         auto* out = reinterpret_cast<__m128i*>(m_line + n);
         _mm_storeu_si128(out, _mm_unpacklo_epi16(wide, zero));
         _mm_storeu_si128(out + 1, _mm_unpackhi_epi16(wide, zero));
-    }
-#else
-    for (; n + 8 <= len; n += 8) {
-        std::uint64_t w;
-        std::memcpy(&w, p + n, 8);
-        constexpr std::uint64_t kHigh = 0x8080808080808080ull;
-        if ((w & kHigh) || ((w - 0x0101010101010101ull) & kHigh)) // without high bits, a borrow marks a NUL
-            break;
-        for (std::size_t k = 0; k < 8; ++k)
-            m_line[n + k] = static_cast<wchar_t>(static_cast<unsigned char>(p[n + k]));
     }
 #endif
     unsigned char seen = 0;

@@ -94,7 +94,7 @@ bool plainDecimal(const wchar_t* text, double& out)
 constexpr std::size_t kFixedChars = 400; // the longest double in fixed notation with 60 decimals fits
 
 // The usual fixed number (up to 15 decimals, below 2^40 once scaled) through integers. printf
-// rounds the exact binary value x * 10^p to an integer; the scaled double s is within 2^-14 of
+// rounds the exact product value * 10^p to an integer; the scaled double s is within 2^-14 of
 // it, so s rounds the same way unless its fraction lies that close to a half: then null, and
 // the long way decides.
 char* smallFixed(char* buf, double value, int precision)
