@@ -1,8 +1,10 @@
 // ctb new, stb new, ctb2stb and styles: plot style tables from the command line.
 #include "Command.h"
+#include "StyleFields.h"
 #include "davaraz/pia/PIAFile.h"
 #include "davaraz/plotstyle/Ctb2Stb.h"
 #include "davaraz/plotstyle/PlotStyleTable.h"
+#include "platform/tvutils/ReadFile.h"
 
 #include <cstdio>
 #include <memory>
@@ -45,8 +47,89 @@ std::unique_ptr<CPlotStyleTable> load(const std::string& path, int& rc)
     return table;
 }
 
+// The table as JSON or CSV on stdout, every field of every style (ctb import reads it back).
+int exportTable(const std::string& path, const CPlotStyleTable& table, bool csv)
+{
+    std::string why;
+    const Json json = tableToJson(table, why);
+    if (!why.empty())
+        return fail(path, "cannot be exported: " + why);
+    const std::string text = csv ? jsonToCsv(json) : json.dump(2) + "\n";
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    return std::fflush(stdout) == 0 && !std::ferror(stdout) ? kOk : fail("stdout", "write error");
+}
+
+int runStyles(const Args& args)
+{
+    const bool json = args.size() == 2 && args[1] == "--json";
+    const bool csv = args.size() == 2 && args[1] == "--csv";
+    if (args.size() == 2 && !json && !csv)
+        return usageError("usage: davaraz styles FILE [--json|--csv]");
+    int rc = kOk;
+    const auto table = load(args[0], rc);
+    if (!table)
+        return rc;
+    if (json || csv)
+        return exportTable(args[0], *table, csv);
+    for (std::size_t i = 0; i < table->size(); ++i) {
+        const CPlotStyle& s = *table->style(static_cast<int>(i));
+        const std::string colors = styleField(*table, s, "aci_colors").get<std::string>();
+        std::string line = std::to_string(i) + "\t" + narrow(s.name()) + "\t" + narrow(s.locName()) + "\t" +
+                           styleField(*table, s, "color").get<std::string>() + "\t" + std::to_string(s.lineWeight()) +
+                           "\t" + std::to_string(s.screen());
+        if (table->ACI())
+            line += "\t" + (colors.empty() ? std::string("-") : colors);
+        std::printf("%s\n", line.c_str());
+    }
+    return std::fflush(stdout) == 0 ? kOk : fail("stdout", "write error");
+}
+
+// An export of 255 styles is about 200 KB; a table of many thousand styles still fits.
+constexpr std::uint64_t kMaxImport = 64u << 20;
+
+// ctb import / stb import: a table from the JSON or CSV of an export (IN's extension says which).
+int importTable(const Args& args, int kind, const char* extension)
+{
+    const std::string& in = args[1];
+    const std::string& out = args[2];
+    const bool csv = hasExtension(in, L"csv");
+    if (!csv && !hasExtension(in, L"json"))
+        return usageError(std::string(extension) + " import: " + in + ": expects a .json or .csv file, as styles --json or --csv writes");
+    if (!hasKind(out, kind))
+        return usageError(std::string(extension) + " import: " + out + ": needs the extension ." + extension);
+    if (refuseInputAsOutput(in, out) != kOk)
+        return kFailed;
+    std::string text;
+    const ut::FileRead read = ut::readRegularFile(in, kMaxImport, text);
+    if (!read)
+        return fail(in, "cannot read: " + read.why);
+    std::string why;
+    Json json;
+    if (csv) {
+        std::vector<CsvRow> rows;
+        if (parseCsv(text, rows, why))
+            json = csvToJson(rows, why);
+    } else {
+        try {
+            json = Json::parse(text);
+        } catch (const Json::parse_error& e) {
+            // "[json.exception.parse_error.101] parse error at line 2, column 3: ..."
+            const std::string what = e.what();
+            why = "is not JSON: " + what.substr(what.find(']') == std::string::npos ? 0 : what.find(']') + 2);
+        }
+    }
+    std::unique_ptr<CPlotStyleTable> table;
+    if (why.empty())
+        table = tableFromJson(json, why);
+    if (!table)
+        return fail(in, why);
+    return writeTable(*table, out);
+}
+
 int runCtb(const Args& args)
 {
+    if (args[0] == "import")
+        return args.size() == 3 ? importTable(args, PIA_CTB, "ctb") : usageError("usage: davaraz ctb import IN OUT");
     Args pos;
     std::wstring base;
     bool hasBase = false;
@@ -60,7 +143,9 @@ int runCtb(const Args& args)
 
 int runStb(const Args& args)
 {
-    if (args[0] != "new")
+    if (args[0] == "import")
+        return args.size() == 3 ? importTable(args, PIA_STB, "stb") : usageError("usage: davaraz stb import IN OUT");
+    if (args[0] != "new" || args.size() != 2)
         return usageError("usage: davaraz stb new OUT");
     if (!hasKind(args[1], PIA_STB))
         return usageError("stb new: " + args[1] + ": a named table needs the extension .stb");
@@ -92,56 +177,14 @@ int runCtb2Stb(const Args& args)
     return writeTable(*result, pos[1]);
 }
 
-// ACI colour numbers (1 to 255) as ranges: "1-3,7".
-std::string aciNumbers(const CPlotStyleTable& table, const CPlotStyle* style)
-{
-    std::string out;
-    const CAciTable* aci = table.ACI();
-    for (int i = 0; i < CAciTable::kSize;) {
-        if (aci->at(i) != style) {
-            ++i;
-            continue;
-        }
-        int j = i;
-        while (j + 1 < CAciTable::kSize && aci->at(j + 1) == style)
-            ++j;
-        out += (out.empty() ? "" : ",") + std::to_string(i + 1);
-        if (j > i)
-            out += "-" + std::to_string(j + 1);
-        i = j + 1;
-    }
-    return out.empty() ? "-" : out;
-}
-
-int runStyles(const Args& args)
-{
-    int rc = kOk;
-    const auto table = load(args[0], rc);
-    if (!table)
-        return rc;
-    for (std::size_t i = 0; i < table->size(); ++i) {
-        const CPlotStyle& s = *table->style(static_cast<int>(i));
-        const int rgb = s.color2rgb();
-        char color[16] = "object";
-        if (rgb != -1)
-            std::snprintf(color, sizeof color, "#%06X", static_cast<unsigned>(rgb) & 0xFFFFFFu);
-        std::string line = std::to_string(i) + "\t" + narrow(s.name()) + "\t" + narrow(s.locName()) + "\t" + color +
-                           "\t" + std::to_string(s.lineWeight()) + "\t" + std::to_string(s.screen());
-        if (table->ACI())
-            line += "\t" + aciNumbers(*table, &s);
-        std::printf("%s\n", line.c_str());
-    }
-    return std::fflush(stdout) == 0 ? kOk : fail("stdout", "write error");
-}
-
 } // namespace
 
 void addPlotStyleCommands(std::vector<Command>& table)
 {
-    table.push_back({"ctb", "new OUT [--base NAME]", 2, 4, runCtb});
-    table.push_back({"stb", "new OUT", 2, 2, runStb});
+    table.push_back({"ctb", "new OUT [--base NAME] | import IN OUT", 2, 4, runCtb});
+    table.push_back({"stb", "new OUT | import IN OUT", 2, 3, runStb});
     table.push_back({"ctb2stb", "IN OUT [--base NAME]", 2, 4, runCtb2Stb});
-    table.push_back({"styles", "FILE", 1, 1, runStyles});
+    table.push_back({"styles", "FILE [--json|--csv]", 1, 2, runStyles});
 }
 
 } // namespace cli

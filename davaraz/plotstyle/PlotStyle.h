@@ -56,6 +56,20 @@ public:
     void setAdaptiveLinetype(bool v) { m_adaptiveLinetype = v; }
     void setDither(bool on) { setPolicyBit(kPolicyDither, on); }
     void setGrayScale(bool on) { setPolicyBit(kPolicyGrayScale, on); }
+    // Store as given, outside the rules of updateName and updateColor: for restoring a style
+    // field by field as a file had it (a file's names and colours need not follow those rules).
+    void setNames(const wchar_t* name, const wchar_t* locName)
+    {
+        m_name = name ? name : L"";
+        m_locName = locName ? locName : L"";
+    }
+    void setColorValues(int color, int modeColor)
+    {
+        m_color = color;
+        m_modeColor = modeColor;
+    }
+    void setColorPolicy(int v) { m_colorPolicy = v; }
+    void setLinePatternSize(double v) { m_linePatternSize = v; }
 
     // Assigns a colour given in COLORREF order (red in the low byte), or -1 to remove it.
     // True when color or mode color changed.

@@ -173,3 +173,14 @@ void CPlotStyleTable::addACI(int* const indices)
     for (int i = 0; i < CAciTable::kSize; ++i)
         m_aci->set(i, m_styles[static_cast<std::size_t>(indices[i])].get());
 }
+
+bool CPlotStyleTable::omitAciTable()
+{
+    if (!m_aciAvailable || !m_aci || m_styles.size() != static_cast<std::size_t>(CAciTable::kSize))
+        return false;
+    for (int i = 0; i < CAciTable::kSize; ++i)
+        if (m_aci->at(i) != m_styles[static_cast<std::size_t>(i)].get())
+            return false;
+    m_writeAciTable = false;
+    return true;
+}

@@ -53,6 +53,12 @@ public:
     const CAciTable* ACI() const { return m_aci.get(); }
     bool useACI() const { return m_useAci; }
     bool hasACI() const { return m_aciAvailable; }
+    // Whether a file written from the table carries the "aci_table" block; false for a table
+    // read from a file that left its identity mapping implicit.
+    bool writesAciTable() const { return m_writeAciTable; }
+    // Leaves the mapping implicit in the files written, as such files do. Refused (false,
+    // nothing changes) unless the table has 255 styles and maps each colour to its position.
+    bool omitAciTable();
     // Position of a style of this table, or -1.
     int indexOf(const CPlotStyle* style) const;
 

@@ -24,6 +24,7 @@ COMMANDS = [
     ["dump", "{f}"],
     ["info", "{f}"],
     ["styles", "{f}"],
+    ["styles", "{f}", "--csv"],
     ["ctb2stb", "{f}", "out.stb"],
     ["pc3", "show", "{f}"],
     ["pc3", "print", "{f}", "out.ps"],
