@@ -62,6 +62,8 @@ std::string narrow(const std::wstring& wide);
 // The command groups; each appends its commands.
 void addPiaCommands(std::vector<Command>& table);
 void addPlotStyleCommands(std::vector<Command>& table);
+void addStyleCommands(std::vector<Command>& table);
+void addDiffCommand(std::vector<Command>& table);
 void addPrintCommands(std::vector<Command>& table);
 void addPaperCommands(std::vector<Command>& table);
 void addPc3Commands(std::vector<Command>& table);

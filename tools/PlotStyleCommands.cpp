@@ -32,21 +32,6 @@ bool takeBase(const Args& args, std::size_t first, Args& positional, std::wstrin
 
 bool hasKind(const std::string& path, int kind) { return pia::kindForPath(widen(path).c_str()) == kind; }
 
-int writeTable(CPlotStyleTable& table, const std::string& out)
-{
-    pia::WriteResult written;
-    table.write(widen(out).c_str(), &written);
-    return reportWrite(out, written);
-}
-
-std::unique_ptr<CPlotStyleTable> load(const std::string& path, int& rc)
-{
-    pia::ReadResult result;
-    std::unique_ptr<CPlotStyleTable> table(CPlotStyleTable::read(widen(path).c_str(), &result));
-    rc = table ? kOk : fail(path, narrow(result.description()));
-    return table;
-}
-
 // The table as JSON or CSV on stdout, every field of every style (ctb import reads it back).
 int exportTable(const std::string& path, const CPlotStyleTable& table, bool csv)
 {
@@ -66,7 +51,7 @@ int runStyles(const Args& args)
     if (args.size() == 2 && !json && !csv)
         return usageError("usage: davaraz styles FILE [--json|--csv]");
     int rc = kOk;
-    const auto table = load(args[0], rc);
+    const auto table = loadTable(args[0], rc);
     if (!table)
         return rc;
     if (json || csv)
@@ -165,7 +150,7 @@ int runCtb2Stb(const Args& args)
     if (refuseInputAsOutput(pos[0], pos[1]) != kOk)
         return kFailed;
     int rc = kOk;
-    const auto source = load(pos[0], rc);
+    const auto source = loadTable(pos[0], rc);
     if (!source)
         return rc;
     if (!source->useACI())

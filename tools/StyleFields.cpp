@@ -148,6 +148,21 @@ std::string at(const std::string& where, const std::string& key) { return where.
 
 } // namespace
 
+std::unique_ptr<CPlotStyleTable> loadTable(const std::string& path, int& rc)
+{
+    pia::ReadResult result;
+    std::unique_ptr<CPlotStyleTable> table(CPlotStyleTable::read(widen(path).c_str(), &result));
+    rc = table ? kOk : fail(path, narrow(result.description()));
+    return table;
+}
+
+int writeTable(CPlotStyleTable& table, const std::string& path)
+{
+    pia::WriteResult written;
+    table.write(widen(path).c_str(), &written);
+    return reportWrite(path, written);
+}
+
 const std::vector<Field>& styleFields()
 {
     static const std::vector<Field> fields = {

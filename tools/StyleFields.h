@@ -13,6 +13,11 @@ namespace cli {
 
 using Json = nlohmann::ordered_json;
 
+// A table read from path, or null with the failure reported (rc then kFailed).
+std::unique_ptr<CPlotStyleTable> loadTable(const std::string& path, int& rc);
+// Writes the table safely to path; the command's exit code, failures reported.
+int writeTable(CPlotStyleTable& table, const std::string& path);
+
 // How a field's value is written: a text, a whole number, a decimal, true/false; "Or null"
 // fields are null where they do not apply (no palette colour, no line weight in the table).
 enum class FieldType { Text, Int, Real, Flag, IntOrNull, RealOrNull };

@@ -14,6 +14,8 @@ std::vector<cli::Command> fileCommands()
     std::vector<cli::Command> table;
     cli::addPiaCommands(table);
     cli::addPlotStyleCommands(table);
+    cli::addStyleCommands(table);
+    cli::addDiffCommand(table);
     return table;
 }
 

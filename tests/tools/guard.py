@@ -25,6 +25,7 @@ COMMANDS = [
     ["info", "{f}"],
     ["styles", "{f}"],
     ["styles", "{f}", "--csv"],
+    ["diff", "{f}", "{f}"],
     ["ctb2stb", "{f}", "out.stb"],
     ["pc3", "show", "{f}"],
     ["pc3", "print", "{f}", "out.ps"],
