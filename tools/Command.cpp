@@ -4,9 +4,12 @@
 #include "platform/tvutils/ReadFile.h"
 #include "platform/win32/codepage.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <map>
 #include <memory>
 #include <sys/stat.h>
 
@@ -84,6 +87,56 @@ int refuseInputAsOutput(const std::string& input, const std::string& output)
         in.st_ino == out.st_ino)
         return fail(output, "is the input " + input + "; nothing written (choose another output)");
     return kOk;
+}
+
+int eachFile(const Args& files, const std::function<int(const std::string&)>& one, bool headers)
+{
+    int worst = kOk;
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        if (headers && files.size() > 1) {
+            std::printf("%s==> %s <==\n", i ? "\n" : "", files[i].c_str());
+            std::fflush(stdout); // before the file's own lines, which may go out unbuffered
+        }
+        worst = std::max(worst, one(files[i]));
+    }
+    return worst;
+}
+
+bool takeOutDir(Args& args, std::string& dir)
+{
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] != "--out-dir")
+            continue;
+        if (i + 1 >= args.size() || !dir.empty() || args[i + 1].empty())
+            return false;
+        dir = args[i + 1];
+        args.erase(args.begin() + static_cast<std::ptrdiff_t>(i), args.begin() + static_cast<std::ptrdiff_t>(i) + 2);
+        --i;
+    }
+    return true;
+}
+
+std::vector<std::string> outputsIn(const std::string& dir, const Args& inputs, const char* extension, int& rc)
+{
+    std::vector<std::string> outputs;
+    std::map<std::string, std::string> from;
+    for (const std::string& in : inputs) {
+        const std::string out = (std::filesystem::path(dir) / std::filesystem::path(in).stem()).string() + "." + extension;
+        const auto taken = from.emplace(out, in);
+        if (!taken.second) {
+            rc = usageError(in + " and " + taken.first->second + " would both write " + out + "; nothing written");
+            return {};
+        }
+        outputs.push_back(out);
+    }
+    std::error_code ec;
+    std::filesystem::create_directories(dir, ec);
+    if (ec) {
+        rc = fail(dir, "cannot make the folder: " + ec.message());
+        return {};
+    }
+    rc = kOk;
+    return outputs;
 }
 
 bool hasExtension(const std::string& path, const wchar_t* extension)

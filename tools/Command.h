@@ -4,6 +4,7 @@
 #include "platform/od/OdString.h"
 #include "platform/tvutils/FileName.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@ using Args = std::vector<std::string>;
 struct Command {
     const char* name;
     const char* usage; // arguments, for the help text
+    const char* help;  // what it does, for --help
     int minArgs;
     int maxArgs;
     int (*run)(const Args& args);
@@ -52,6 +54,17 @@ std::string unreadable(const std::string& path);
 // Refuses (kFailed, with a message) an output that is the input file itself, however named:
 // writing it would destroy what is being read. kOk otherwise.
 int refuseInputAsOutput(const std::string& input, const std::string& output);
+// Runs a command over each of several files: with more than one, each file's output follows a
+// line "==> FILE <==" (as head writes). A file that fails is reported and the next one still
+// run: kOk when every one succeeded, else the worst exit code.
+// Without headers, the files' outputs simply follow one another.
+int eachFile(const Args& files, const std::function<int(const std::string&)>& one, bool headers = true);
+// Splits "--out-dir DIR" off the arguments; false when given twice or without a folder.
+bool takeOutDir(Args& args, std::string& dir);
+// The output in dir (made when missing) for each input: the input's name with the extension;
+// empty, with the message printed and rc its exit code, when two inputs would write one file
+// or the folder cannot be made.
+std::vector<std::string> outputsIn(const std::string& dir, const Args& inputs, const char* extension, int& rc);
 // Whether path has the extension (L"pmp"), letter case ignored.
 bool hasExtension(const std::string& path, const wchar_t* extension);
 

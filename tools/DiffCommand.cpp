@@ -195,6 +195,7 @@ int runDiff(const Args& args)
 
 } // namespace
 
-void addDiffCommand(std::vector<Command>& table) { table.push_back({"diff", "A B", 2, 2, runDiff}); }
+void addDiffCommand(std::vector<Command>& table) { table.push_back({"diff", "A B",
+                     "compares two plot style tables, two .pc3 or two .pmp files by meaning: field by field, key by key, numbers by value; exit 0 when equal, 1 when different, 2 on error", 2, 2, runDiff}); }
 
 } // namespace cli

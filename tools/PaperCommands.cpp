@@ -42,7 +42,8 @@ int runPapers(const Args& args)
 
 void addPaperCommands(std::vector<Command>& table)
 {
-    table.push_back({"papers", "PRINTER", 1, 1, runPapers, true});
+    table.push_back({"papers", "PRINTER",
+                     "one tab-separated line per paper the printer's driver reports: number, name, width x height in mm", 1, 1, runPapers, true});
 }
 
 } // namespace cli

@@ -24,7 +24,7 @@
 namespace cli {
 namespace {
 
-constexpr char kPc3Usage[] = "new PRINTER OUT | show FILE | print FILE [OUT.ps | OUT.pdf]";
+constexpr char kPc3Usage[] = "new PRINTER OUT | show FILE... | print FILE [OUT.ps | OUT.pdf]";
 
 // The meta section as the file has it, before read repairs the device or replaces a
 // configuration that follows the default printer; defaults when it does not read.
@@ -188,7 +188,8 @@ int runPc3(const Args& args)
     const std::string& sub = args[0];
     const std::size_t want = sub == "show" ? 2 : (sub == "new" || sub == "print") ? 3 : 0;
     const bool toPrinter = sub == "print" && args.size() == 2;
-    if (want == 0 || (args.size() != want && !toPrinter))
+    const bool several = sub == "show" && args.size() > 2;
+    if (want == 0 || (args.size() != want && !toPrinter && !several))
         return usageError(std::string("usage: davaraz pc3 ") + kPc3Usage);
     const WxSession wx;
     if (!wx.started())
@@ -204,7 +205,7 @@ int runPc3(const Args& args)
     if (sub == "new")
         return runNew(args[1], args[2]);
     if (sub == "show")
-        return runShow(args[1]);
+        return eachFile(Args(args.begin() + 1, args.end()), runShow);
     return runPrint(args[1], args[2]);
 }
 
@@ -252,8 +253,10 @@ int runPmp(const Args& args)
 
 void addPc3Commands(std::vector<Command>& table)
 {
-    table.push_back({"pc3", kPc3Usage, 2, 3, runPc3, true});
-    table.push_back({"pmp", "new PC3 OUT.pmp", 3, 3, runPmp, true});
+    table.push_back({"pc3", kPc3Usage,
+                     "new: a plotter configuration from a printer's default settings (\"Print As PDF\": the PDF output). show: printer, paper, orientation, copies, colour, resolution, PMP and the print settings each file gives. print: a test sheet into OUT.ps (OUT.pdf for the PDF output), or as a job to the printer", 2, -1, runPc3, true});
+    table.push_back({"pmp", "new PC3 OUT.pmp",
+                     "a plot model parameter file for the configuration, which then names and attaches it", 3, 3, runPmp, true});
 }
 
 } // namespace cli

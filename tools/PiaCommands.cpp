@@ -52,9 +52,8 @@ bool singleByte(UINT codePage) { return codePage != 932 && codePage != 936 && co
 
 // Streams the payload text to stdout as UTF-8 in chunks, so that neither a long line nor a
 // large payload is ever held whole.
-int runDump(const Args& args)
+int dumpOne(const std::string& path)
 {
-    const std::string& path = args[0];
     CPIAFileIn in;
     const int rc = in.open(widen(path).c_str());
     if (rc != 0)
@@ -116,9 +115,8 @@ int runPack(const Args& args)
     return reportWrite(outPath, pia::WriteResult::of(writer, written));
 }
 
-int runInfo(const Args& args)
+int infoOne(const std::string& path)
 {
-    const std::string& path = args[0];
     // Every figure comes from one copy: a file being written meanwhile is reported as it was.
     const TempFile copy(L"info");
     const std::string copyPath = ut::toNativePath(copy.path);
@@ -166,13 +164,19 @@ int runInfo(const Args& args)
     return kOk;
 }
 
+int runDump(const Args& args) { return eachFile(args, dumpOne); }
+int runInfo(const Args& args) { return eachFile(args, infoOne); }
+
 } // namespace
 
 void addPiaCommands(std::vector<Command>& table)
 {
-    table.push_back({"dump", "FILE", 1, 1, runDump});
-    table.push_back({"pack", "TEXT OUT", 2, 2, runPack});
-    table.push_back({"info", "FILE", 1, 1, runInfo});
+    table.push_back({"dump", "FILE...",
+                     "the decompressed payload of each PIA file (.ctb, .stb, .pc3, .pmp) on stdout, as UTF-8", 1, -1, runDump});
+    table.push_back({"pack", "TEXT OUT",
+                     "a PIA file OUT from a payload text in UTF-8; its kind follows OUT's extension", 2, 2, runPack});
+    table.push_back({"info", "FILE...",
+                     "the header as stored, checksums, sizes and encoding of each file, whether its payload parses and, for .pc3 and .pmp, the first section that fails and its key", 1, -1, runInfo});
 }
 
 } // namespace cli

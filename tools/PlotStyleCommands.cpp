@@ -5,8 +5,11 @@
 #include "davaraz/plotstyle/Ctb2Stb.h"
 #include "davaraz/plotstyle/PlotStyleTable.h"
 #include "platform/tvutils/ReadFile.h"
+#include "platform/tvutils/SafeWrite.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <string>
 
@@ -32,41 +35,80 @@ bool takeBase(const Args& args, std::size_t first, Args& positional, std::wstrin
 
 bool hasKind(const std::string& path, int kind) { return pia::kindForPath(widen(path).c_str()) == kind; }
 
-// The table as JSON or CSV on stdout, every field of every style (ctb import reads it back).
-int exportTable(const std::string& path, const CPlotStyleTable& table, bool csv)
+// The table as JSON or CSV, every field of every style (ctb import reads it back), on stdout
+// or into the file out.
+int exportTable(const std::string& path, const CPlotStyleTable& table, bool csv, const std::string& out)
 {
     std::string why;
     const Json json = tableToJson(table, why);
     if (!why.empty())
         return fail(path, "cannot be exported: " + why);
     const std::string text = csv ? jsonToCsv(json) : json.dump(2) + "\n";
+    if (!out.empty()) {
+        if (const int err = ut::replaceFile(out, {text}))
+            return fail(out, std::string("cannot write the file: ") + std::strerror(err));
+        std::printf("%s -> %s\n", path.c_str(), out.c_str());
+        return kOk;
+    }
     std::fwrite(text.data(), 1, text.size(), stdout);
     return std::fflush(stdout) == 0 && !std::ferror(stdout) ? kOk : fail("stdout", "write error");
 }
 
-int runStyles(const Args& args)
+// One line per style: position, names, colour, line weight, screen and, with a mapping, the
+// ACI colours that use it.
+int listStyles(const CPlotStyleTable& table)
 {
-    const bool json = args.size() == 2 && args[1] == "--json";
-    const bool csv = args.size() == 2 && args[1] == "--csv";
-    if (args.size() == 2 && !json && !csv)
-        return usageError("usage: davaraz styles FILE [--json|--csv]");
-    int rc = kOk;
-    const auto table = loadTable(args[0], rc);
-    if (!table)
-        return rc;
-    if (json || csv)
-        return exportTable(args[0], *table, csv);
-    for (std::size_t i = 0; i < table->size(); ++i) {
-        const CPlotStyle& s = *table->style(static_cast<int>(i));
-        const std::string colors = styleField(*table, s, "aci_colors").get<std::string>();
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        const CPlotStyle& s = *table.style(static_cast<int>(i));
+        const std::string colors = styleField(table, s, "aci_colors").get<std::string>();
         std::string line = std::to_string(i) + "\t" + narrow(s.name()) + "\t" + narrow(s.locName()) + "\t" +
-                           styleField(*table, s, "color").get<std::string>() + "\t" + std::to_string(s.lineWeight()) +
+                           styleField(table, s, "color").get<std::string>() + "\t" + std::to_string(s.lineWeight()) +
                            "\t" + std::to_string(s.screen());
-        if (table->ACI())
+        if (table.ACI())
             line += "\t" + (colors.empty() ? std::string("-") : colors);
         std::printf("%s\n", line.c_str());
     }
     return std::fflush(stdout) == 0 ? kOk : fail("stdout", "write error");
+}
+
+// Removes a flag from the arguments; whether it was there.
+bool takeFlag(Args& args, const char* flag)
+{
+    const auto it = std::find(args.begin(), args.end(), flag);
+    if (it == args.end())
+        return false;
+    args.erase(it);
+    return true;
+}
+
+int runStyles(const Args& given)
+{
+    Args files = given;
+    std::string dir;
+    const bool json = takeFlag(files, "--json");
+    const bool csv = takeFlag(files, "--csv");
+    const bool outDir = takeOutDir(files, dir);
+    const bool options = std::any_of(files.begin(), files.end(), [](const std::string& a) { return a.rfind("--", 0) == 0; });
+    if (!outDir || files.empty() || options || (json && csv) || (!dir.empty() && !json && !csv) ||
+        (files.size() > 1 && (json || csv) && dir.empty()))
+        return usageError("usage: davaraz styles FILE... [--json|--csv] [--out-dir DIR] (several files export into a "
+                          "folder)");
+    int rc = kOk;
+    std::vector<std::string> outputs;
+    if (!dir.empty() && (outputs = outputsIn(dir, files, json ? "json" : "csv", rc)).empty())
+        return rc;
+    std::size_t next = 0;
+    return eachFile(
+        files,
+        [&](const std::string& path) {
+            const std::string out = outputs.empty() ? std::string() : outputs[next++];
+            int loaded = kOk;
+            const auto table = loadTable(path, loaded);
+            if (!table)
+                return loaded;
+            return json || csv ? exportTable(path, *table, csv, out) : listStyles(*table);
+        },
+        outputs.empty());
 }
 
 // An export of 255 styles is about 200 KB; a table of many thousand styles still fits.
@@ -138,38 +180,68 @@ int runStb(const Args& args)
     return writeTable(*table, args[1]);
 }
 
-int runCtb2Stb(const Args& args)
+int convert(const std::string& in, const std::string& out, const std::wstring* base)
 {
-    Args pos;
-    std::wstring base;
-    bool hasBase = false;
-    if (!takeBase(args, 0, pos, base, hasBase) || pos.size() != 2)
-        return usageError("usage: davaraz ctb2stb IN OUT [--base NAME]");
-    if (!hasKind(pos[1], PIA_STB))
-        return usageError("ctb2stb: " + pos[1] + ": a named table needs the extension .stb");
-    if (refuseInputAsOutput(pos[0], pos[1]) != kOk)
+    if (refuseInputAsOutput(in, out) != kOk)
         return kFailed;
     int rc = kOk;
-    const auto source = loadTable(pos[0], rc);
+    const auto source = loadTable(in, rc);
     if (!source)
         return rc;
     if (!source->useACI())
-        return fail(pos[0], "not a colour-dependent table (no ACI mapping in force)");
+        return fail(in, "not a colour-dependent table (no ACI mapping in force)");
     if (source->size() > static_cast<std::size_t>(CAciTable::kSize))
-        return fail(pos[0], "holds " + std::to_string(source->size()) +
-                                " styles; only 255 have an ACI colour, so it cannot be converted");
-    std::unique_ptr<CPlotStyleTable> result(ctb2stb(*source, hasBase ? base.c_str() : nullptr));
-    return writeTable(*result, pos[1]);
+        return fail(in, "holds " + std::to_string(source->size()) +
+                            " styles; only 255 have an ACI colour, so it cannot be converted");
+    std::unique_ptr<CPlotStyleTable> result(ctb2stb(*source, base ? base->c_str() : nullptr));
+    return writeTable(*result, out);
+}
+
+int runCtb2Stb(const Args& args)
+{
+    Args rest = args;
+    Args pos;
+    std::wstring base;
+    bool hasBase = false;
+    std::string dir;
+    const char* usage = "usage: davaraz ctb2stb IN OUT [--base NAME] | ctb2stb IN... --out-dir DIR [--base NAME]";
+    if (!takeOutDir(rest, dir) || !takeBase(rest, 0, pos, base, hasBase) || pos.empty() ||
+        (dir.empty() && pos.size() != 2))
+        return usageError(usage);
+    if (dir.empty()) {
+        if (!hasKind(pos[1], PIA_STB))
+            return usageError("ctb2stb: " + pos[1] + ": a named table needs the extension .stb");
+        return convert(pos[0], pos[1], hasBase ? &base : nullptr);
+    }
+    int rc = kOk;
+    const std::vector<std::string> outputs = outputsIn(dir, pos, "stb", rc);
+    if (outputs.empty())
+        return rc;
+    std::size_t next = 0;
+    return eachFile(
+        pos,
+        [&](const std::string& in) {
+            const std::string& out = outputs[next++];
+            const int done = convert(in, out, hasBase ? &base : nullptr);
+            if (done == kOk)
+                std::printf("%s -> %s\n", in.c_str(), out.c_str());
+            return done;
+        },
+        false);
 }
 
 } // namespace
 
 void addPlotStyleCommands(std::vector<Command>& table)
 {
-    table.push_back({"ctb", "new OUT [--base NAME] | import IN OUT", 2, 4, runCtb});
-    table.push_back({"stb", "new OUT | import IN OUT", 2, 3, runStb});
-    table.push_back({"ctb2stb", "IN OUT [--base NAME]", 2, 4, runCtb2Stb});
-    table.push_back({"styles", "FILE [--json|--csv]", 1, 2, runStyles});
+    table.push_back({"ctb", "new OUT [--base NAME] | import IN OUT",
+                     "new: a colour-dependent plot style table of 255 styles, NAME_1 to NAME_255 (NAME: Color, translated). import: a table from the JSON or CSV that styles --json or --csv writes (IN's extension says which), names and ACI mapping checked", 2, 4, runCtb});
+    table.push_back({"stb", "new OUT | import IN OUT",
+                     "new: a named plot style table holding the style Normal. import: as ctb import, for a named table", 2, 3, runStb});
+    table.push_back({"ctb2stb", "IN OUT [--base NAME] | IN... --out-dir DIR [--base NAME]",
+                     "converts colour-dependent tables into named ones: equal styles become one style, named NAME_1, NAME_2, ...; with --out-dir each IN becomes DIR/<its name>.stb", 2, -1, runCtb2Stb});
+    table.push_back({"styles", "FILE... [--json|--csv] [--out-dir DIR]",
+                     "one tab-separated line per style: position, names, colour, line weight, screen, ACI colours. --json and --csv: every field of the table and of each style, for import; with --out-dir each FILE becomes DIR/<its name>.json or .csv", 1, -1, runStyles});
 }
 
 } // namespace cli

@@ -46,8 +46,10 @@ int runDevMode(const Args& args)
 
 void addPrintCommands(std::vector<Command>& table)
 {
-    table.push_back({"printers", "", 0, 0, runPrinters, true});
-    table.push_back({"devmode", "PRINTER", 1, 1, runDevMode, true});
+    table.push_back({"printers", "",
+                     "one tab-separated line per printer: name, driver, port, and \"default\"", 0, 0, runPrinters, true});
+    table.push_back({"devmode", "PRINTER",
+                     "the printer's default print settings (DEVMODE), dumped", 1, 1, runDevMode, true});
 }
 
 } // namespace cli

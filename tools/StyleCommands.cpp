@@ -157,6 +157,7 @@ int runStyle(const Args& args)
 
 } // namespace
 
-void addStyleCommands(std::vector<Command>& table) { table.push_back({"style", kStyleUsage, 3, -1, runStyle}); }
+void addStyleCommands(std::vector<Command>& table) { table.push_back({"style", kStyleUsage,
+                     "set: changes fields of one style (STYLE: its position or name; KEY as in styles --json); color, aci and lineweight_mm go through the palette and the table's line weights. add, rename, delete: styles of a named table, names unique ignoring case. The table is written back safely", 3, -1, runStyle}); }
 
 } // namespace cli
