@@ -80,5 +80,6 @@ void addDiffCommand(std::vector<Command>& table);
 void addPrintCommands(std::vector<Command>& table);
 void addPaperCommands(std::vector<Command>& table);
 void addPc3Commands(std::vector<Command>& table);
+void addPreviewCommand(std::vector<Command>& table);
 
 } // namespace cli

@@ -11,6 +11,7 @@ void addCommands(std::vector<cli::Command>& table)
     cli::addPrintCommands(table);
     cli::addPaperCommands(table);
     cli::addPc3Commands(table);
+    cli::addPreviewCommand(table);
 }
 
 int checkPrinters()
