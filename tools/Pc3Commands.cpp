@@ -1,5 +1,6 @@
 // pc3 new, pc3 show, pc3 print and pmp new: plotter configurations from the command line.
 #include "Command.h"
+#include "Pc3Commands.h"
 #include "TestSheet.h"
 #include "WxSession.h"
 #include "davaraz/pia/Document.h"
@@ -22,9 +23,6 @@
 #include <memory>
 
 namespace cli {
-namespace {
-
-constexpr char kPc3Usage[] = "new PRINTER OUT | show FILE... | print FILE [OUT.ps | OUT.pdf]";
 
 // The meta section as the file has it, before read repairs the device or replaces a
 // configuration that follows the default printer; defaults when it does not read.
@@ -40,7 +38,7 @@ CMetaNode fileMeta(const std::string& path)
 
 bool followsDefaultPrinter(const CMetaNode& meta) { return meta.defaultSystemCfg.value_or(false); }
 
-std::unique_ptr<CPlotCfg3> load(const std::string& path, bool& changed)
+std::unique_ptr<CPlotCfg3> loadPc3(const std::string& path, bool& changed)
 {
     changed = false;
     pia::ReadResult result;
@@ -49,6 +47,10 @@ std::unique_ptr<CPlotCfg3> load(const std::string& path, bool& changed)
         fail(path, "not a readable plotter configuration: " + narrow(result.description()));
     return cfg;
 }
+
+namespace {
+
+constexpr char kPc3Usage[] = "new PRINTER OUT | show FILE... | print FILE [OUT.ps | OUT.pdf] | set FILE KEY=VALUE...";
 
 int runNew(const std::string& printer, const std::string& out)
 {
@@ -66,7 +68,7 @@ int runShow(const std::string& path)
 {
     const CMetaNode stored = fileMeta(path);
     bool changed = false;
-    const auto cfg = load(path, changed);
+    const auto cfg = loadPc3(path, changed);
     if (!cfg)
         return kFailed;
     const auto& size = cfg->media.size;
@@ -130,7 +132,7 @@ int printPdf(const CPlotCfg3& cfg, const std::string& path, const std::string& o
 int runPrint(const std::string& path, const std::string& out)
 {
     bool changed = false;
-    const auto cfg = load(path, changed);
+    const auto cfg = loadPc3(path, changed);
     if (!cfg)
         return kFailed;
     const bool pdfOut = hasExtension(out, L"pdf");
@@ -186,6 +188,8 @@ int runPrint(const std::string& path, const std::string& out)
 int runPc3(const Args& args)
 {
     const std::string& sub = args[0];
+    if (sub == "set")
+        return runPc3Set(args);
     const std::size_t want = sub == "show" ? 2 : (sub == "new" || sub == "print") ? 3 : 0;
     const bool toPrinter = sub == "print" && args.size() == 2;
     const bool several = sub == "show" && args.size() > 2;
@@ -225,7 +229,7 @@ int runPmp(const Args& args)
         return kFailed;
     const bool followsDefault = followsDefaultPrinter(fileMeta(pc3));
     bool changed = false;
-    const auto cfg = load(pc3, changed);
+    const auto cfg = loadPc3(pc3, changed);
     if (!cfg)
         return kFailed;
     std::error_code ec;
@@ -254,7 +258,7 @@ int runPmp(const Args& args)
 void addPc3Commands(std::vector<Command>& table)
 {
     table.push_back({"pc3", kPc3Usage,
-                     "new: a plotter configuration from a printer's default settings (\"Print As PDF\": the PDF output). show: printer, paper, orientation, copies, colour, resolution, PMP and the print settings each file gives. print: a test sheet into OUT.ps (OUT.pdf for the PDF output), or as a job to the printer", 2, -1, runPc3, true});
+                     "new: a plotter configuration from a printer's default settings (\"Print As PDF\": the PDF output). show: printer, paper, orientation, copies, colour, resolution, PMP and the print settings each file gives. print: a test sheet into OUT.ps (OUT.pdf for the PDF output), or as a job to the printer. set: paper (a name as papers PRINTER lists it), orientation (portrait, landscape), copies, color (color, monochrome), resolution (dots per inch), pmp (a path, or none) and description; the printer's driver must take each value, else nothing is written", 2, -1, runPc3, true});
     table.push_back({"pmp", "new PC3 OUT.pmp",
                      "a plot model parameter file for the configuration, which then names and attaches it", 3, 3, runPmp, true});
 }

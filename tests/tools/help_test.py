@@ -68,6 +68,7 @@ with tempfile.TemporaryDirectory() as work:
         (["davaraz", "style", "set", "a.ctb", "0", ""], settable),
         (["davaraz", "devmode", "Studio"], ["Studio\\ Photo\\ Printer"]),
         (["davaraz", "help", "di"], ["diff"]),
+        (["davaraz", "pc3", "set", "a.pc3", "co"], ["color=", "copies="]),
     ]
     for words, want in cases:
         got = complete(words, work)
