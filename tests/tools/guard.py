@@ -62,7 +62,12 @@ def text(data):
     return data.decode("utf-8", errors="backslashreplace")
 
 
+# The coverage runtime's complaint when a command runs as a user who cannot write its counts.
+GCOV_NOISE = re.compile(rb"^profiling:.*\n", re.M)
+
+
 def normalise(data, scratch, data_dir=None):
+    data = GCOV_NOISE.sub(b"", data)
     for p in {scratch, os.path.realpath(scratch)}:
         data = data.replace(p.encode(), b"<scratch>")
     if data_dir:
