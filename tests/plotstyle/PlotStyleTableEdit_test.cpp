@@ -104,6 +104,22 @@ TEST(PlotStyleTableEdit, ColorDependentTableKeepsItsStyles)
     std::array<int, 255> zeros{};
     t->addACI(zeros.data());
     EXPECT_EQ(t->style(7), t->ACI()->at(7));
+    // The identity mapping may stay implicit in the file; a named table's mapping may not.
+    EXPECT_TRUE(t->writesAciTable());
+    EXPECT_TRUE(t->omitAciTable());
+    EXPECT_FALSE(t->writesAciTable());
+    Table named = abc();
+    named->addACI(zeros.data());
+    EXPECT_FALSE(named->omitAciTable());
+    EXPECT_TRUE(named->writesAciTable());
+    Table reversed(new CPlotStyleTable);
+    std::array<int, 255> backwards{};
+    for (int i = 0; i < 255; ++i) {
+        ASSERT_TRUE(reversed->addStyle((L"S" + std::to_wstring(i)).c_str(), -1, nullptr));
+        backwards[static_cast<size_t>(i)] = 254 - i;
+    }
+    reversed->addACI(backwards.data());
+    EXPECT_FALSE(reversed->omitAciTable());
 }
 
 TEST(PlotStyleTableEdit, NamedTableGainsAndDropsAMapping)
