@@ -9,7 +9,9 @@
 #include "davaraz/print/Printers.h"
 #include "platform/od/OdCase.h"
 
+#include <algorithm>
 #include <charconv>
+#include <iterator>
 #include <filesystem>
 #include <map>
 

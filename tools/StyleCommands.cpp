@@ -40,10 +40,7 @@ int runSet(const Args& args)
     for (std::size_t i = 3; i < args.size(); ++i) {
         const std::size_t eq = args[i].find('=');
         const std::string key = args[i].substr(0, eq);
-        const Field* field = nullptr;
-        for (const Field& f : styleFields())
-            if (key == f.key)
-                field = &f;
+        const Field* field = findField(styleFields(), key);
         if (eq == std::string::npos || !field)
             return usageError("style set: \"" + args[i] + "\": expects KEY=VALUE with a key of styles --json");
         if (key == "name" || key == "localized_name" || key == "aci_colors")

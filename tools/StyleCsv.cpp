@@ -40,14 +40,6 @@ bool isUtf8(const std::string& text)
     }
 }
 
-const Field* field(const std::vector<Field>& fields, const std::string& key)
-{
-    for (const Field& f : fields)
-        if (key == f.key)
-            return &f;
-    return nullptr;
-}
-
 bool position(const std::string& text, std::size_t limit, std::size_t& out)
 {
     std::size_t v = 0;
@@ -72,7 +64,7 @@ Json csvToJson(const std::vector<CsvRow>& rows, std::string& error)
     std::map<std::string, std::size_t> column;
     for (std::size_t c = 0; c < header.size(); ++c) {
         const std::string& h = header[c];
-        if (h != "record" && h != "key" && h != "value" && !field(styleFields(), h))
+        if (h != "record" && h != "key" && h != "value" && !findField(styleFields(), h))
             return refuse(0, "column \"" + h + "\" is no style field");
         if (!column.emplace(h, c).second)
             return refuse(0, "column \"" + h + "\" comes twice");
@@ -104,7 +96,7 @@ Json csvToJson(const std::vector<CsvRow>& rows, std::string& error)
         const std::string key = cell("key");
         std::string why;
         if (record == "table") {
-            const Field* f = field(tableFields(), key);
+            const Field* f = findField(tableFields(), key);
             if (!f)
                 return refuse(r, "\"" + key + "\" is no field of a table");
             out[key] = fieldFromText(f->type, cell("value"), why);

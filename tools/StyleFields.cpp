@@ -135,6 +135,11 @@ std::string typeError(FieldType type, const Json& v)
     return "has no type";
 }
 
+// Where a value sits, for messages: "styles[3].screen".
+std::string at(const std::string& where, const std::string& key) { return where.empty() ? key : where + "." + key; }
+
+} // namespace
+
 const Field* findField(const std::vector<Field>& fields, const std::string& key)
 {
     for (const Field& f : fields)
@@ -142,11 +147,6 @@ const Field* findField(const std::vector<Field>& fields, const std::string& key)
             return &f;
     return nullptr;
 }
-
-// Where a value sits, for messages: "styles[3].screen".
-std::string at(const std::string& where, const std::string& key) { return where.empty() ? key : where + "." + key; }
-
-} // namespace
 
 std::unique_ptr<CPlotStyleTable> loadTable(const std::string& path, int& rc)
 {

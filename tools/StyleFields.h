@@ -30,6 +30,8 @@ struct Field {
 // The fields of a style, in the order of the export; then those of the table itself.
 const std::vector<Field>& styleFields();
 const std::vector<Field>& tableFields();
+// The field of that key among fields, or null.
+const Field* findField(const std::vector<Field>& fields, const std::string& key);
 
 // The whole table as JSON; empty error, or why a text cannot be carried (a character that is
 // no Unicode).
